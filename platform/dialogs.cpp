@@ -1,0 +1,157 @@
+#include "platform/dialogs.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+
+namespace sorvo {
+namespace {
+
+DialogService* g_service = nullptr;
+
+QWidget* besitzer() { return QApplication::activeWindow(); }
+
+QString zeilen(const QString& text) {
+    // CR alone breaks a line in the message texts; show it as one.
+    QString s = text;
+    s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    s.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return s;
+}
+
+QString filterText(const QStringList& f) { return f.join(QStringLiteral(";;")); }
+
+} // namespace
+
+DialogService& dialoge() {
+    static QtDialoge qt;
+    return g_service ? *g_service : qt;
+}
+
+DialogService* dialogeSetzen(DialogService* service) {
+    DialogService* vorher = g_service;
+    g_service = service;
+    return vorher;
+}
+
+QString programmTitel() { return QStringLiteral("Sorvo"); }
+
+Antwort QtDialoge::meldung(const QString& text, int stil, const QString& titel) {
+    QMessageBox box(besitzer());
+    box.setWindowTitle(titel.isEmpty() ? programmTitel() : titel);
+    box.setText(zeilen(text));
+    switch (stil & 0x70) {
+    case Msg::Critical: box.setIcon(QMessageBox::Critical); break;
+    case Msg::Question: box.setIcon(QMessageBox::Question); break;
+    case Msg::Exclamation: box.setIcon(QMessageBox::Warning); break;
+    case Msg::Information: box.setIcon(QMessageBox::Information); break;
+    default: box.setIcon(QMessageBox::NoIcon);
+    }
+    struct Knopf {
+        const char* text;
+        QMessageBox::ButtonRole rolle;
+        Antwort antwort;
+    };
+    std::vector<Knopf> knoepfe;
+    switch (stil & 0x7) {
+    case Msg::OKCancel:
+        knoepfe = {{"OK", QMessageBox::AcceptRole, Antwort::OK},
+                   {"Abbrechen", QMessageBox::RejectRole, Antwort::Cancel}};
+        break;
+    case Msg::AbortRetryIgnore:
+        knoepfe = {{"&Abbrechen", QMessageBox::RejectRole, Antwort::Abort},
+                   {"&Wiederholen", QMessageBox::AcceptRole, Antwort::Retry},
+                   {"&Ignorieren", QMessageBox::AcceptRole, Antwort::Ignore}};
+        break;
+    case Msg::YesNoCancel:
+        knoepfe = {{"&Ja", QMessageBox::YesRole, Antwort::Yes},
+                   {"&Nein", QMessageBox::NoRole, Antwort::No},
+                   {"Abbrechen", QMessageBox::RejectRole, Antwort::Cancel}};
+        break;
+    case Msg::YesNo:
+        knoepfe = {{"&Ja", QMessageBox::YesRole, Antwort::Yes},
+                   {"&Nein", QMessageBox::NoRole, Antwort::No}};
+        break;
+    case Msg::RetryCancel:
+        knoepfe = {{"&Wiederholen", QMessageBox::AcceptRole, Antwort::Retry},
+                   {"Abbrechen", QMessageBox::RejectRole, Antwort::Cancel}};
+        break;
+    default: knoepfe = {{"OK", QMessageBox::AcceptRole, Antwort::OK}};
+    }
+    std::vector<QAbstractButton*> buttons;
+    for (const auto& k : knoepfe)
+        buttons.push_back(box.addButton(QString::fromUtf8(k.text), k.rolle));
+    box.setDefaultButton(qobject_cast<QPushButton*>(buttons.front()));
+    box.exec();
+    for (size_t i = 0; i < buttons.size(); ++i)
+        if (box.clickedButton() == buttons[i])
+            return knoepfe[i].antwort;
+    // Closed without a button: the cancel button if there is one.
+    return (stil & 0x7) == Msg::OK || (stil & 0x7) == Msg::YesNo ? knoepfe.back().antwort
+                                                                 : Antwort::Cancel;
+}
+
+static std::optional<QString> dateiDialog(const DateiAuswahl& a, bool speichern) {
+    QFileDialog d(besitzer(), a.titel, a.ordner, filterText(a.filter));
+    d.setOption(QFileDialog::DontUseNativeDialog);
+    d.setAcceptMode(speichern ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    d.setFileMode(a.mussExistieren ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    if (!a.ueberschreibenFragen)
+        d.setOption(QFileDialog::DontConfirmOverwrite);
+    if (!a.dateiname.isEmpty())
+        d.selectFile(a.dateiname);
+    if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty())
+        return std::nullopt;
+    return QDir::toNativeSeparators(d.selectedFiles().constFirst());
+}
+
+std::optional<QString> QtDialoge::dateiOeffnen(const DateiAuswahl& a) {
+    return dateiDialog(a, false);
+}
+
+std::optional<QString> QtDialoge::dateiSpeichern(const DateiAuswahl& a) {
+    return dateiDialog(a, true);
+}
+
+std::optional<QString> QtDialoge::ordnerWaehlen(const QString& titel, const QString& start) {
+    const QString s = QFileDialog::getExistingDirectory(
+        besitzer(), titel, start, QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
+    if (s.isEmpty())
+        return std::nullopt;
+    return s;
+}
+
+std::optional<Farbe> QtDialoge::farbeWaehlen(Farbe start) {
+    const QColor c = QColorDialog::getColor(zuQColor(start), besitzer(), QString(),
+                                            QColorDialog::DontUseNativeDialog);
+    if (!c.isValid())
+        return std::nullopt;
+    return ausQColor(c);
+}
+
+bool QtDialoge::druckerWaehlen(QPrinter& printer, bool einrichten) {
+    if (einrichten) {
+        QPageSetupDialog d(&printer, besitzer());
+        return d.exec() == QDialog::Accepted;
+    }
+    QPrintDialog d(&printer, besitzer());
+    return d.exec() == QDialog::Accepted;
+}
+
+std::optional<QString> QtDialoge::eingabe(const QString& frage, const QString& titel,
+                                          const QString& vorgabe) {
+    bool ok = false;
+    const QString s = QInputDialog::getText(besitzer(), titel.isEmpty() ? programmTitel() : titel,
+                                            zeilen(frage), QLineEdit::Normal, vorgabe, &ok);
+    if (!ok)
+        return std::nullopt;
+    return s;
+}
+
+} // namespace sorvo

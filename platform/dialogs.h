@@ -1,0 +1,80 @@
+#pragma once
+// Every modal question of the program goes through one replaceable service:
+// message boxes, file and folder choice, colour, printer and input boxes.
+// The program installs the Qt implementation; tests install a scripted one
+// that answers in order and records what was shown.
+#include "platform/colour.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class QPrinter;
+class QWidget;
+
+namespace sorvo {
+
+// Message box style: buttons plus icon, added like the classic style values
+// (35 = Yes/No/Cancel with the question icon).
+namespace Msg {
+inline constexpr int OK = 0;
+inline constexpr int OKCancel = 1;
+inline constexpr int AbortRetryIgnore = 2;
+inline constexpr int YesNoCancel = 3;
+inline constexpr int YesNo = 4;
+inline constexpr int RetryCancel = 5;
+inline constexpr int Critical = 16;
+inline constexpr int Question = 32;
+inline constexpr int Exclamation = 48;
+inline constexpr int Information = 64;
+} // namespace Msg
+
+enum class Antwort { OK = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No = 7 };
+
+struct DateiAuswahl {
+    QString titel;
+    QString ordner;     // initial folder
+    QString dateiname;  // initial file name (may be a full path)
+    QStringList filter; // "Vorlagen (*.vxp)", ...
+    bool mussExistieren = false;
+    bool ueberschreibenFragen = false;
+};
+
+class DialogService {
+public:
+    virtual ~DialogService() = default;
+    // text may hold CR (13) line breaks; returns the button pressed, Cancel
+    // (or OK for an OK-only box) when the box is closed.
+    virtual Antwort meldung(const QString& text, int stil, const QString& titel) = 0;
+    virtual std::optional<QString> dateiOeffnen(const DateiAuswahl& a) = 0;
+    virtual std::optional<QString> dateiSpeichern(const DateiAuswahl& a) = 0;
+    virtual std::optional<QString> ordnerWaehlen(const QString& titel, const QString& start) = 0;
+    virtual std::optional<Farbe> farbeWaehlen(Farbe start) = 0;
+    // Shows the printer choice (or its set-up form) for printer; true on OK.
+    virtual bool druckerWaehlen(QPrinter& printer, bool einrichten) = 0;
+    virtual std::optional<QString> eingabe(const QString& frage, const QString& titel,
+                                           const QString& vorgabe) = 0;
+};
+
+// The service in use. Before any is installed this is the Qt one.
+DialogService& dialoge();
+// Installs another service (not owned); nullptr goes back to the Qt one.
+// Returns the service installed before.
+DialogService* dialogeSetzen(DialogService* service);
+
+// The program's own title for message boxes.
+QString programmTitel();
+
+class QtDialoge : public DialogService {
+public:
+    Antwort meldung(const QString& text, int stil, const QString& titel) override;
+    std::optional<QString> dateiOeffnen(const DateiAuswahl& a) override;
+    std::optional<QString> dateiSpeichern(const DateiAuswahl& a) override;
+    std::optional<QString> ordnerWaehlen(const QString& titel, const QString& start) override;
+    std::optional<Farbe> farbeWaehlen(Farbe start) override;
+    bool druckerWaehlen(QPrinter& printer, bool einrichten) override;
+    std::optional<QString> eingabe(const QString& frage, const QString& titel,
+                                   const QString& vorgabe) override;
+};
+
+} // namespace sorvo

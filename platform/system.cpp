@@ -1,0 +1,78 @@
+#include "platform/system.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QUrl>
+
+namespace sorvo {
+namespace {
+HilfeAufruf g_hilfe;
+ProgrammStart g_start;
+
+bool istTrenner(QChar c) { return c == QLatin1Char('/') || c == QLatin1Char('\\'); }
+} // namespace
+
+Version programmVersion() {
+    return {SORVO_VERSION_MAJOR, SORVO_VERSION_MINOR, SORVO_VERSION_PATCH};
+}
+
+QString programmOrdner() { return QCoreApplication::applicationDirPath(); }
+
+QString aktuellerOrdner() { return QDir::currentPath(); }
+
+bool aktuellenOrdnerSetzen(const QString& ordner) { return QDir::setCurrent(ordner); }
+
+bool dateiExistiert(const QString& pfad) {
+    const QFileInfo fi(pfad);
+    return fi.exists() && fi.isFile();
+}
+
+QString pfadVerbinden(const QString& ordner, const QString& name) {
+    if (!ordner.isEmpty() && istTrenner(ordner.back()))
+        return ordner + name;
+    return ordner + QLatin1Char('/') + name;
+}
+
+EinzelInstanz::EinzelInstanz(const QString& name) {
+    QString ordner = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (ordner.isEmpty())
+        ordner = QDir::tempPath();
+    m_sperre = std::make_unique<QLockFile>(ordner + QLatin1Char('/') + name + QStringLiteral(".lock"));
+    // A lock left by a crashed run is taken over: QLockFile checks whether
+    // its process still lives.
+    m_erworben = m_sperre->tryLock(0);
+}
+
+EinzelInstanz::~EinzelInstanz() = default;
+
+void hilfeOeffnen(const QString& datei, const QString& thema) {
+    if (g_hilfe) {
+        g_hilfe(datei, thema);
+        return;
+    }
+    QUrl url = QUrl::fromLocalFile(datei);
+    if (!thema.isEmpty())
+        url.setFragment(thema);
+    QDesktopServices::openUrl(url);
+}
+
+void hilfeAufrufSetzen(HilfeAufruf aufruf) { g_hilfe = std::move(aufruf); }
+
+bool programmStarten(const QString& ordner, const QString& datei) {
+    if (g_start)
+        return g_start(ordner, datei);
+    return QProcess::startDetached(pfadVerbinden(ordner, datei), {}, ordner);
+}
+
+void programmStartSetzen(ProgrammStart start) { g_start = std::move(start); }
+
+void fensterAktivieren(const QString&) {
+    // The desktops we run on do not let one program raise another's window.
+}
+
+} // namespace sorvo

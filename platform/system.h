@@ -1,0 +1,64 @@
+#pragma once
+// What the program asks of the operating system besides windows: its own
+// version and folder, the current folder, files, a single running instance,
+// the help viewer and starting other programs.
+#include <QString>
+#include <functional>
+#include <memory>
+
+class QLockFile;
+
+namespace sorvo {
+
+struct Version {
+    int major = 0;
+    int minor = 0;
+    int revision = 0;
+};
+// The program's own version, as the build sets it.
+Version programmVersion();
+
+// The folder that holds the program file (no trailing separator, except at
+// the root).
+QString programmOrdner();
+QString aktuellerOrdner();
+bool aktuellenOrdnerSetzen(const QString& ordner);
+bool dateiExistiert(const QString& pfad);
+
+// Joins a folder and a file name with one separator; a folder that already
+// ends in a separator (a root) gets none added.
+QString pfadVerbinden(const QString& ordner, const QString& name);
+
+// Holds the per-user lock of a running instance for as long as it lives.
+class EinzelInstanz {
+public:
+    explicit EinzelInstanz(const QString& name = QStringLiteral("sorvo"));
+    ~EinzelInstanz();
+    EinzelInstanz(const EinzelInstanz&) = delete;
+    EinzelInstanz& operator=(const EinzelInstanz&) = delete;
+    // False when another instance of the same name already runs for this user.
+    bool erworben() const { return m_erworben; }
+
+private:
+    std::unique_ptr<QLockFile> m_sperre;
+    bool m_erworben = false;
+};
+
+// Opens the help file at a topic (empty: its start page) with the desktop's
+// viewer. A missing file is not checked here; the viewer reports it.
+using HilfeAufruf = std::function<void(const QString& datei, const QString& thema)>;
+void hilfeOeffnen(const QString& datei, const QString& thema);
+// Replaces the viewer (tests record the calls); an empty function restores it.
+void hilfeAufrufSetzen(HilfeAufruf aufruf);
+
+// Starts a program file found in ordner, with ordner as its working folder,
+// and returns at once. False when it could not be started.
+using ProgrammStart = std::function<bool(const QString& ordner, const QString& datei)>;
+bool programmStarten(const QString& ordner, const QString& datei);
+void programmStartSetzen(ProgrammStart start);
+
+// Brings the top-level window with this title (or whose title begins with
+// it) to the front; nothing where the desktop does not allow it.
+void fensterAktivieren(const QString& titel);
+
+} // namespace sorvo

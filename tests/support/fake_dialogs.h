@@ -1,0 +1,64 @@
+#pragma once
+// A dialog service for tests: answers the questions it was told to expect,
+// in order, records everything that was shown, and fails the test on a
+// question nobody expected.
+#include "platform/dialogs.h"
+
+#include <deque>
+#include <functional>
+#include <vector>
+
+namespace sorvo::test {
+
+struct Gezeigt {
+    QString art; // "meldung", "oeffnen", "speichern", "ordner", "farbe", "drucker", "eingabe"
+    QString text;
+    QString titel;
+    int stil = 0;
+    DateiAuswahl datei;
+};
+
+class SkriptDialoge : public DialogService {
+public:
+    SkriptDialoge();  // installs itself
+    ~SkriptDialoge(); // restores the previous service
+
+    // Expected questions, answered in order.
+    SkriptDialoge& meldung(Antwort a);
+    SkriptDialoge& oeffnen(std::optional<QString> pfad);
+    SkriptDialoge& speichern(std::optional<QString> pfad);
+    SkriptDialoge& ordner(std::optional<QString> pfad);
+    SkriptDialoge& farbe(std::optional<Farbe> f);
+    SkriptDialoge& drucker(bool ok);
+    SkriptDialoge& eingabe(std::optional<QString> text);
+    // Runs while the question is open (e.g. to check state), before it is answered.
+    SkriptDialoge& waehrend(std::function<void()> f);
+
+    const std::vector<Gezeigt>& gezeigt() const { return m_gezeigt; }
+    bool alleBeantwortet() const { return m_antworten.empty(); }
+
+    Antwort meldung(const QString& text, int stil, const QString& titel) override;
+    std::optional<QString> dateiOeffnen(const DateiAuswahl& a) override;
+    std::optional<QString> dateiSpeichern(const DateiAuswahl& a) override;
+    std::optional<QString> ordnerWaehlen(const QString& titel, const QString& start) override;
+    std::optional<Farbe> farbeWaehlen(Farbe start) override;
+    bool druckerWaehlen(QPrinter& printer, bool einrichten) override;
+    std::optional<QString> eingabe(const QString& frage, const QString& titel,
+                                   const QString& vorgabe) override;
+
+private:
+    struct Antwortvorgabe {
+        QString art;
+        Antwort meldung = Antwort::OK;
+        std::optional<QString> text;
+        std::optional<Farbe> farbe;
+        bool ok = false;
+        std::function<void()> waehrend;
+    };
+    Antwortvorgabe naechste(const QString& art, const Gezeigt& g);
+    DialogService* m_vorher = nullptr;
+    std::deque<Antwortvorgabe> m_antworten;
+    std::vector<Gezeigt> m_gezeigt;
+};
+
+} // namespace sorvo::test
