@@ -16,7 +16,9 @@ constexpr Farbe RGB(int r, int g, int b) {
 constexpr Farbe systemFarbe(int index) {
     return static_cast<Farbe>(static_cast<uint32_t>(0x80000000u) | static_cast<uint32_t>(index));
 }
-constexpr bool istSystemFarbe(Farbe f) { return (static_cast<uint32_t>(f) & 0x80000000u) != 0; }
+constexpr bool istSystemFarbe(Farbe f) {
+    return (static_cast<uint32_t>(f) & 0x80000000u) != 0;
+}
 
 // System colour indexes the program uses.
 inline constexpr Farbe kFensterHintergrund = systemFarbe(5); // &H80000005

@@ -44,6 +44,8 @@ QByteArray zuCp1252(const QString& text) {
     return out;
 }
 
-QString durchCp1252(const QString& text) { return ausCp1252(zuCp1252(text)); }
+QString durchCp1252(const QString& text) {
+    return ausCp1252(zuCp1252(text));
+}
 
 } // namespace sorvo

@@ -15,7 +15,9 @@ namespace {
 
 DialogService* g_service = nullptr;
 
-QWidget* besitzer() { return QApplication::activeWindow(); }
+QWidget* besitzer() {
+    return QApplication::activeWindow();
+}
 
 QString zeilen(const QString& text) {
     // CR alone breaks a line in the message texts; show it as one.
@@ -25,7 +27,9 @@ QString zeilen(const QString& text) {
     return s;
 }
 
-QString filterText(const QStringList& f) { return f.join(QStringLiteral(";;")); }
+QString filterText(const QStringList& f) {
+    return f.join(QStringLiteral(";;"));
+}
 
 } // namespace
 
@@ -40,18 +44,29 @@ DialogService* dialogeSetzen(DialogService* service) {
     return vorher;
 }
 
-QString programmTitel() { return QStringLiteral("Sorvo"); }
+QString programmTitel() {
+    return QStringLiteral("Sorvo");
+}
 
 Antwort QtDialoge::meldung(const QString& text, int stil, const QString& titel) {
     QMessageBox box(besitzer());
     box.setWindowTitle(titel.isEmpty() ? programmTitel() : titel);
     box.setText(zeilen(text));
     switch (stil & 0x70) {
-    case Msg::Critical: box.setIcon(QMessageBox::Critical); break;
-    case Msg::Question: box.setIcon(QMessageBox::Question); break;
-    case Msg::Exclamation: box.setIcon(QMessageBox::Warning); break;
-    case Msg::Information: box.setIcon(QMessageBox::Information); break;
-    default: box.setIcon(QMessageBox::NoIcon);
+    case Msg::Critical:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case Msg::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case Msg::Exclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case Msg::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    default:
+        box.setIcon(QMessageBox::NoIcon);
     }
     struct Knopf {
         const char* text;
@@ -82,7 +97,8 @@ Antwort QtDialoge::meldung(const QString& text, int stil, const QString& titel) 
         knoepfe = {{"&Wiederholen", QMessageBox::AcceptRole, Antwort::Retry},
                    {"Abbrechen", QMessageBox::RejectRole, Antwort::Cancel}};
         break;
-    default: knoepfe = {{"OK", QMessageBox::AcceptRole, Antwort::OK}};
+    default:
+        knoepfe = {{"OK", QMessageBox::AcceptRole, Antwort::OK}};
     }
     std::vector<QAbstractButton*> buttons;
     for (const auto& k : knoepfe)

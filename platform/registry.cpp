@@ -24,9 +24,12 @@ struct Schluessel {
 
 QString wurzelName(RegWurzel w) {
     switch (w) {
-    case HKEY_CURRENT_USER: return QStringLiteral("HKEY_CURRENT_USER");
-    case HKEY_LOCAL_MACHINE: return QStringLiteral("HKEY_LOCAL_MACHINE");
-    default: return QStringLiteral("HKEY_%1").arg(w, 8, 16, QLatin1Char('0'));
+    case HKEY_CURRENT_USER:
+        return QStringLiteral("HKEY_CURRENT_USER");
+    case HKEY_LOCAL_MACHINE:
+        return QStringLiteral("HKEY_LOCAL_MACHINE");
+    default:
+        return QStringLiteral("HKEY_%1").arg(w, 8, 16, QLatin1Char('0'));
     }
 }
 
@@ -44,13 +47,26 @@ QString maskieren(const QString& s) {
     out.reserve(s.size() + 8);
     for (QChar c : s) {
         switch (c.unicode()) {
-        case '\\': out += QStringLiteral("\\\\"); break;
-        case '\n': out += QStringLiteral("\\n"); break;
-        case '\r': out += QStringLiteral("\\r"); break;
-        case '=': out += QStringLiteral("\\="); break;
-        case '[': out += QStringLiteral("\\["); break;
-        case ']': out += QStringLiteral("\\]"); break;
-        default: out += c;
+        case '\\':
+            out += QStringLiteral("\\\\");
+            break;
+        case '\n':
+            out += QStringLiteral("\\n");
+            break;
+        case '\r':
+            out += QStringLiteral("\\r");
+            break;
+        case '=':
+            out += QStringLiteral("\\=");
+            break;
+        case '[':
+            out += QStringLiteral("\\[");
+            break;
+        case ']':
+            out += QStringLiteral("\\]");
+            break;
+        default:
+            out += c;
         }
     }
     return out;

@@ -14,18 +14,26 @@ namespace {
 HilfeAufruf g_hilfe;
 ProgrammStart g_start;
 
-bool istTrenner(QChar c) { return c == QLatin1Char('/') || c == QLatin1Char('\\'); }
+bool istTrenner(QChar c) {
+    return c == QLatin1Char('/') || c == QLatin1Char('\\');
+}
 } // namespace
 
 Version programmVersion() {
     return {SORVO_VERSION_MAJOR, SORVO_VERSION_MINOR, SORVO_VERSION_PATCH};
 }
 
-QString programmOrdner() { return QCoreApplication::applicationDirPath(); }
+QString programmOrdner() {
+    return QCoreApplication::applicationDirPath();
+}
 
-QString aktuellerOrdner() { return QDir::currentPath(); }
+QString aktuellerOrdner() {
+    return QDir::currentPath();
+}
 
-bool aktuellenOrdnerSetzen(const QString& ordner) { return QDir::setCurrent(ordner); }
+bool aktuellenOrdnerSetzen(const QString& ordner) {
+    return QDir::setCurrent(ordner);
+}
 
 bool dateiExistiert(const QString& pfad) {
     const QFileInfo fi(pfad);
@@ -42,7 +50,8 @@ EinzelInstanz::EinzelInstanz(const QString& name) {
     QString ordner = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (ordner.isEmpty())
         ordner = QDir::tempPath();
-    m_sperre = std::make_unique<QLockFile>(ordner + QLatin1Char('/') + name + QStringLiteral(".lock"));
+    m_sperre =
+        std::make_unique<QLockFile>(ordner + QLatin1Char('/') + name + QStringLiteral(".lock"));
     // A lock left by a crashed run is taken over: QLockFile checks whether
     // its process still lives.
     m_erworben = m_sperre->tryLock(0);
@@ -61,7 +70,9 @@ void hilfeOeffnen(const QString& datei, const QString& thema) {
     QDesktopServices::openUrl(url);
 }
 
-void hilfeAufrufSetzen(HilfeAufruf aufruf) { g_hilfe = std::move(aufruf); }
+void hilfeAufrufSetzen(HilfeAufruf aufruf) {
+    g_hilfe = std::move(aufruf);
+}
 
 bool programmStarten(const QString& ordner, const QString& datei) {
     if (g_start)
@@ -69,7 +80,9 @@ bool programmStarten(const QString& ordner, const QString& datei) {
     return QProcess::startDetached(pfadVerbinden(ordner, datei), {}, ordner);
 }
 
-void programmStartSetzen(ProgrammStart start) { g_start = std::move(start); }
+void programmStartSetzen(ProgrammStart start) {
+    g_start = std::move(start);
+}
 
 void fensterAktivieren(const QString&) {
     // The desktops we run on do not let one program raise another's window.

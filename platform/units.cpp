@@ -5,7 +5,9 @@
 
 namespace sorvo {
 
-int32_t Runden(double x) { return static_cast<int32_t>(std::trunc(x + 0.5)); }
+int32_t Runden(double x) {
+    return static_cast<int32_t>(std::trunc(x + 0.5));
+}
 
 int32_t RundenGerade(double x) {
     // nearbyint follows the rounding mode; make sure it is to-nearest-even.

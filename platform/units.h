@@ -22,9 +22,17 @@ constexpr double kTwipsProPixel = 15.0;
 int32_t Runden(double x);
 int32_t RundenGerade(double x);
 
-constexpr double twipsZuMm(double twips) { return twips / kTwipsProMm; }
-constexpr double mmZuTwips(double mm) { return mm * kTwipsProMm; }
-constexpr double twipsZuPixel(double twips) { return twips / kTwipsProPixel; }
-constexpr double pixelZuTwips(double px) { return px * kTwipsProPixel; }
+constexpr double twipsZuMm(double twips) {
+    return twips / kTwipsProMm;
+}
+constexpr double mmZuTwips(double mm) {
+    return mm * kTwipsProMm;
+}
+constexpr double twipsZuPixel(double twips) {
+    return twips / kTwipsProPixel;
+}
+constexpr double pixelZuTwips(double px) {
+    return px * kTwipsProPixel;
+}
 
 } // namespace sorvo

@@ -34,7 +34,8 @@ TEST_F(RegistryTest, ValuesRoundTripByteExact) {
         RegStringSchreiben(HKEY_LOCAL_MACHINE, kPfade, QStringLiteral("W%1").arg(i++), w);
     i = 0;
     for (const auto& w : werte) {
-        const auto gelesen = RegStringLesen(HKEY_LOCAL_MACHINE, kPfade, QStringLiteral("W%1").arg(i++));
+        const auto gelesen =
+            RegStringLesen(HKEY_LOCAL_MACHINE, kPfade, QStringLiteral("W%1").arg(i++));
         ASSERT_TRUE(gelesen.has_value());
         EXPECT_EQ(*gelesen, w);
     }
@@ -49,7 +50,8 @@ TEST_F(RegistryTest, MissingKeysValuesAndOverlongValues) {
     // Other root, same path: a different key.
     EXPECT_FALSE(RegStringLesen(HKEY_CURRENT_USER, kPfade, QStringLiteral("lang")).has_value());
     // Key and value names compare without regard to case.
-    EXPECT_TRUE(RegStringLesen(HKEY_LOCAL_MACHINE, kPfade.toUpper(), QStringLiteral("LANG")).has_value());
+    EXPECT_TRUE(
+        RegStringLesen(HKEY_LOCAL_MACHINE, kPfade.toUpper(), QStringLiteral("LANG")).has_value());
 }
 
 TEST_F(RegistryTest, StandardForEmptyBlankOrMissing) {

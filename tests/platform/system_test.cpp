@@ -23,7 +23,8 @@ TEST(EinzelInstanz, SecondInstanceOfSameNameIsRefusedUntilFirstEnds) {
 TEST(Pfade, JoinWithOneSeparator) {
     EXPECT_EQ(pfadVerbinden(QStringLiteral("/opt/sorvo"), QStringLiteral("FeldListe.dat")),
               "/opt/sorvo/FeldListe.dat");
-    EXPECT_EQ(pfadVerbinden(QStringLiteral("/"), QStringLiteral("FeldListe.dat")), "/FeldListe.dat");
+    EXPECT_EQ(pfadVerbinden(QStringLiteral("/"), QStringLiteral("FeldListe.dat")),
+              "/FeldListe.dat");
     EXPECT_EQ(pfadVerbinden(QStringLiteral("C:\\"), QStringLiteral("a")), "C:\\a");
 }
 

@@ -9,8 +9,8 @@ TEST(Runden, HalfUpThenTowardsZero) {
     const struct {
         double x;
         int32_t r;
-    } faelle[] = {{2.5, 3},   {2.49, 2},  {0.5, 1},   {0.4, 0},   {-0.4, 0},    {-0.5, 0},
-                  {-1.2, 0},  {-1.5, -1}, {-1.7, -1}, {-2.5, -2}, {99.99, 100}, {12.5, 13}};
+    } faelle[] = {{2.5, 3},  {2.49, 2},  {0.5, 1},   {0.4, 0},   {-0.4, 0},    {-0.5, 0},
+                  {-1.2, 0}, {-1.5, -1}, {-1.7, -1}, {-2.5, -2}, {99.99, 100}, {12.5, 13}};
     for (const auto& f : faelle)
         EXPECT_EQ(Runden(f.x), f.r) << f.x;
 }
@@ -19,7 +19,7 @@ TEST(RundenGerade, HalfToEven) {
     const struct {
         double x;
         int32_t r;
-    } faelle[] = {{12.5, 12}, {13.5, 14}, {2.5, 2},    {-0.5, 0}, {-1.5, -2},
+    } faelle[] = {{12.5, 12}, {13.5, 14}, {2.5, 2},     {-0.5, 0},    {-1.5, -2},
                   {8.25, 8},  {0.49, 0},  {100.5, 100}, {101.5, 102}, {-2.6, -3}};
     for (const auto& f : faelle)
         EXPECT_EQ(RundenGerade(f.x), f.r) << f.x;

@@ -72,7 +72,8 @@ Antwort SkriptDialoge::meldung(const QString& text, int stil, const QString& tit
         .meldung;
 }
 std::optional<QString> SkriptDialoge::dateiOeffnen(const DateiAuswahl& a) {
-    return naechste(QStringLiteral("oeffnen"), {QStringLiteral("oeffnen"), a.dateiname, a.titel, 0, a})
+    return naechste(QStringLiteral("oeffnen"),
+                    {QStringLiteral("oeffnen"), a.dateiname, a.titel, 0, a})
         .text;
 }
 std::optional<QString> SkriptDialoge::dateiSpeichern(const DateiAuswahl& a) {
@@ -90,8 +91,11 @@ std::optional<Farbe> SkriptDialoge::farbeWaehlen(Farbe start) {
 }
 bool SkriptDialoge::druckerWaehlen(QPrinter&, bool einrichten) {
     return naechste(QStringLiteral("drucker"),
-                    {QStringLiteral("drucker"), einrichten ? QStringLiteral("einrichten") : QString(),
-                     {}, 0, {}})
+                    {QStringLiteral("drucker"),
+                     einrichten ? QStringLiteral("einrichten") : QString(),
+                     {},
+                     0,
+                     {}})
         .ok;
 }
 std::optional<QString> SkriptDialoge::eingabe(const QString& frage, const QString& titel,

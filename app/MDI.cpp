@@ -1,0 +1,557 @@
+#include "app/MDI.h"
+
+#include "app/einstellungen.h"
+#include "app/frmInfos.h"
+#include "app/frmMDIOptionen.h"
+#include "app/werkzeugleiste.h"
+#include "label/frmLabel.h"
+#include "label/frmNeu.h"
+#include "label/programm.h"
+#include "label/unterprogramme.h"
+#include "platform/bilder.h"
+#include "platform/dialogs.h"
+#include "platform/system.h"
+#include "tools/frmTools.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QVBoxLayout>
+
+namespace sorvo {
+
+namespace {
+int px(int twips) {
+    return RundenGerade(twipsZuPixel(twips));
+}
+int twips(int pixel) {
+    return static_cast<int>(pixelZuTwips(pixel));
+}
+
+// The label windows that are open, in number order.
+std::vector<frmLabel*> offeneSchilder() {
+    std::vector<frmLabel*> v;
+    const auto& p = P();
+    for (int32_t i = 1; i <= p.hoechstesSchild(); ++i)
+        if (!p.Schilder[i].blnSchildFrei && p.Schilder[i].frmSchilder)
+            v.push_back(p.Schilder[i].frmSchilder.data());
+    return v;
+}
+
+bool istErzeugt(int32_t i) {
+    const auto& e = P().Schilder[i];
+    return !e.blnSchildFrei && e.frmSchilder &&
+           e.frmSchilder->Caption().contains(QStringLiteral("erzeugt von"));
+}
+} // namespace
+
+MDI::MDI(QWidget* parent) : QMainWindow(parent) {
+    setWindowTitle(QStringLiteral("Sorvo"));
+    auto* mitte = new QWidget;
+    auto* l = new QVBoxLayout(mitte);
+    l->setContentsMargins(0, 0, 0, 0);
+    l->setSpacing(0);
+    m_leiste = new Werkzeugleiste;
+    m_bereich = new QMdiArea;
+    m_bereich->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_bereich->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_bereich->viewport()->setMouseTracking(true);
+    m_bereich->viewport()->installEventFilter(this);
+    l->addWidget(m_leiste);
+    l->addWidget(m_bereich, 1);
+    setCentralWidget(mitte);
+    menuesAnlegen();
+
+    connect(m_bereich, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* w) {
+        if (auto* s = qobject_cast<frmLabel*>(w))
+            s->Form_Activate();
+    });
+
+    const std::pair<const char*, std::function<void()>> klicks[] = {
+        {"cmdNeu", [this] { mnuDateiNeu_Click(); }},
+        {"cmdOeffnen", [this] { mnuDateiOeffnen_Click(); }},
+        {"cmdSpeichern",
+         [this] {
+             if (menuAktiv(QStringLiteral("mnuDateiSpeichern")))
+                 mnuDateiSpeichern_Click();
+         }},
+        {"cmdVorschau",
+         [this] {
+             if (menuAktiv(QStringLiteral("mnuDrucken")))
+                 mnuDateiDVorschau_Click();
+         }},
+        {"cmdDrucken",
+         [this] {
+             if (menuAktiv(QStringLiteral("mnuDrucken")))
+                 mnuDateiDrucken_Click();
+         }},
+        {"cmdBack", [this] { cmdBack_Click(); }},
+        {"cmdNext", [this] { cmdNext_Click(); }},
+        {"cmdDruckNeueSchilder", [this] { cmdDruckNeueSchilder_Click(); }},
+    };
+    for (const auto& [name, f] : klicks)
+        m_leiste->knopf(QString::fromLatin1(name))->klick = f;
+
+    for (QTimer* t : {&timBotrel, &timBotrelEditor}) {
+        t->setInterval(500);
+        t->setSingleShot(true);
+    }
+    connect(&timBotrel, &QTimer::timeout, this,
+            [] { fensterAktivieren(QStringLiteral("Botrel")); });
+    connect(&timBotrelEditor, &QTimer::timeout, this,
+            [] { fensterAktivieren(QStringLiteral("Botrel-Editor")); });
+}
+
+MDI::~MDI() {
+    if (nachbarn().mdi == this)
+        nachbarn().mdi = nullptr;
+    if (nachbarn().werkzeuge == m_tools)
+        nachbarn().werkzeuge = nullptr;
+}
+
+void MDI::menuesAnlegen() {
+    QMenuBar* leiste = menuBar();
+    QMenu* oben = nullptr;
+    QMenu* unter = nullptr;
+    const auto top = [&](const char* name, const char* text) {
+        oben = leiste->addMenu(QString::fromUtf8(text));
+        oben->menuAction()->setObjectName(QString::fromLatin1(name));
+        m_menues[QString::fromLatin1(name)] = oben->menuAction();
+        unter = nullptr;
+    };
+    const auto item = [&](const char* name, const char* text, bool an,
+                          std::function<void()> f = {}) {
+        QMenu* ziel = unter ? unter : oben;
+        QAction* a = ziel->addAction(QString::fromUtf8(text));
+        a->setObjectName(QString::fromLatin1(name));
+        a->setEnabled(an);
+        if (f)
+            connect(a, &QAction::triggered, this, f);
+        m_menues[QString::fromLatin1(name)] = a;
+        return a;
+    };
+    const auto trenner = [&](const char* name) {
+        QMenu* ziel = unter ? unter : oben;
+        QAction* a = ziel->addSeparator();
+        a->setObjectName(QString::fromLatin1(name));
+        m_menues[QString::fromLatin1(name)] = a;
+        return a;
+    };
+    const auto submenu = [&](const char* name, const char* text, bool an) {
+        unter = oben->addMenu(QString::fromUtf8(text));
+        unter->menuAction()->setObjectName(QString::fromLatin1(name));
+        unter->menuAction()->setEnabled(an);
+        m_menues[QString::fromLatin1(name)] = unter->menuAction();
+    };
+    const auto wiederherstellenBeimOeffnen = [this](QMenu* m) {
+        connect(m, &QMenu::aboutToShow, this, [] { WerkzeugeWiederherstellen(); });
+    };
+
+    top("mnuDatei", "&Datei");
+    wiederherstellenBeimOeffnen(oben);
+    item("mnuDateiNeu", "&Neu", true, [this] { mnuDateiNeu_Click(); });
+    item("mnuDateiOeffnen", "&Öffnen", true, [this] { mnuDateiOeffnen_Click(); });
+    item("mnuDateiSpeichern", "&Speichern", false, [this] { mnuDateiSpeichern_Click(); });
+    item("mnuDateiSpeichernunter", "Speichern &unter", false,
+         [this] { mnuDateiSpeichernunter_Click(); });
+    submenu("mnuDrucken", "Drucken", false);
+    item("mnuDruckenEinstellungen", "Einstellungen", true);
+    item("mnuDateiDVorschau", "Vorschau", true, [this] { mnuDateiDVorschau_Click(); });
+    item("mnuDateiDrucken", "Schild &drucken", true, [this] { mnuDateiDrucken_Click(); });
+    trenner("mnuDruckerTrennstrich2");
+    item("mnuDruckerEinrichten", "Drucker einrichten", true);
+    unter = nullptr;
+    item("mnuDateiSchliessen", "Schild s&chließen", false, [this] { mnuDateiSchliessen_Click(); });
+    trenner("mnuDateiTrennstrich");
+    item("mnuBeenden", "&Beenden", true, [this] { mnuBeenden_Click(); });
+
+    top("mnuDatenbanken", "Daten&banken");
+    wiederherstellenBeimOeffnen(oben);
+    item("mnuDbLaden", "Botrel-/Sorvo-Datenbank laden", false);
+    item("mnuDbEigeneLaden", "Eigene Datenbank laden", false);
+    item("mnuDbEntladen", "Datenbank entladen", false);
+    item("mnuDBWechseln", "Datenbank wechseln", false);
+    item("mnuDbDatensaetzeWaehlen", "Datensätze  &wählen", false);
+    submenu("mnuSonstiges", "Sonstiges", true);
+    item("mnuPreisedatenbank", "Preisedatenbank laden", false);
+
+    top("mnuBotrel", "&Botrel-Programme");
+    item("mnuBotrelSuchen", "Botrel suchen", true)->setVisible(false);
+    item("mnuBotrelBilderSuchen", "Botrel-Bilder suchen", true)->setVisible(false);
+    trenner("mnuBotrelTrennstrich")->setVisible(false);
+    item("mnuBotrelStarten", "Botrel starten", true, [this] { mnuBotrelStarten_Click(); });
+    item("mnuBotrelEditorRun", "Botrel-Editor starten", true,
+         [this] { mnuBotrelEditorRun_Click(); });
+
+    top("mnuExtras", "&Extras");
+    item("mnuOptionen", "&Optionen", true, [this] { mnuOptionen_Click(); });
+
+    top("mnuFenster", "&Fenster");
+    m_fensterMenue = oben;
+    wiederherstellenBeimOeffnen(oben);
+    connect(oben, &QMenu::aboutToShow, this, [this] { fensterListeAufbauen(); });
+    item("mnuFensterUeberlappend", "Überlappend", true, [this] { mnuFensterUeberlappend_Click(); });
+    item("mnuFensterNebeneinander", "Nebeneinander", true,
+         [this] { mnuFensterNebeneinander_Click(); });
+    item("mnuFensterUntereinander", "Untereinander", true,
+         [this] { mnuFensterUntereinander_Click(); });
+
+    top("mnuHilfe", "&Hilfe");
+    item("mnuInhalt", "&Inhalt", true, [this] { mnuInhalt_Click(); });
+    item("mnuUeberSorvo", "&Über Sorvo", true, [this] { mnuUeberSorvo_Click(); });
+}
+
+QAction* MDI::menu(const QString& name) const {
+    const auto it = m_menues.find(name);
+    return it == m_menues.end() ? nullptr : it->second;
+}
+
+void MDI::menuAktivSetzen(const QString& name, bool aktiv) {
+    if (QAction* a = menu(name))
+        a->setEnabled(aktiv);
+}
+
+bool MDI::menuAktiv(const QString& name) const {
+    const QAction* a = menu(name);
+    return a && a->isEnabled();
+}
+
+void MDI::knopfSetzen(const QString& name, bool aktiv, const QString& bild) {
+    if (BildKnopf* k = m_leiste->knopf(name)) {
+        k->setEnabled(aktiv);
+        if (!bild.isEmpty())
+            k->bildSetzen(bild);
+    }
+}
+
+bool MDI::knopfAktiv(const QString& name) const {
+    const BildKnopf* k = m_leiste->knopf(name);
+    return k && k->isEnabled();
+}
+
+int MDI::Width() const {
+    return twips(width());
+}
+int MDI::Height() const {
+    return twips(height());
+}
+
+QIcon MDI::fensterIcon(const QString& key) const {
+    return fensterBild(key);
+}
+
+void MDI::SetFocus() {
+    activateWindow();
+    setFocus();
+}
+
+void MDI::geometrieSetzen(int links, int oben, int breite, int hoehe, int status) {
+    setGeometry(px(links), px(oben), std::max(1, px(breite)), std::max(1, px(hoehe)));
+    setWindowState(status == 2   ? Qt::WindowMaximized
+                   : status == 1 ? Qt::WindowMinimized
+                                 : Qt::WindowNoState);
+}
+
+QRect MDI::normaleGeometrie() const {
+    QRect g =
+        windowState() & (Qt::WindowMaximized | Qt::WindowMinimized) ? normalGeometry() : geometry();
+    if (!g.isValid())
+        g = geometry();
+    return {twips(g.x()), twips(g.y()), twips(g.width()), twips(g.height())};
+}
+
+int MDI::fensterStatus() const {
+    if (windowState() & Qt::WindowMinimized)
+        return 1;
+    if (windowState() & Qt::WindowMaximized)
+        return 2;
+    return 0;
+}
+
+void MDI::MDIForm_Load() {
+    auto& p = P();
+    nachbarn().mdi = this;
+    p.strSorvoVerz = programmOrdner();
+    aktuellenOrdnerSetzen(p.strSorvoVerz);
+    p.strFeldListePfad = pfadVerbinden(p.strSorvoVerz, QStringLiteral("FeldListe.dat"));
+    for (auto* k : m_leiste->knoepfe())
+        k->Tag.clear();
+    EinstellungenLaden(*this);
+    ProgrammMenuesFreigeben();
+    if (auto* k = nachbarn().katalog)
+        k->TabellenInitialisieren();
+    // The print-dialog object and the help file come with printing and help.
+    p.lngMaxTexte = 70;
+    p.lngMaxBilder = 30;
+    p.lngMaxDatenfelder = 30;
+    TabellenAnlegen();
+    for (auto& namen : p.strBenuNamen)
+        namen.fill(QString());
+    m_tools = new frmTools;
+    m_bereich->addSubWindow(m_tools);
+    m_tools->hide();
+    nachbarn().werkzeuge = m_tools;
+}
+
+void MDI::ProgrammMenuesFreigeben() {
+    auto& p = P();
+    const auto pruefen = [this](QString& ordner, const char* datei, const char* menuName) {
+        const bool da =
+            !ordner.isEmpty() && dateiExistiert(pfadVerbinden(ordner, QString::fromLatin1(datei)));
+        menuAktivSetzen(QString::fromLatin1(menuName), da);
+        if (!da)
+            ordner.clear();
+    };
+    pruefen(p.strBotrelVerz, "botrel3.exe", "mnuBotrelStarten");
+    pruefen(p.strBotrelEditorVerz, "botrel-editor.exe", "mnuBotrelEditorRun");
+}
+
+void MDI::closeEvent(QCloseEvent* e) {
+    if (m_beendet) {
+        e->accept();
+        return;
+    }
+    const auto& p = P();
+    for (int32_t i = 1; i <= p.hoechstesSchild(); ++i) {
+        if (p.Schilder[i].blnSchildFrei || !p.Schilder[i].frmSchilder)
+            continue;
+        if (Schild(i).QueryUnload(frmLabel::HauptfensterSchliesst)) {
+            e->ignore();
+            return;
+        }
+    }
+    MDIForm_Unload();
+    e->accept();
+}
+
+void MDI::MDIForm_Unload() {
+    hide();
+    EinstellungenSpeichern(*this);
+    if (auto* d = nachbarn().datensatzWahl)
+        d->entladen();
+    m_beendet = true;
+}
+
+void MDI::mnuBeenden_Click() {
+    // A label window whose save question is cancelled keeps the program open.
+    close();
+    if (m_beendet)
+        QApplication::quit();
+}
+
+void MDI::mnuDateiNeu_Click() {
+    AllesSperren();
+    if (P().blnVorlageGeoeffnet) {
+        const Antwort a = dialoge().meldung(
+            QStringLiteral("Es ist schon eine Vorlage geöffnet!\rNeu geöffnete Schilder können "
+                           "nicht\rmit einer Datenbank verbunden werden.\r\rSoll trotzdem ein "
+                           "neues Schild geöffnet werden"),
+            Msg::YesNo + Msg::Exclamation, QStringLiteral("Es ist schon eine Vorlage geöffnet!"));
+        if (a == Antwort::No) {
+            AllesFreigeben();
+            return;
+        }
+    }
+    auto* d = new frmNeu(this);
+    d->setObjectName(QStringLiteral("frmNeu"));
+    d->show();
+}
+
+void MDI::mnuDateiOeffnen_Click() {
+    if (auto* v = nachbarn().vorlagen)
+        v->VorlageOeffnen();
+    SchilderAnzeigen();
+}
+
+void MDI::mnuDateiSpeichern_Click() {
+    if (auto* v = nachbarn().vorlagen)
+        v->VorlageSpeichern();
+}
+
+void MDI::mnuDateiSpeichernunter_Click() {
+    if (auto* v = nachbarn().vorlagen)
+        v->VorlageSpeichernUnter();
+}
+
+void MDI::mnuDateiSchliessen_Click() {
+    const auto& p = P();
+    if (p.lngAktivesSchild >= 1 && p.lngAktivesSchild <= p.hoechstesSchild())
+        Schild(p.lngAktivesSchild).schliessen(frmLabel::DurchProgramm);
+}
+
+void MDI::geschwisterStarten(const QString& ordner, const QString& datei, QTimer& timer) {
+    if (!programmStarten(ordner, datei)) {
+        dialoge().meldung(QStringLiteral("Das Programm konnte nicht gestartet werden:\r") +
+                              pfadVerbinden(ordner, datei),
+                          Msg::OK + Msg::Exclamation, programmTitel());
+        return;
+    }
+    timer.start();
+}
+
+void MDI::mnuBotrelStarten_Click() {
+    geschwisterStarten(P().strBotrelVerz, QStringLiteral("botrel3.exe"), timBotrel);
+}
+
+void MDI::mnuBotrelEditorRun_Click() {
+    geschwisterStarten(P().strBotrelEditorVerz, QStringLiteral("botrel-editor.exe"),
+                       timBotrelEditor);
+}
+
+void MDI::mnuOptionen_Click() {
+    WerkzeugeWiederherstellen();
+    auto* d = new frmMDIOptionen(this);
+    d->setAttribute(Qt::WA_DeleteOnClose);
+    d->open();
+}
+
+void MDI::werkzeugFokus() {
+    if (m_tools && m_tools->isVisible())
+        m_tools->SetFocus();
+}
+
+void MDI::mnuFensterUeberlappend_Click() {
+    // Only the label windows are arranged; the tool window keeps its place.
+    const auto schilder = offeneSchilder();
+    const int schritt = px(375);
+    int i = 0;
+    for (frmLabel* s : schilder) {
+        if (!s->isVisible() || s->isMinimized())
+            continue;
+        s->showNormal();
+        s->move(i * schritt, i * schritt);
+        s->raise();
+        ++i;
+    }
+    werkzeugFokus();
+}
+
+void MDI::anordnen(bool nebeneinander) {
+    std::vector<frmLabel*> sichtbar;
+    for (frmLabel* s : offeneSchilder())
+        if (s->isVisible() && !s->isMinimized())
+            sichtbar.push_back(s);
+    const int n = static_cast<int>(sichtbar.size());
+    const QSize flaeche = m_bereich->viewport()->size();
+    for (int i = 0; i < n; ++i) {
+        frmLabel* s = sichtbar[static_cast<size_t>(i)];
+        s->showNormal();
+        if (nebeneinander) {
+            const int b = flaeche.width() / n;
+            s->setGeometry(i * b, 0, b, flaeche.height());
+        } else {
+            const int h = flaeche.height() / n;
+            s->setGeometry(0, i * h, flaeche.width(), h);
+        }
+    }
+    werkzeugFokus();
+}
+
+void MDI::mnuFensterNebeneinander_Click() {
+    anordnen(true);
+}
+void MDI::mnuFensterUntereinander_Click() {
+    anordnen(false);
+}
+
+void MDI::fensterListeAufbauen() {
+    for (QAction* a : m_fensterListe) {
+        m_fensterMenue->removeAction(a);
+        delete a;
+    }
+    m_fensterListe.clear();
+    const auto schilder = offeneSchilder();
+    if (schilder.empty())
+        return;
+    m_fensterListe.push_back(m_fensterMenue->addSeparator());
+    int nr = 1;
+    for (frmLabel* s : schilder) {
+        QAction* a =
+            m_fensterMenue->addAction(QStringLiteral("&%1 %2").arg(nr++).arg(s->Caption()));
+        a->setCheckable(true);
+        a->setChecked(m_bereich->activeSubWindow() == s);
+        QPointer<frmLabel> ziel = s;
+        connect(a, &QAction::triggered, this, [ziel] {
+            if (ziel)
+                ziel->SetFocus();
+        });
+        m_fensterListe.push_back(a);
+    }
+}
+
+void MDI::mnuInhalt_Click() {
+    WerkzeugeWiederherstellen();
+    HilfeAnzeigen(QString());
+}
+
+void MDI::mnuUeberSorvo_Click() {
+    auto* d = new frmInfos(this);
+    d->setAttribute(Qt::WA_DeleteOnClose);
+    d->open();
+}
+
+void MDI::generiertesSchildSuchen(int schritt) {
+    const auto& p = P();
+    const int32_t hoechstes = p.hoechstesSchild();
+    if (hoechstes < 1)
+        return;
+    int32_t n = p.lngAktivesSchild;
+    // Every other slot first, the current window last.
+    for (int32_t versuch = 0; versuch < hoechstes; ++versuch) {
+        n += schritt;
+        if (n < 1)
+            n = hoechstes;
+        if (n > hoechstes)
+            n = 1;
+        if (istErzeugt(n)) {
+            Schild(n).SetFocus();
+            return;
+        }
+    }
+}
+
+void MDI::cmdBack_Click() {
+    generiertesSchildSuchen(-1);
+}
+void MDI::cmdNext_Click() {
+    generiertesSchildSuchen(+1);
+}
+
+void MDI::cmdDruckNeueSchilder_Click() {
+    auto& p = P();
+    const int32_t gemerkt = p.lngAktivesSchild;
+    for (int32_t i = 1; i <= p.hoechstesSchild(); ++i) {
+        if (!istErzeugt(i))
+            continue;
+        QApplication::processEvents();
+        Schild(i).SetFocus();
+        if (auto* v = nachbarn().vorschau)
+            v->drucken();
+    }
+    if (gemerkt >= 1 && gemerkt <= p.hoechstesSchild()) {
+        Schild(gemerkt).SetFocus();
+        p.lngAktivesSchild = gemerkt;
+    }
+}
+
+void MDI::mnuDateiDVorschau_Click() {
+    auto& p = P();
+    p.lngVorschauSchild = p.lngAktivesSchild;
+    if (auto* v = nachbarn().vorschau)
+        v->zeigen();
+}
+
+void MDI::mnuDateiDrucken_Click() {
+    if (auto* v = nachbarn().vorschau)
+        v->drucken();
+}
+
+bool MDI::eventFilter(QObject* o, QEvent* e) {
+    if (o == m_bereich->viewport() && e->type() == QEvent::MouseMove)
+        m_leiste->mausWeg();
+    return QMainWindow::eventFilter(o, e);
+}
+
+} // namespace sorvo

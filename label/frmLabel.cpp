@@ -1,0 +1,295 @@
+#include "label/frmLabel.h"
+
+#include "label/nachbarn.h"
+#include "label/programm.h"
+#include "label/unterprogramme.h"
+#include "platform/dialogs.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMdiArea>
+#include <QMouseEvent>
+#include <cmath>
+
+namespace sorvo {
+
+frmLabel::frmLabel(QWidget* parent) : QMdiSubWindow(parent), m_flaeche(new QWidget(this)) {
+    // A closed label keeps its window object for the next label.
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    m_flaeche->setAutoFillBackground(true);
+    QPalette pal = m_flaeche->palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    m_flaeche->setPalette(pal);
+    m_flaeche->installEventFilter(this);
+    setWidget(m_flaeche);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+frmLabel::~frmLabel() = default;
+
+int32_t frmLabel::nummer() const {
+    return m_tag.toInt();
+}
+
+int frmLabel::Width() const {
+    return static_cast<int>(pixelZuTwips(width()));
+}
+int frmLabel::Height() const {
+    return static_cast<int>(pixelZuTwips(height()));
+}
+int frmLabel::Left() const {
+    return static_cast<int>(pixelZuTwips(x()));
+}
+int frmLabel::Top() const {
+    return static_cast<int>(pixelZuTwips(y()));
+}
+
+void frmLabel::setWidth(int twips) {
+    resize(std::max(1, RundenGerade(twipsZuPixel(twips))), height());
+}
+
+void frmLabel::setHeight(int twips) {
+    resize(width(), std::max(1, RundenGerade(twipsZuPixel(twips))));
+}
+
+double frmLabel::pixelProMm() const {
+    return logicalDpiX() / kMmProZoll;
+}
+
+double frmLabel::ScaleWidth() const {
+    return contentsRect().width() / pixelProMm();
+}
+double frmLabel::ScaleHeight() const {
+    return contentsRect().height() / (logicalDpiY() / kMmProZoll);
+}
+
+void frmLabel::setVisible(bool v) {
+    QMdiSubWindow::setVisible(v);
+}
+
+void frmLabel::SetFocus() {
+    if (!isVisible() || !isEnabled())
+        return;
+    if (auto* bereich = mdiArea())
+        bereich->setActiveSubWindow(this);
+    else
+        Form_Activate();
+}
+
+void frmLabel::Form_Activate() {
+    if (!isVisible())
+        return;
+    auto& p = P();
+    const int32_t n = nummer();
+    if (n < 1 || n > p.hoechstesSchild())
+        return;
+    if (n != p.lngAktivesSchild)
+        p.lngAktivesSchild = n;
+    WerkzeugTitelSetzen();
+    if (auto* w = nachbarn().werkzeuge) {
+        w->setHeight(1850);
+        if (p.blnWerkzeugFensterFolgt)
+            w->NeuePosition();
+        w->setVisible(true);
+    }
+    if (auto* m = nachbarn().mdi) {
+        const auto& e = S(n);
+        const bool geladen = e.blnDbGeladen;
+        const bool frei = !geladen && !p.blnVorlageGeoeffnet;
+        m->menuAktivSetzen(QStringLiteral("mnuDbLaden"), frei);
+        m->menuAktivSetzen(QStringLiteral("mnuDbEigeneLaden"), frei);
+        m->menuAktivSetzen(QStringLiteral("mnuDbEntladen"), geladen);
+        m->menuAktivSetzen(QStringLiteral("mnuPreisedatenbank"), geladen);
+        m->menuAktivSetzen(QStringLiteral("mnuDBWechseln"), geladen && e.blnPflanzenDb);
+        m->menuAktivSetzen(QStringLiteral("mnuDbDatensaetzeWaehlen"),
+                           geladen && PlatzhalterPruefen() == QStringLiteral("OK"));
+    }
+    if (auto* v = nachbarn().vorschau)
+        if (v->geladen() && p.lngVorschauSchild != p.lngAktivesSchild)
+            v->entladen();
+}
+
+void frmLabel::Form_MouseDown(Qt::MouseButton button, double, double) {
+    auto& p = P();
+    p.lngAktivesSchild = nummer();
+    if (button == Qt::LeftButton && p.blnWerkzeugFensterFolgt)
+        if (auto* w = nachbarn().werkzeuge)
+            w->NeuePosition();
+}
+
+bool frmLabel::QueryUnload(int modus) {
+    auto& p = P();
+    const int32_t n = nummer();
+    if (n < 1 || n > p.hoechstesSchild() || S(n).blnSchildFrei)
+        return false;
+
+    AllesFreigeben();
+    if (isVisible())
+        SetFocus();
+
+    auto& e = S(n);
+    if (e.blnGeaendert && p.blnAenderungSpeichern) {
+        const QString name = e.strVorlageDatei.isEmpty()
+                                 ? QStringLiteral("Schild ") + QString::number(n)
+                                 : DateinameAusPfad(e.strVorlageDatei);
+        const Antwort a = dialoge().meldung(
+            name + QStringLiteral(" wurde geänder!\rWollen Sie die Änderungen Speichern?"),
+            Msg::YesNoCancel + Msg::Question, QStringLiteral("Änderungen Speichern?"));
+        if (a == Antwort::Cancel)
+            return true;
+        if (a == Antwort::Yes) {
+            // A save that was cancelled or failed keeps the window and its
+            // changes, as Cancel would.
+            p.lngAktivesSchild = n;
+            auto* v = nachbarn().vorlagen;
+            const bool gespeichert = v && (e.strVorlageDatei.isEmpty() ? v->VorlageSpeichernUnter()
+                                                                       : v->VorlageSpeichern());
+            if (!gespeichert)
+                return true;
+        } else {
+            e.blnGeaendert = false;
+        }
+    }
+
+    const bool abbrechen = modus == DurchBenutzer || modus == DurchProgramm;
+
+    if (n != p.lngAktivesSchild)
+        p.lngAktivesSchild = n;
+    showNormal();
+    hide();
+
+    if (e.blnDbGeladen) {
+        p.blnVorlageGeoeffnet = false;
+        for (int32_t i = 1; i <= p.hoechstesSchild(); ++i) {
+            if (p.Schilder[i].blnSchildFrei)
+                continue;
+            frmLabel& f = Schild(i);
+            if (f.Caption().contains(QStringLiteral("erzeugt von")))
+                f.setCaption(QStringLiteral("Schild ") + QString::number(i) + QLatin1Char('*'));
+            if (auto* m = nachbarn().mdi)
+                f.setIcon(m->fensterIcon(QStringLiteral("pen04")));
+        }
+        NavigationAus();
+        if (auto* d = nachbarn().datensatzWahl)
+            d->setESZaehler(0);
+        p.lngVorlagenSchild = 0;
+    }
+
+    e.strVorlageDatei.clear();
+    e.strDbPfad.clear();
+    e.strPreisDateiName.clear();
+    e.strPreisDbPfad.clear();
+    e.strDbArt.clear();
+    e.strPreisSpalte.clear();
+    e.blnPflanzenDb = false;
+    e.blnDbGeladen = false;
+    e.blnPreisDbGeladen = false;
+
+    if (auto* d = nachbarn().datensatzWahl)
+        d->platzhalterBinden(p.strSorvoVerz);
+
+    e.blnSchildFrei = true;
+
+    elementeLeeren();
+    for (int32_t i = 1;
+         i <= e.lngReihenfolgeAnzahl && i < static_cast<int32_t>(e.lngReihenfolge.size()); ++i)
+        e.lngReihenfolge[i] = 0;
+    e.lngReihenfolgeAnzahl = 0;
+
+    if (SchilderZaehlen() > 0) {
+        for (int32_t i = 1; i <= p.hoechstesSchild(); ++i) {
+            if (!p.Schilder[i].blnSchildFrei) {
+                Schild(i).SetFocus();
+                break;
+            }
+        }
+    } else {
+        if (auto* w = nachbarn().werkzeuge)
+            w->setVisible(false);
+        if (auto* m = nachbarn().mdi) {
+            for (const char* name :
+                 {"mnuDateiSpeichern", "mnuDateiSpeichernunter", "mnuDateiSchliessen", "mnuDrucken",
+                  "mnuDbLaden", "mnuDbEigeneLaden", "mnuDbEntladen", "mnuPreisedatenbank",
+                  "mnuDbDatensaetzeWaehlen", "mnuDBWechseln"})
+                m->menuAktivSetzen(QString::fromLatin1(name), false);
+            m->knopfSetzen(QStringLiteral("cmdSpeichern"), false, QStringLiteral("save_ef"));
+            m->knopfSetzen(QStringLiteral("cmdDrucken"), false, QStringLiteral("print_ef"));
+            m->knopfSetzen(QStringLiteral("cmdVorschau"), false, QStringLiteral("preview_ef"));
+        }
+        p.blnWerkzeugeAktiv = false;
+    }
+    return abbrechen;
+}
+
+void frmLabel::schliessen(int modus) {
+    m_modus = modus;
+    close();
+    m_modus = DurchBenutzer;
+}
+
+void frmLabel::closeEvent(QCloseEvent* e) {
+    if (QueryUnload(m_modus))
+        e->ignore();
+    else
+        e->accept();
+}
+
+void frmLabel::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_F1) {
+        e->accept();
+        HilfeAnzeigen(QStringLiteral("3.htm"));
+        return;
+    }
+    QMdiSubWindow::keyPressEvent(e);
+}
+
+bool frmLabel::eventFilter(QObject* o, QEvent* e) {
+    if (o == m_flaeche && e->type() == QEvent::MouseButtonPress) {
+        auto* me = static_cast<QMouseEvent*>(e);
+        Form_MouseDown(me->button(), me->position().x() / pixelProMm(),
+                       me->position().y() / pixelProMm());
+    }
+    return QMdiSubWindow::eventFilter(o, e);
+}
+
+void FenstergroesseSetzen(float& Breite, float& Hoehe, frmLabel& frm) {
+    // Bisection on the outer size until the inner size in millimetres lies
+    // within 0.4 mm of the wanted one. Probes are whole pixels, so the search
+    // also ends when the interval cannot shrink any further.
+    const auto suchen = [&frm](float soll, auto setzen, auto innen) {
+        constexpr int kSchritt = 5000;
+        constexpr int kMaxSchritte = 400; // far beyond any paper size
+        int k = 1;
+        for (; k < kMaxSchritte; ++k) {
+            setzen(kSchritt * k);
+            if (!(innen() < soll))
+                break;
+        }
+        int lo = kSchritt * (k - 1), hi = kSchritt * k;
+        setzen(lo);
+        double wLo = innen();
+        setzen(hi);
+        double wHi = innen();
+        while (static_cast<float>(wHi - wLo) > 0.4f) {
+            const int mid = RundenGerade((lo + hi) / 2.0);
+            if (mid == lo || mid == hi)
+                break;
+            setzen(mid);
+            const double w = innen();
+            if (w < soll) {
+                lo = mid;
+                wLo = w;
+            } else {
+                hi = mid;
+                wHi = w;
+            }
+        }
+        (void)frm;
+    };
+    suchen(
+        Breite, [&](int t) { frm.setWidth(t); }, [&] { return frm.ScaleWidth(); });
+    suchen(
+        Hoehe, [&](int t) { frm.setHeight(t); }, [&] { return frm.ScaleHeight(); });
+}
+
+} // namespace sorvo

@@ -1,0 +1,234 @@
+#include "label/frmNeu.h"
+
+#include "label/frmLabel.h"
+#include "label/nachbarn.h"
+#include "label/programm.h"
+#include "label/unterprogramme.h"
+#include "platform/dialogs.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <cmath>
+
+namespace sorvo {
+
+namespace {
+struct Format {
+    const char* name;
+    const char* breite;
+    const char* hoehe;
+};
+// Sizes as the dialog has always written them (211, not 210).
+constexpr Format kFormate[] = {{"Benutzerdefiniert", nullptr, nullptr},
+                               {"DIN A4", "297", "211"},
+                               {"DIN A5", "211", "147"},
+                               {"DIN A6", "147", "105"},
+                               {"DIN A7", "105", "74"},
+                               {"Schlaufen- / Stecketiketten", nullptr, nullptr}};
+constexpr int kSchlaufe = 5;
+constexpr double kGroessteSeite = 2000.0;
+} // namespace
+
+std::optional<double> masszahlLesen(const QString& text) {
+    QString s = text.trimmed();
+    s.replace(QLatin1Char(','), QLatin1Char('.'));
+    bool ok = false;
+    const double d = s.toDouble(&ok);
+    if (!ok || !std::isfinite(d))
+        return std::nullopt;
+    return d;
+}
+
+frmNeu::frmNeu(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Neues Schild definieren"));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    lblInfo = new QLabel(QStringLiteral(
+        "Geben Sie bitte die gewünschten Größen für das Schildformat ein, oder wählen sie eins "
+        "der vorgegebenen Formate."));
+    lblInfo->setWordWrap(true);
+    lblBreite = new QLabel(QStringLiteral("Breite:                     mm"));
+    txtBreite = new QLineEdit(QStringLiteral("100"));
+    lblHoehe = new QLabel(QStringLiteral("Höhe:                       mm"));
+    txtHoehe = new QLineEdit(QStringLiteral("75"));
+    cboFormat = new QComboBox;
+    fraHQ = new QGroupBox;
+    optHQ[0] = new QRadioButton(QStringLiteral("Hochformat"));
+    optHQ[1] = new QRadioButton(QStringLiteral("Querformat"));
+    cmdOK = new QPushButton(QStringLiteral("&OK"));
+    cmdCancel = new QPushButton(QStringLiteral("&Abbruch"));
+    cmdOK->setDefault(true);
+
+    auto* hq = new QVBoxLayout(fraHQ);
+    hq->addWidget(optHQ[0]);
+    hq->addWidget(optHQ[1]);
+    auto* raster = new QGridLayout;
+    raster->addWidget(lblBreite, 0, 0);
+    raster->addWidget(txtBreite, 0, 1);
+    raster->addWidget(lblHoehe, 1, 0);
+    raster->addWidget(txtHoehe, 1, 1);
+    raster->addWidget(cboFormat, 2, 0, 1, 2);
+    raster->addWidget(fraHQ, 0, 2, 3, 1);
+    auto* knoepfe = new QHBoxLayout;
+    knoepfe->addStretch();
+    knoepfe->addWidget(cmdOK);
+    knoepfe->addWidget(cmdCancel);
+    auto* haupt = new QVBoxLayout(this);
+    haupt->addWidget(lblInfo);
+    haupt->addLayout(raster);
+    haupt->addLayout(knoepfe);
+
+    connect(cboFormat, &QComboBox::activated, this, [this] { cboFormat_Click(); });
+    for (auto* o : optHQ)
+        connect(o, &QRadioButton::toggled, this, [this](bool an) {
+            if (an)
+                ausrichtungGeaendert();
+        });
+    connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+    connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
+    Form_Load();
+}
+
+void frmNeu::Form_Load() {
+    adjustSize();
+    if (auto* m = nachbarn().mdi) {
+        const int links = (m->Width() - static_cast<int>(pixelZuTwips(width()))) / 2;
+        const int oben = (m->Height() - static_cast<int>(pixelZuTwips(height()))) / 2;
+        move(RundenGerade(twipsZuPixel(links)), RundenGerade(twipsZuPixel(oben)));
+    }
+    fraHQ->setVisible(false);
+    const QSignalBlocker sperre(cboFormat);
+    for (const auto& f : kFormate)
+        cboFormat->addItem(QString::fromUtf8(f.name));
+    cboFormat->setCurrentIndex(0);
+}
+
+void frmNeu::cboFormat_Click() {
+    const int i = cboFormat->currentIndex();
+    if (i == 0) {
+        txtBreite->setReadOnly(false);
+        txtHoehe->setReadOnly(false);
+        fraHQ->setVisible(false);
+    } else if (i >= 1 && i <= 4) {
+        txtBreite->setText(QString::fromLatin1(kFormate[i].breite));
+        txtHoehe->setText(QString::fromLatin1(kFormate[i].hoehe));
+        txtBreite->setReadOnly(true);
+        txtHoehe->setReadOnly(true);
+        fraHQ->setVisible(true);
+    } else if (i == kSchlaufe) {
+        txtBreite->setReadOnly(true);
+        txtHoehe->setReadOnly(true);
+        fraHQ->setVisible(false);
+        hide();
+        auto* s = nachbarn().schlaufenetikett;
+        if (s && s->zeigen()) {
+            // The loop-label dialog made the label; this one is done.
+            m_fertig = true;
+            deleteLater();
+        } else {
+            cmdOK->setEnabled(false);
+            show();
+        }
+        return;
+    }
+    if (i >= 0 && i < kSchlaufe) {
+        cmdOK->setEnabled(true);
+        optHQ[0]->setChecked(true); // swaps when it was not selected before
+        optHQ[1]->setChecked(false);
+    }
+}
+
+void frmNeu::ausrichtungGeaendert() {
+    const QString hoehe = txtHoehe->text();
+    if (const auto b = masszahlLesen(txtBreite->text()))
+        txtHoehe->setText(QString::number(RundenGerade(*b)));
+    else
+        txtHoehe->setText(txtBreite->text());
+    txtBreite->setText(hoehe);
+}
+
+void frmNeu::cmdOK_Click() {
+    const auto breite = masszahlLesen(txtBreite->text());
+    const auto hoehe = masszahlLesen(txtHoehe->text());
+    const auto gueltig = [](const std::optional<double>& d) {
+        return d && *d > 0 && *d <= kGroessteSeite;
+    };
+    if (!gueltig(breite) || !gueltig(hoehe)) {
+        dialoge().meldung(QStringLiteral("Bitte geben Sie für Breite und Höhe eine Zahl größer als "
+                                         "0 und höchstens 2000 mm ein."),
+                          Msg::OK + Msg::Exclamation, windowTitle());
+        return;
+    }
+    hide();
+    NeuesSchild();
+    auto& p = P();
+    const int32_t n = p.lngAktivesSchild;
+    auto& e = S(n);
+    e.sngSchildHoehe = static_cast<float>(*hoehe);
+    e.sngSchildBreite = static_cast<float>(*breite);
+    e.blnSchlaufenetikett = false;
+    if (auto* m = nachbarn().mdi) {
+        for (const char* name :
+             {"mnuDateiSpeichern", "mnuDateiSpeichernunter", "mnuDateiSchliessen", "mnuDrucken"})
+            m->menuAktivSetzen(QString::fromLatin1(name), true);
+        m->knopfSetzen(QStringLiteral("cmdSpeichern"), true, QStringLiteral("save_n"));
+        m->knopfSetzen(QStringLiteral("cmdDrucken"), true, QStringLiteral("print_n"));
+        m->knopfSetzen(QStringLiteral("cmdVorschau"), true, QStringLiteral("preview_n"));
+        if (!e.blnDbGeladen) {
+            m->menuAktivSetzen(QStringLiteral("mnuDbLaden"), true);
+            m->menuAktivSetzen(QStringLiteral("mnuDbEigeneLaden"), true);
+        }
+    }
+    p.blnWerkzeugeAktiv = true;
+    float b = static_cast<float>(RundenGerade(*breite));
+    float h = static_cast<float>(RundenGerade(*hoehe));
+    FenstergroesseSetzen(b, h, Schild(n));
+    SchildGeaendert();
+    m_fertig = true;
+    deleteLater();
+    AllesFreigeben();
+    SchilderAnzeigen();
+}
+
+void frmNeu::cmdCancel_Click() {
+    m_fertig = true;
+    hide();
+    deleteLater();
+    if (auto* m = nachbarn().mdi)
+        m->widget()->setEnabled(true);
+    AllesFreigeben();
+    if (auto* m = nachbarn().mdi)
+        m->SetFocus();
+    SchilderAnzeigen();
+}
+
+void frmNeu::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_F1) {
+        e->accept();
+        HilfeAnzeigen(QStringLiteral("2.htm"));
+        return;
+    }
+    if (e->key() == Qt::Key_Escape) {
+        e->accept();
+        cmdCancel_Click();
+        return;
+    }
+    QDialog::keyPressEvent(e);
+}
+
+void frmNeu::closeEvent(QCloseEvent* e) {
+    // The close box acts as Cancel.
+    if (!m_fertig)
+        cmdCancel_Click();
+    e->accept();
+}
+
+} // namespace sorvo

@@ -1,0 +1,116 @@
+#pragma once
+// What the label windows use of the main window and of the other parts of
+// the program. Each part registers its implementation at start-up; a part
+// that is not there (yet) leaves its pointer empty and its calls are skipped.
+#include <QIcon>
+#include <QString>
+
+class QMdiArea;
+class QWidget;
+
+namespace sorvo {
+
+// The main window as the label windows see it.
+class Hauptfenster {
+public:
+    virtual ~Hauptfenster() = default;
+    virtual QMdiArea* mdiBereich() = 0;
+    virtual QWidget* widget() = 0;
+    // Menu items and top menus by their control name ("mnuDateiSpeichern").
+    virtual void menuAktivSetzen(const QString& name, bool aktiv) = 0;
+    virtual bool menuAktiv(const QString& name) const = 0;
+    // Toolbar pictures by control name ("cmdSpeichern") with the picture key
+    // they show ("save_n", "save_ef").
+    virtual void knopfSetzen(const QString& name, bool aktiv, const QString& bild) = 0;
+    virtual bool knopfAktiv(const QString& name) const = 0;
+    // Outer size in twips.
+    virtual int Width() const = 0;
+    virtual int Height() const = 0;
+    // Label window icons by key ("pen04", "vorlage", "druck", "hand-m").
+    virtual QIcon fensterIcon(const QString& key) const = 0;
+    // Gives the main window the focus.
+    virtual void SetFocus() = 0;
+};
+
+// The one shared tool window. Geometry in twips.
+class Werkzeugfenster {
+public:
+    virtual ~Werkzeugfenster() = default;
+    virtual void setCaption(const QString& c) = 0;
+    virtual QString Caption() const = 0;
+    virtual void setHeight(int twips) = 0;
+    virtual int Height() const = 0;
+    virtual void setVisible(bool v) = 0;
+    virtual bool Visible() const = 0;
+    virtual void SetFocus() = 0;
+    // Places the tool window beside the current label window.
+    virtual void NeuePosition() = 0;
+    // The three insert buttons, in the order picture, text, data field.
+    virtual void einfuegenKnoepfeAktivieren(bool aktiv) = 0;
+    virtual bool einfuegenKnoepfeAktiv() const = 0;
+    // True once the user changed the background colour of the element edited.
+    bool blnHFarbeAenderung = false;
+};
+
+// The preview window, as far as the label windows use it.
+class Vorschau {
+public:
+    virtual ~Vorschau() = default;
+    virtual bool geladen() const = 0;
+    virtual void entladen() = 0;
+    // Shows the preview of the current label window at 100 %.
+    virtual void zeigen() = 0;
+    // Prints the current label window as one print run.
+    virtual void drucken() = 0;
+};
+
+// The shared record-choice window.
+class DatensatzWahl {
+public:
+    virtual ~DatensatzWahl() = default;
+    // Binds every data control to the placeholder database of the program
+    // folder, which closes whatever database they held.
+    virtual void platzhalterBinden(const QString& programmOrdner) = 0;
+    virtual void setESZaehler(long n) = 0;
+    virtual void entladen() = 0;
+};
+
+// The field catalogue.
+class FeldKatalog {
+public:
+    virtual ~FeldKatalog() = default;
+    virtual void TabellenInitialisieren() = 0;
+    virtual QString FeldBeschreibung(const QString& feldname, const QString& art) const = 0;
+};
+
+// Template files: Save, Save As and Open on the current label window.
+// The saves return true when the label was written.
+class Vorlagen {
+public:
+    virtual ~Vorlagen() = default;
+    virtual bool VorlageSpeichern() = 0;
+    virtual bool VorlageSpeichernUnter() = 0;
+    virtual void VorlageOeffnen() = 0;
+};
+
+// The loop-label dialog, opened by the new-label dialog. Returns true when
+// it created the loop label, false when it was cancelled.
+class Schlaufenetikett {
+public:
+    virtual ~Schlaufenetikett() = default;
+    virtual bool zeigen() = 0;
+};
+
+struct Nachbarn {
+    Hauptfenster* mdi = nullptr;
+    Werkzeugfenster* werkzeuge = nullptr;
+    Vorschau* vorschau = nullptr;
+    DatensatzWahl* datensatzWahl = nullptr;
+    FeldKatalog* katalog = nullptr;
+    Vorlagen* vorlagen = nullptr;
+    Schlaufenetikett* schlaufenetikett = nullptr;
+};
+
+Nachbarn& nachbarn();
+
+} // namespace sorvo

@@ -1,0 +1,119 @@
+#include "label/programm.h"
+
+#include "label/frmLabel.h"
+#include "label/nachbarn.h"
+#include "label/unterprogramme.h"
+
+#include <QMdiArea>
+
+namespace sorvo {
+
+Nachbarn& nachbarn() {
+    static Nachbarn n;
+    return n;
+}
+
+Programm& P() {
+    static Programm p;
+    return p;
+}
+
+SchildEintrag& S(int32_t n) {
+    return P().Schilder.at(static_cast<size_t>(n));
+}
+
+void TabellenAnlegen() {
+    auto& p = P();
+    p.Schilder.clear();
+    p.Schilder.emplace_back();
+    p.Schilder[0].blnSchildFrei = true;
+}
+
+frmLabel& Schild(int32_t n) {
+    auto& e = S(n);
+    if (!e.frmSchilder) {
+        QWidget* eltern = nachbarn().mdi ? nachbarn().mdi->mdiBereich() : nullptr;
+        auto* f = new frmLabel(eltern);
+        if (auto* bereich = qobject_cast<QMdiArea*>(eltern))
+            bereich->addSubWindow(f);
+        e.frmSchilder = f;
+    }
+    return *e.frmSchilder;
+}
+
+int32_t FreienIndexSuchen() {
+    auto& p = P();
+    const int32_t n = p.hoechstesSchild();
+    int32_t ergebnis = 0;
+    for (int32_t i = 1; i <= n; ++i) {
+        if (p.Schilder[i].blnSchildFrei) {
+            ergebnis = i;
+            break;
+        }
+    }
+    if (ergebnis == 0) {
+        SchildEintrag neu;
+        // Room for every element of a full label.
+        neu.lngReihenfolge.assign(
+            static_cast<size_t>(p.lngMaxTexte + p.lngMaxBilder + p.lngMaxDatenfelder + 1), 0);
+        p.Schilder.push_back(std::move(neu));
+        ergebnis = n + 1;
+    }
+    p.Schilder[ergebnis].blnSchildFrei = false;
+    return ergebnis;
+}
+
+void NeuesSchild() {
+    auto& p = P();
+    const int32_t n = FreienIndexSuchen();
+    p.lngAktivesSchild = n;
+    const bool neu = !S(n).frmSchilder;
+    frmLabel& f = Schild(n);
+    f.setTag(QString::number(n));
+    f.setCaption(QStringLiteral("Schild ") + QString::number(n));
+    if (nachbarn().mdi)
+        f.setIcon(nachbarn().mdi->fensterIcon(QStringLiteral("pen04")));
+    auto& e = S(n);
+    e.sngGrenzeRechts = 10;
+    e.sngGrenzeLinks = 10;
+    e.sngGrenzeUnten = 15;
+    e.sngGrenzeOben = 15;
+    e.lngPapierFormat = 9;
+    e.lngAusrichtung = 1;
+    // A reused slot may still carry the changed flag of the label closed in
+    // it; a fresh label has nothing to save yet.
+    e.blnGeaendert = false;
+    if (neu)
+        f.setVisible(true);
+}
+
+int32_t SchilderZaehlen() {
+    const auto& p = P();
+    int32_t anzahl = 0;
+    for (int32_t i = 1; i <= p.hoechstesSchild(); ++i)
+        if (!p.Schilder[i].blnSchildFrei)
+            ++anzahl;
+    return anzahl;
+}
+
+void SchilderAnzeigen() {
+    auto& p = P();
+    for (int32_t i = 1; i <= p.hoechstesSchild(); ++i) {
+        if (p.Schilder[i].blnSchildFrei)
+            continue;
+        frmLabel& f = Schild(i);
+        f.setVisible(true);
+        if (f.Enabled())
+            f.SetFocus();
+    }
+}
+
+void ProgrammZuruecksetzen() {
+    auto& p = P();
+    for (auto& e : p.Schilder)
+        delete e.frmSchilder.data();
+    p = Programm{};
+    TabellenAnlegen();
+}
+
+} // namespace sorvo

@@ -1,0 +1,172 @@
+#include "app/werkzeugleiste.h"
+#include "label/unterprogramme.h"
+#include "platform/bilder.h"
+#include "platform/registry.h"
+#include "tests/app/mdi_fixture.h"
+
+namespace sorvo::test {
+namespace {
+
+// Save and Save As that answer as a user would: written, or cancelled.
+struct Speichern : Vorlagen {
+    bool gelingt = true;
+    int speichern = 0, speichernUnter = 0;
+    bool VorlageSpeichern() override {
+        ++speichern;
+        return gelingt;
+    }
+    bool VorlageSpeichernUnter() override {
+        ++speichernUnter;
+        if (gelingt)
+            S(P().lngAktivesSchild).blnGeaendert = false;
+        return gelingt;
+    }
+    void VorlageOeffnen() override {}
+};
+
+class SchliessenTest : public MdiTest {
+protected:
+    void SetUp() override {
+        MdiTest::SetUp();
+        starten();
+        nachbarn().vorlagen = &m_speichern;
+        P().blnAenderungSpeichern = true;
+    }
+    Speichern m_speichern;
+};
+
+TEST_F(SchliessenTest, UnchangedOrOptionOffAsksNothing) {
+    const int32_t a = neuesSchild();
+    S(a).blnGeaendert = false;
+    Schild(a).schliessen(frmLabel::DurchBenutzer);
+    EXPECT_TRUE(S(a).blnSchildFrei);
+    const int32_t b = neuesSchild();
+    P().blnAenderungSpeichern = false;
+    Schild(b).schliessen();
+    EXPECT_TRUE(S(b).blnSchildFrei);
+    EXPECT_TRUE(S(b).blnGeaendert); // changes discarded, flag kept in the free slot
+}
+
+TEST_F(SchliessenTest, QuestionTextAndCancelKeepsEverything) {
+    neuesSchild();
+    neuesSchild();
+    const int32_t n = neuesSchild();
+    S(n).blnDbGeladen = true;
+    S(n).strDbPfad = QStringLiteral("/daten/botrel.mdb");
+    AllesSperren();
+    SkriptDialoge d;
+    d.meldung(Antwort::Cancel);
+    Schild(n).schliessen(frmLabel::DurchBenutzer);
+    ASSERT_EQ(d.gezeigt().size(), 1u);
+    EXPECT_EQ(d.gezeigt()[0].text, "Schild 3 wurde geänder!\rWollen Sie die Änderungen Speichern?");
+    EXPECT_EQ(d.gezeigt()[0].titel, "Änderungen Speichern?");
+    EXPECT_EQ(d.gezeigt()[0].stil, 35);
+    EXPECT_FALSE(S(n).blnSchildFrei);
+    EXPECT_TRUE(Schild(n).isVisible());
+    EXPECT_EQ(S(n).strDbPfad, "/daten/botrel.mdb");
+    EXPECT_TRUE(S(n).blnGeaendert);
+    EXPECT_TRUE(Schild(1).isEnabled()); // unlocked before the question
+}
+
+TEST_F(SchliessenTest, NoDiscardsAndFocusesLowestOpenWindow) {
+    neuesSchild();
+    neuesSchild();
+    const int32_t n = neuesSchild();
+    S(n).strVorlageDatei = QStringLiteral("C:\\Etiketten\\rosen.vxp");
+    SkriptDialoge d;
+    d.meldung(Antwort::No);
+    Schild(n).schliessen(frmLabel::DurchBenutzer);
+    EXPECT_EQ(d.gezeigt()[0].text,
+              "rosen.vxp wurde geänder!\rWollen Sie die Änderungen Speichern?");
+    EXPECT_TRUE(S(n).blnSchildFrei);
+    EXPECT_FALSE(S(n).blnGeaendert);
+    EXPECT_TRUE(S(n).strVorlageDatei.isEmpty());
+    EXPECT_FALSE(Schild(n).isVisible());
+    EXPECT_EQ(P().lngAktivesSchild, 1);
+    EXPECT_EQ(m_speichern.speichern + m_speichern.speichernUnter, 0);
+}
+
+TEST_F(SchliessenTest, YesSavesThroughSaveOrSaveAs) {
+    const int32_t a = neuesSchild();
+    const int32_t b = neuesSchild();
+    S(b).strVorlageDatei = QStringLiteral("/etiketten/rosen.vxp");
+    SkriptDialoge d;
+    d.meldung(Antwort::Yes).meldung(Antwort::Yes);
+    Schild(a).schliessen();
+    EXPECT_EQ(m_speichern.speichernUnter, 1);
+    EXPECT_TRUE(S(a).blnSchildFrei);
+    Schild(b).schliessen();
+    EXPECT_EQ(m_speichern.speichern, 1);
+    EXPECT_TRUE(S(b).blnSchildFrei);
+}
+
+TEST_F(SchliessenTest, YesWithCancelledSaveAsKeepsTheWindowAndItsChanges) {
+    const int32_t n = neuesSchild();
+    m_speichern.gelingt = false;
+    SkriptDialoge d;
+    d.meldung(Antwort::Yes);
+    Schild(n).schliessen();
+    EXPECT_EQ(m_speichern.speichernUnter, 1);
+    EXPECT_FALSE(S(n).blnSchildFrei);
+    EXPECT_TRUE(S(n).blnGeaendert);
+    EXPECT_TRUE(Schild(n).isVisible());
+}
+
+TEST_F(SchliessenTest, ClosingTheTemplateReleasesItsGeneratedWindows) {
+    const int32_t v = neuesSchild();
+    const int32_t g1 = neuesSchild();
+    const int32_t g2 = neuesSchild();
+    S(v).blnGeaendert = false;
+    S(v).blnDbGeladen = true;
+    P().blnVorlageGeoeffnet = true;
+    P().lngVorlagenSchild = v;
+    Schild(g1).setCaption(QStringLiteral("Schild 2 (erzeugt von: Schild 1)*"));
+    Schild(g2).setCaption(QStringLiteral("Schild 3 (erzeugt von: Schild 1)"));
+    Schild(g1).setIcon(fensterBild(QStringLiteral("druck")));
+    NavigationEin();
+    Schild(v).schliessen();
+    EXPECT_EQ(Schild(g1).Caption(), "Schild 2*");
+    EXPECT_EQ(Schild(g2).Caption(), "Schild 3*");
+    EXPECT_EQ(Schild(g1).windowIcon().pixmap(16).toImage(),
+              fensterBild(QStringLiteral("pen04")).pixmap(16).toImage());
+    EXPECT_FALSE(P().blnVorlageGeoeffnet);
+    EXPECT_EQ(P().lngVorlagenSchild, 0);
+    EXPECT_FALSE(m_mdi->knopfAktiv(QStringLiteral("cmdNext")));
+    EXPECT_FALSE(S(v).blnDbGeladen);
+    EXPECT_EQ(P().lngAktivesSchild, g1);
+}
+
+TEST_F(SchliessenTest, MainWindowCloseAsksAndCancelKeepsProgram) {
+    const int32_t a = neuesSchild();
+    const int32_t b = neuesSchild();
+    S(a).blnGeaendert = false;
+    {
+        SkriptDialoge d;
+        d.meldung(Antwort::Cancel);
+        m_mdi->close();
+    }
+    EXPECT_FALSE(m_mdi->beendet());
+    EXPECT_TRUE(m_mdi->isVisible());
+    EXPECT_FALSE(S(b).blnSchildFrei);
+    // "&Beenden" with Cancel: the program stays open too, nothing written.
+    {
+        SkriptDialoge d;
+        d.meldung(Antwort::Cancel);
+        m_mdi->mnuBeenden_Click();
+    }
+    EXPECT_FALSE(m_mdi->beendet());
+    EXPECT_FALSE(S(b).blnSchildFrei);
+    EXPECT_FALSE(RegStringLesen(HKEY_LOCAL_MACHINE,
+                                QStringLiteral("Software\\Kelmarhof\\Sorvo1.0\\MDI"),
+                                QStringLiteral("Status"))
+                     .has_value());
+    // Answered No: the program ends and writes its settings.
+    SkriptDialoge d;
+    d.meldung(Antwort::No);
+    m_mdi->close();
+    EXPECT_TRUE(m_mdi->beendet());
+    EXPECT_TRUE(S(b).blnSchildFrei);
+}
+
+} // namespace
+} // namespace sorvo::test
