@@ -3,6 +3,7 @@
 #include "label/nachbarn.h"
 #include "label/programm.h"
 #include "label/unterprogramme.h"
+#include "platform/canvas.h"
 #include "platform/dialogs.h"
 
 #include <QCloseEvent>
@@ -13,16 +14,20 @@
 
 namespace sorvo {
 
-frmLabel::frmLabel(QWidget* parent) : QMdiSubWindow(parent), m_flaeche(new QWidget(this)) {
+frmLabel::frmLabel(QWidget* parent) : QMdiSubWindow(parent), m_flaeche(new ElementCanvas(this)) {
     // A closed label keeps its window object for the next label.
     setAttribute(Qt::WA_DeleteOnClose, false);
     m_flaeche->setAutoFillBackground(true);
     QPalette pal = m_flaeche->palette();
     pal.setColor(QPalette::Window, Qt::white);
     m_flaeche->setPalette(pal);
-    m_flaeche->installEventFilter(this);
     setWidget(m_flaeche);
     setFocusPolicy(Qt::StrongFocus);
+    connect(m_flaeche, &ElementCanvas::hintergrundGedrueckt, this,
+            [this](Qt::MouseButton knopf, Qt::KeyboardModifiers, QPointF mm) {
+                Form_MouseDown(knopf, mm.x(), mm.y());
+            });
+    elementeAnlegen();
 }
 
 frmLabel::~frmLabel() = default;
@@ -56,11 +61,23 @@ double frmLabel::pixelProMm() const {
     return logicalDpiX() / kMmProZoll;
 }
 
-double frmLabel::ScaleWidth() const {
+double frmLabel::gemesseneBreite() const {
     return contentsRect().width() / pixelProMm();
 }
-double frmLabel::ScaleHeight() const {
+double frmLabel::gemesseneHoehe() const {
     return contentsRect().height() / (logicalDpiY() / kMmProZoll);
+}
+
+void frmLabel::innenGroesseSetzen(double breite, double hoehe) {
+    m_innenBreite = breite;
+    m_innenHoehe = hoehe;
+}
+
+double frmLabel::ScaleWidth() const {
+    return m_innenBreite > 0 ? m_innenBreite : gemesseneBreite();
+}
+double frmLabel::ScaleHeight() const {
+    return m_innenHoehe > 0 ? m_innenHoehe : gemesseneHoehe();
 }
 
 void frmLabel::setVisible(bool v) {
@@ -243,15 +260,6 @@ void frmLabel::keyPressEvent(QKeyEvent* e) {
     QMdiSubWindow::keyPressEvent(e);
 }
 
-bool frmLabel::eventFilter(QObject* o, QEvent* e) {
-    if (o == m_flaeche && e->type() == QEvent::MouseButtonPress) {
-        auto* me = static_cast<QMouseEvent*>(e);
-        Form_MouseDown(me->button(), me->position().x() / pixelProMm(),
-                       me->position().y() / pixelProMm());
-    }
-    return QMdiSubWindow::eventFilter(o, e);
-}
-
 void FenstergroesseSetzen(float& Breite, float& Hoehe, frmLabel& frm) {
     // Bisection on the outer size until the inner size in millimetres lies
     // within 0.4 mm of the wanted one. Probes are whole pixels, so the search
@@ -287,9 +295,10 @@ void FenstergroesseSetzen(float& Breite, float& Hoehe, frmLabel& frm) {
         (void)frm;
     };
     suchen(
-        Breite, [&](int t) { frm.setWidth(t); }, [&] { return frm.ScaleWidth(); });
+        Breite, [&](int t) { frm.setWidth(t); }, [&] { return frm.gemesseneBreite(); });
     suchen(
-        Hoehe, [&](int t) { frm.setHeight(t); }, [&] { return frm.ScaleHeight(); });
+        Hoehe, [&](int t) { frm.setHeight(t); }, [&] { return frm.gemesseneHoehe(); });
+    frm.innenGroesseSetzen(Breite, Hoehe);
 }
 
 } // namespace sorvo

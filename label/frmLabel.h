@@ -3,8 +3,21 @@
 // child window of the main window; its client area has a millimetre scale.
 #include <QMdiSubWindow>
 #include <cstdint>
+#include <vector>
 
 namespace sorvo {
+
+class Beschriftung;
+class Bild;
+class ElementCanvas;
+class Steuerelement;
+
+// Kind digit of an element code: text 4 is 14, picture 12 is 212, data field
+// 15 is 315.
+enum ElementArt : int32_t { ArtText = 1, ArtBild = 2, ArtDatenfeld = 3 };
+int32_t Elementcode(int32_t art, int32_t index);
+int32_t elementArtAusCode(int32_t code);
+int32_t elementIndexAusCode(int32_t code);
 
 class frmLabel : public QMdiSubWindow {
     Q_OBJECT
@@ -31,8 +44,14 @@ public:
     int Top() const;
     void setWidth(int twips);
     void setHeight(int twips);
+    // The inner size in millimetres: the label size the window was sized
+    // for, so that fitting does not depend on the screen's pixels.
     double ScaleWidth() const;
     double ScaleHeight() const;
+    // The inner size as the window's pixels give it.
+    double gemesseneBreite() const;
+    double gemesseneHoehe() const;
+    void innenGroesseSetzen(double breite, double hoehe);
     double pixelProMm() const;
 
     bool Visible() const { return isVisible(); }
@@ -48,21 +67,108 @@ public:
     // Asks the window to close as the menu's Close command does.
     void schliessen(int modus = DurchProgramm);
 
-    QWidget* flaeche() const { return m_flaeche; }
+    ElementCanvas* flaeche() const { return m_flaeche; }
+
+    // --- Element store --------------------------------------------------
+    // The element controls by index (1 .. highest loaded index of the kind).
+    Beschriftung& lblText(int32_t i) const { return *m_texte.at(static_cast<size_t>(i)); }
+    Beschriftung& lblDatenfeld(int32_t i) const {
+        return *m_datenfelder.at(static_cast<size_t>(i));
+    }
+    Bild& imgBild(int32_t i) const { return *m_bilder.at(static_cast<size_t>(i)); }
+    int32_t hoechsterText() const { return static_cast<int32_t>(m_texte.size()) - 1; }
+    int32_t hoechstesDatenfeld() const { return static_cast<int32_t>(m_datenfelder.size()) - 1; }
+    int32_t hoechstesBild() const { return static_cast<int32_t>(m_bilder.size()) - 1; }
+
+    // Hand out an index (the lowest free slot, else a new control).
+    int32_t BildIndexNeu();
+    int32_t TextIndexNeu();
+    int32_t DatenfeldIndexNeu();
+    // Create an element in the current window; false when the label already
+    // holds as many of the kind as it may (the user was told).
+    bool BildNeu();
+    bool TextNeu();
+    bool DatenfeldNeu();
+    int32_t BilderZaehlen() const;
+    int32_t TextZaehlen() const;
+    int32_t DatenfeldZaehlen() const;
+    void TeStandard(int32_t j);
+    void DfStandard(int32_t j);
+    void BildLoeschen(int32_t j);
+    void TextLoeschen(int32_t j);
+    void DatenfeldLoeschen(int32_t j);
+
+    void BildPfadSchreiben(int32_t i, const QString& Pfad);
+    QString BildPfadLesen(int32_t i) const;
+    void BildStatusSchreiben(int32_t i, bool Status);
+    bool BildStatusLesen(int32_t i) const;
+    void TextMaxBreiteSchreiben(int32_t i, int32_t maxBreite);
+    QString TextMaxBreiteLesen(int32_t i) const;
+    void TextMaxHoeheSchreiben(int32_t i, int32_t maxHoehe);
+    QString TextMaxHoeheLesen(int32_t i) const;
+    void TextStatusSchreiben(int32_t i, bool Status);
+    bool TextStatusLesen(int32_t i) const;
+    void DatenfeldMaxBreiteSchreiben(int32_t i, int32_t maxBreite);
+    QString DatenfeldMaxBreiteLesen(int32_t i) const;
+    void DatenfeldMaxHoeheSchreiben(int32_t i, int32_t maxHoehe);
+    QString DatenfeldMaxHoeheLesen(int32_t i) const;
+    void DatenfeldStatusSchreiben(int32_t i, bool Status);
+    bool DatenfeldStatusLesen(int32_t i) const;
+
+    // Pulls every element back inside the label.
+    void ObjekteAusrichten();
+    // Gives the current text the look and stacking place of data field i.
+    void WerteUebertragen(int32_t i);
+
+    // The kind and index of a control of this window (0, 0 for none).
+    std::pair<int32_t, int32_t> elementVon(const Steuerelement* s) const;
 
 protected:
     void closeEvent(QCloseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
-    bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
     // Deletes every element; the controls stay for the next label.
     void elementeLeeren();
 
+    void elementeAnlegen();
+    Beschriftung* beschriftungKopie(std::vector<Beschriftung*>& art, int32_t kind);
+
     QString m_tag;
-    QWidget* m_flaeche;
+    ElementCanvas* m_flaeche;
+    double m_innenBreite = 0;
+    double m_innenHoehe = 0;
+    // Index 0 is never an element.
+    std::vector<Beschriftung*> m_texte;
+    std::vector<Beschriftung*> m_datenfelder;
+    std::vector<Bild*> m_bilder;
+    std::vector<char> blnBildStatus;
+    std::vector<QString> strBildPfad;
+    std::vector<char> blnTextStatus;
+    std::vector<int32_t> lngTextMaxBreite;
+    std::vector<int32_t> lngTextMaxHoehe;
+    std::vector<char> blnDatenfeldStatus;
+    std::vector<int32_t> lngDatenfeldMaxBreite;
+    std::vector<int32_t> lngDatenfeldMaxHoehe;
     int m_modus = DurchBenutzer;
 };
+
+// Delete element j of window win (created first if the slot has none).
+void DatenfeldEntfernen(int32_t win, int32_t j);
+void BildEntfernen(int32_t win, int32_t j);
+void TextEntfernen(int32_t win, int32_t j);
+
+// Fitting a text or data field of window win to its maximum width or the
+// label's right edge, and loading a caption with that fitting.
+void TextAnpassen(int32_t i, int32_t win);
+void DatenfeldAnpassen(int32_t i, int32_t win);
+void TextLayoutLaden(const QString& Text, int32_t i);
+void DatenfeldLayoutLaden(const QString& Text, int32_t i);
+
+// The stacking order of the current label window.
+void ReihenfolgeEintragen(int32_t id);
+void ReihenfolgeAustragen(int32_t id);
+void ReihenfolgeHerstellen();
 
 // Sizes frm so that its inner area is Breite x Hoehe millimetres.
 void FenstergroesseSetzen(float& Breite, float& Hoehe, frmLabel& frm);

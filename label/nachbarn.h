@@ -48,6 +48,8 @@ public:
     // The three insert buttons, in the order picture, text, data field.
     virtual void einfuegenKnoepfeAktivieren(bool aktiv) = 0;
     virtual bool einfuegenKnoepfeAktiv() const = 0;
+    // Empties the maximum-width box of the text frame (or the data-field frame).
+    virtual void maxBreiteLeeren(bool datenfeld) = 0;
     // True once the user changed the background colour of the element edited.
     bool blnHFarbeAenderung = false;
 };

@@ -88,6 +88,10 @@ bool frmTools::einfuegenKnoepfeAktiv() const {
            cmdEinfuegenDatenFeld->isEnabled();
 }
 
+void frmTools::maxBreiteLeeren(bool) {
+    // The edit frames with their maximum-width boxes come with element editing.
+}
+
 void frmTools::closeEvent(QCloseEvent* e) {
     // The tool window lives as long as the program; closing only hides it.
     e->ignore();

@@ -30,6 +30,7 @@ public:
     void NeuePosition() override;
     void einfuegenKnoepfeAktivieren(bool aktiv) override;
     bool einfuegenKnoepfeAktiv() const override;
+    void maxBreiteLeeren(bool datenfeld) override;
 
     int Width() const;
     int Left() const;
