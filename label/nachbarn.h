@@ -4,6 +4,8 @@
 // that is not there (yet) leaves its pointer empty and its calls are skipped.
 #include <QIcon>
 #include <QString>
+#include <functional>
+#include <memory>
 
 class QMdiArea;
 class QWidget;
@@ -66,6 +68,24 @@ public:
     virtual void drucken() = 0;
 };
 
+// The hidden database-choice window of one label window: its database kind
+// and chosen table, and the operations that bind the window's database.
+// Until the database part is there, the operations bind nothing and the
+// window keeps the paths and kinds it was given.
+class DatenbankAuswahl {
+public:
+    virtual ~DatenbankAuswahl() = default;
+    QString BotrelDateiArt;
+    QString EigeneDbTabName;
+    virtual void DBBotrelAuswaehlen() {}
+    virtual void DBEigeneAuswaehlen() {}
+    virtual void DBBotrelWechseln() {}
+    virtual void DbTabellenAnzeigen() {}
+    virtual void DbTabellenAnzeigenEigeneDb() {}
+    virtual void DBPreiseLaden() {}
+    virtual void DatenbankEntladen() {}
+};
+
 // The shared record-choice window.
 class DatensatzWahl {
 public:
@@ -111,6 +131,8 @@ struct Nachbarn {
     FeldKatalog* katalog = nullptr;
     Vorlagen* vorlagen = nullptr;
     Schlaufenetikett* schlaufenetikett = nullptr;
+    // Makes the database-choice object of a label window; empty: the plain one.
+    std::function<std::unique_ptr<DatenbankAuswahl>()> dbAuswahlErzeugen;
 };
 
 Nachbarn& nachbarn();

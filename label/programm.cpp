@@ -41,6 +41,16 @@ frmLabel& Schild(int32_t n) {
     return *e.frmSchilder;
 }
 
+DatenbankAuswahl& SchildDb(int32_t n) {
+    auto& e = S(n);
+    if (!e.frmSchildDb) {
+        auto& erzeugen = nachbarn().dbAuswahlErzeugen;
+        e.frmSchildDb = erzeugen ? std::shared_ptr<DatenbankAuswahl>(erzeugen())
+                                 : std::make_shared<DatenbankAuswahl>();
+    }
+    return *e.frmSchildDb;
+}
+
 int32_t FreienIndexSuchen() {
     auto& p = P();
     const int32_t n = p.hoechstesSchild();

@@ -8,11 +8,13 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace sorvo {
 
 class frmLabel;
+class DatenbankAuswahl;
 
 // One entry of the per-window table; the members carry the names of the
 // per-window values.
@@ -21,6 +23,7 @@ struct SchildEintrag {
     bool blnSchildFrei = false;
     bool blnGeaendert = false;
     QString strVorlageDatei;
+    std::shared_ptr<DatenbankAuswahl> frmSchildDb; // created on first use
     QString strDbPfad;
     bool blnDbGeladen = false;
     bool blnPflanzenDb = false;
@@ -103,6 +106,8 @@ int32_t SchilderZaehlen();
 void SchilderAnzeigen();
 // The window of slot n, created when the slot has none yet.
 frmLabel& Schild(int32_t n);
+// The database-choice object of slot n, created when the slot has none yet.
+DatenbankAuswahl& SchildDb(int32_t n);
 
 // Every window object is destroyed and the values go back to their start
 // state (program end; tests).
