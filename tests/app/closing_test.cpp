@@ -1,6 +1,7 @@
 #include "app/werkzeugleiste.h"
 #include "label/unterprogramme.h"
 #include "platform/bilder.h"
+#include "platform/elements.h"
 #include "platform/registry.h"
 #include "tests/app/mdi_fixture.h"
 
@@ -134,6 +135,30 @@ TEST_F(SchliessenTest, ClosingTheTemplateReleasesItsGeneratedWindows) {
     EXPECT_FALSE(m_mdi->knopfAktiv(QStringLiteral("cmdNext")));
     EXPECT_FALSE(S(v).blnDbGeladen);
     EXPECT_EQ(P().lngAktivesSchild, g1);
+}
+
+TEST_F(SchliessenTest, ReusedWindowShowsNoElementsAndNoDatabase) {
+    const int32_t n = neuesSchild();
+    frmLabel& f = Schild(n);
+    ASSERT_TRUE(f.TextNeu());
+    f.lblText(1).setCaption(QStringLiteral("Rosa canina"));
+    f.lblText(1).setVisible(true);
+    ASSERT_TRUE(f.BildNeu());
+    ASSERT_TRUE(f.DatenfeldNeu());
+    S(n).strDbPfad = QStringLiteral("/daten/stauden.vxs");
+    S(n).blnDbGeladen = true;
+    S(n).blnGeaendert = false;
+    f.schliessen();
+    EXPECT_EQ(S(n).lngReihenfolgeAnzahl, 0);
+    EXPECT_EQ(neuesSchild(), n);
+    EXPECT_EQ(f.TextZaehlen() + f.BilderZaehlen() + f.DatenfeldZaehlen(), 0);
+    EXPECT_FALSE(f.lblText(1).Visible());
+    EXPECT_TRUE(f.lblText(1).Caption().isEmpty());
+    EXPECT_TRUE(S(n).strDbPfad.isEmpty());
+    EXPECT_FALSE(S(n).blnDbGeladen);
+    // The controls stay: the next text gets index 1 again.
+    ASSERT_TRUE(f.TextNeu());
+    EXPECT_EQ(S(n).lngAktuellerText, 1);
 }
 
 TEST_F(SchliessenTest, MainWindowCloseAsksAndCancelKeepsProgram) {

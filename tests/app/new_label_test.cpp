@@ -1,10 +1,12 @@
 #include "label/frmNeu.h"
 #include "label/unterprogramme.h"
+#include "platform/system.h"
 #include "tests/app/mdi_fixture.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -185,6 +187,20 @@ TEST_F(NeuTest, DatabaseTemplateOpenAsksFirst) {
     m_mdi->mnuDateiNeu_Click();
     frmNeu* d = m_mdi->findChild<frmNeu*>(QStringLiteral("frmNeu"));
     ASSERT_NE(d, nullptr);
+    d->cmdCancel_Click();
+    delete d;
+}
+
+TEST_F(NeuTest, F1OpensItsHelpTopic) {
+    starten();
+    frmNeu* d = oeffnen();
+    QString thema = QStringLiteral("-");
+    hilfeAufrufSetzen([&](const QString&, const QString& t) { thema = t; });
+    QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+    QApplication::sendEvent(d, &f1);
+    hilfeAufrufSetzen({});
+    EXPECT_EQ(thema, "2.htm");
+    EXPECT_TRUE(d->isVisible());
     d->cmdCancel_Click();
     delete d;
 }
