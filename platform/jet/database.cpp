@@ -1,0 +1,505 @@
+#include "platform/jet/mdb_reader.h"
+#include "platform/jet/recordset_data.h"
+#include "platform/jet/sql.h"
+#include "platform/jet/sqlite_ext.h"
+#include "platform/jet/stored_query.h"
+#include "platform/jet/text_table.h"
+
+#include <sqlite3.h>
+
+#include <QFileInfo>
+#include <QHash>
+#include <QSet>
+#include <atomic>
+#include <map>
+
+namespace sorvo::jet {
+
+using namespace detail;
+
+namespace {
+
+std::atomic<quint64> nextRecordsetId{1};
+
+QString sqlType(DataType t) {
+    switch (t) {
+    case DataType::Boolean:
+    case DataType::Byte:
+    case DataType::Integer:
+    case DataType::Long:
+        return QStringLiteral("INTEGER");
+    case DataType::Currency:
+    case DataType::Single:
+    case DataType::Double:
+    case DataType::Decimal:
+    case DataType::Date:
+        return QStringLiteral("REAL");
+    case DataType::Binary:
+    case DataType::LongBinary:
+        return QStringLiteral("BLOB");
+    default:
+        return QStringLiteral("TEXT COLLATE JET");
+    }
+}
+
+struct Statement {
+    sqlite3_stmt* stmt = nullptr;
+    ~Statement() { sqlite3_finalize(stmt); }
+};
+
+[[noreturn]] void closed() {
+    throw JetError(fehler::ObjektNichtGefunden, QStringLiteral("Die Datenbank ist geschlossen."));
+}
+
+} // namespace
+
+struct Database::Impl : SourceResolver {
+    QString name;
+    bool text = false;
+    std::unique_ptr<MdbFile> mdb;
+    sqlite3* db = nullptr;
+    QHash<QString, SourceInfo> loaded; // by lower-case name
+    QSet<QString> building;
+    bool queryRowsRead = false;
+    std::map<qint32, std::vector<QueryDefRow>> queryRows;
+
+    ~Impl() override { close(); }
+
+    void close() {
+        if (db)
+            sqlite3_close(db);
+        db = nullptr;
+        mdb.reset();
+        loaded.clear();
+    }
+
+    void open() {
+        if (sqlite3_open_v2(":memory:", &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
+            SQLITE_OK) {
+            sqlite3_close(db);
+            db = nullptr;
+            throw JetError(fehler::NichtUnterstuetzt,
+                           QStringLiteral("SQLite kann nicht geöffnet werden."));
+        }
+        registerJetExtensions(db);
+    }
+
+    void exec(const QString& sql) {
+        char* err = nullptr;
+        if (sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &err) != SQLITE_OK) {
+            const QString msg = QString::fromUtf8(err ? err : "");
+            sqlite3_free(err);
+            throw JetError(fehler::SyntaxFehler,
+                           QStringLiteral("Fehler in der Abfrage: %1").arg(msg));
+        }
+    }
+
+    void prepare(Statement& s, const QString& sql) {
+        const QByteArray u = sql.toUtf8();
+        if (sqlite3_prepare_v2(db, u.constData(), static_cast<int>(u.size()), &s.stmt, nullptr) !=
+            SQLITE_OK)
+            throw JetError(fehler::SyntaxFehler, QStringLiteral("Fehler in der Abfrage: %1")
+                                                     .arg(QString::fromUtf8(sqlite3_errmsg(db))));
+    }
+
+    // Creates the table in SQLite and copies the rows into it.
+    SourceInfo createTable(const QString& table, const std::vector<OutputColumn>& columns,
+                           const std::function<void(sqlite3_stmt*)>& fill) {
+        QStringList defs;
+        QStringList marks;
+        for (const auto& c : columns) {
+            defs << quoteIdentifier(c.name) + QLatin1Char(' ') + sqlType(c.type);
+            marks << QStringLiteral("?");
+        }
+        exec(QStringLiteral("CREATE TABLE %1 (%2)")
+                 .arg(quoteIdentifier(table), defs.join(QStringLiteral(", "))));
+        Statement insert;
+        prepare(insert, QStringLiteral("INSERT INTO %1 VALUES (%2)")
+                            .arg(quoteIdentifier(table), marks.join(QStringLiteral(", "))));
+        exec(QStringLiteral("BEGIN"));
+        try {
+            fill(insert.stmt);
+        } catch (...) {
+            exec(QStringLiteral("ROLLBACK"));
+            exec(QStringLiteral("DROP TABLE %1").arg(quoteIdentifier(table)));
+            throw;
+        }
+        exec(QStringLiteral("COMMIT"));
+        return SourceInfo{table, columns, true};
+    }
+
+    void step(sqlite3_stmt* s) {
+        if (sqlite3_step(s) != SQLITE_DONE)
+            throw JetError(fehler::NichtUnterstuetzt,
+                           QStringLiteral("SQLite: %1").arg(QString::fromUtf8(sqlite3_errmsg(db))));
+        sqlite3_reset(s);
+    }
+
+    SourceInfo loadMdbTable(const CatalogEntry& e) {
+        const std::vector<ColumnDef> cols = mdb->columns(e);
+        std::vector<OutputColumn> out;
+        for (const auto& c : cols)
+            out.push_back({c.name, c.type});
+        return createTable(e.name, out, [&](sqlite3_stmt* s) {
+            mdb->readRows(e, [&](const std::vector<Cell>& row) {
+                for (size_t i = 0; i < row.size(); ++i) {
+                    const int at = static_cast<int>(i) + 1;
+                    const Cell& c = row[i];
+                    switch (c.kind) {
+                    case Cell::Null:
+                        sqlite3_bind_null(s, at);
+                        break;
+                    case Cell::Integer:
+                        if (cols[i].type == DataType::Currency)
+                            sqlite3_bind_double(s, at, static_cast<double>(c.integer) / 10000.0);
+                        else
+                            sqlite3_bind_int64(s, at, c.integer);
+                        break;
+                    case Cell::Real:
+                        sqlite3_bind_double(s, at, c.real);
+                        break;
+                    case Cell::Text:
+                        sqlite3_bind_text16(s, at, c.text.data(),
+                                            static_cast<int>(c.text.size() * 2), SQLITE_TRANSIENT);
+                        break;
+                    case Cell::Bytes:
+                        sqlite3_bind_blob(s, at, c.bytes.data(), static_cast<int>(c.bytes.size()),
+                                          SQLITE_TRANSIENT);
+                        break;
+                    }
+                }
+                step(s);
+            });
+        });
+    }
+
+    SourceInfo loadTextTable(const TextTableFile& file) {
+        const TextTableData data = readTextTable(file.path);
+        return createTable(file.name, data.columns, [&](sqlite3_stmt* s) {
+            for (const auto& row : data.rows) {
+                for (size_t i = 0; i < row.size(); ++i) {
+                    const int at = static_cast<int>(i) + 1;
+                    if (!row[i]) {
+                        sqlite3_bind_null(s, at);
+                    } else if (data.columns[i].type == DataType::Long) {
+                        sqlite3_bind_int64(s, at, row[i]->toLongLong());
+                    } else {
+                        const QByteArray u = row[i]->toUtf8();
+                        sqlite3_bind_text(s, at, u.constData(), static_cast<int>(u.size()),
+                                          SQLITE_TRANSIENT);
+                    }
+                }
+                step(s);
+            }
+        });
+    }
+
+    void readQueryRows() {
+        if (queryRowsRead)
+            return;
+        queryRowsRead = true;
+        const CatalogEntry* e = mdb->find(QStringLiteral("MSysQueries"));
+        if (!e || !e->isTable())
+            return;
+        const std::vector<ColumnDef> cols = mdb->columns(*e);
+        auto index = [&](const char* n) {
+            for (size_t i = 0; i < cols.size(); ++i)
+                if (cols[i].name.compare(QLatin1String(n), Qt::CaseInsensitive) == 0)
+                    return static_cast<int>(i);
+            return -1;
+        };
+        const int cObject = index("ObjectId");
+        const int cAttribute = index("Attribute");
+        const int cName1 = index("Name1");
+        const int cName2 = index("Name2");
+        const int cExpression = index("Expression");
+        const int cFlag = index("Flag");
+        if (cObject < 0 || cAttribute < 0 || cName1 < 0 || cName2 < 0 || cExpression < 0 ||
+            cFlag < 0)
+            return;
+        auto textOf = [](const Cell& c) {
+            return c.kind == Cell::Text ? QString::fromStdU16String(c.text) : QString();
+        };
+        mdb->readRows(*e, [&](const std::vector<Cell>& row) {
+            if (row[cObject].kind != Cell::Integer || row[cAttribute].kind != Cell::Integer)
+                return;
+            QueryDefRow r;
+            r.attribute = static_cast<int>(row[cAttribute].integer);
+            r.name1 = textOf(row[cName1]);
+            r.name2 = textOf(row[cName2]);
+            r.expression = textOf(row[cExpression]);
+            if (row[cFlag].kind == Cell::Integer)
+                r.flag = static_cast<int>(row[cFlag].integer);
+            queryRows[static_cast<qint32>(row[cObject].integer)].push_back(r);
+        });
+    }
+
+    const CatalogEntry* catalogEntry(const QString& source) const {
+        return mdb ? mdb->find(source) : nullptr;
+    }
+
+    QString querySql(const CatalogEntry& e) {
+        readQueryRows();
+        const auto it = queryRows.find(e.id);
+        if (it == queryRows.end())
+            throw JetError(
+                fehler::SyntaxFehler,
+                QStringLiteral("Die gespeicherte Abfrage '%1' hat keine Definition.").arg(e.name));
+        return rebuildQuerySql(e.name, it->second);
+    }
+
+    SourceInfo resolve(const QString& source) override {
+        if (!db)
+            closed();
+        const QString key = source.toLower();
+        if (const auto it = loaded.constFind(key); it != loaded.constEnd())
+            return *it;
+        SourceInfo info;
+        if (text) {
+            const auto file = findTextTable(name, source);
+            if (!file)
+                notFound(source);
+            const QString fileKey = file->name.toLower();
+            if (const auto it = loaded.constFind(fileKey); it != loaded.constEnd())
+                return *it;
+            info = loadTextTable(*file);
+            loaded.insert(fileKey, info);
+        } else {
+            const CatalogEntry* e = catalogEntry(source);
+            if (!e)
+                notFound(source);
+            if (e->isLinkedTable())
+                throw JetError(
+                    fehler::NichtUnterstuetzt,
+                    QStringLiteral("Die Tabelle '%1' ist mit einer anderen Datenbank "
+                                   "verknüpft; verknüpfte Tabellen werden nicht unterstützt.")
+                        .arg(e->name));
+            if (e->isTable()) {
+                info = loadMdbTable(*e);
+            } else {
+                if (building.contains(key))
+                    throw JetError(fehler::SyntaxFehler,
+                                   QStringLiteral("Die Abfrage '%1' bezieht sich auf sich selbst.")
+                                       .arg(e->name));
+                building.insert(key);
+                try {
+                    const Compiled c = compileQuery(*parseSql(querySql(*e)), *this);
+                    exec(QStringLiteral("CREATE VIEW %1 AS %2")
+                             .arg(quoteIdentifier(e->name), c.sql));
+                    info = SourceInfo{e->name, c.columns, false};
+                } catch (...) {
+                    building.remove(key);
+                    throw;
+                }
+                building.remove(key);
+            }
+        }
+        loaded.insert(key, info);
+        return info;
+    }
+
+    [[noreturn]] void notFound(const QString& source) const {
+        throw JetError(
+            fehler::ObjektNichtGefunden,
+            QStringLiteral("Die Tabelle oder Abfrage '%1' wurde nicht gefunden.").arg(source));
+    }
+
+    std::shared_ptr<Recordset> run(const QString& source) {
+        if (!db)
+            closed();
+        std::shared_ptr<Query> query;
+        if (looksLikeSql(source)) {
+            query = parseSql(source);
+        } else {
+            QString name = source.trimmed();
+            if (name.size() > 2 && name.startsWith(QLatin1Char('[')) &&
+                name.endsWith(QLatin1Char(']')))
+                name = name.mid(1, name.size() - 2);
+            const CatalogEntry* e = catalogEntry(name);
+            if (e && e->isQuery()) {
+                resolve(e->name); // makes sure everything it needs exists
+                query = parseSql(querySql(*e));
+            } else {
+                query = std::make_shared<Query>();
+                auto s = std::make_unique<Select>();
+                SelectItem all;
+                all.star = true;
+                s->items.push_back(std::move(all));
+                auto f = std::make_unique<FromItem>();
+                f->name = name;
+                s->from.push_back(std::move(f));
+                query->parts.push_back(std::move(s));
+            }
+        }
+        const Compiled compiled = compileQuery(*query, *this);
+        Statement st;
+        prepare(st, compiled.sql);
+
+        auto d = std::make_unique<Recordset::Daten>();
+        d->id = nextRecordsetId++;
+        d->source = source;
+        for (const auto& c : compiled.columns)
+            d->fields.push_back({c.name, c.type});
+        const int n = static_cast<int>(d->fields.size());
+        if (sqlite3_column_count(st.stmt) != n)
+            throw JetError(fehler::SyntaxFehler, QStringLiteral("Fehler in der Abfrage."));
+        int rc;
+        while ((rc = sqlite3_step(st.stmt)) == SQLITE_ROW) {
+            for (int i = 0; i < n; ++i) {
+                Recordset::Daten::Cell cell;
+                switch (sqlite3_column_type(st.stmt, i)) {
+                case SQLITE_INTEGER:
+                    cell.kind = Recordset::Daten::Cell::Integer;
+                    cell.integer = sqlite3_column_int64(st.stmt, i);
+                    break;
+                case SQLITE_FLOAT:
+                    cell.kind = Recordset::Daten::Cell::Real;
+                    cell.real = sqlite3_column_double(st.stmt, i);
+                    break;
+                case SQLITE_TEXT:
+                case SQLITE_BLOB: {
+                    const bool isText = sqlite3_column_type(st.stmt, i) == SQLITE_TEXT;
+                    const void* p = isText
+                                        ? static_cast<const void*>(sqlite3_column_text(st.stmt, i))
+                                        : sqlite3_column_blob(st.stmt, i);
+                    const int len = sqlite3_column_bytes(st.stmt, i);
+                    cell.kind =
+                        isText ? Recordset::Daten::Cell::Text : Recordset::Daten::Cell::Blob;
+                    cell.offset = d->arena.size();
+                    cell.length = static_cast<uint32_t>(len);
+                    if (len > 0)
+                        d->arena.append(static_cast<const char*>(p), static_cast<size_t>(len));
+                    break;
+                }
+                default:
+                    break;
+                }
+                d->cells.push_back(cell);
+            }
+            ++d->rows;
+        }
+        if (rc != SQLITE_DONE)
+            throw JetError(fehler::SyntaxFehler,
+                           QStringLiteral("Fehler beim Ausführen der Abfrage: %1")
+                               .arg(QString::fromUtf8(sqlite3_errmsg(db))));
+        // Fields of unknown type take the kind of their first value.
+        for (int i = 0; i < n; ++i) {
+            if (d->fields[i].type != DataType::Empty)
+                continue;
+            for (int r = 0; r < d->rows; ++r) {
+                const auto& c = d->cells[static_cast<size_t>(r) * n + i];
+                if (c.kind == Recordset::Daten::Cell::Null)
+                    continue;
+                d->fields[i].type = c.kind == Recordset::Daten::Cell::Integer ? DataType::Long
+                                    : c.kind == Recordset::Daten::Cell::Real  ? DataType::Double
+                                    : c.kind == Recordset::Daten::Cell::Text  ? DataType::Text
+                                                                             : DataType::LongBinary;
+                break;
+            }
+        }
+        return std::make_shared<Recordset>(std::move(d));
+    }
+};
+
+Database::Database(std::unique_ptr<Impl> impl) : d(std::move(impl)) {}
+Database::~Database() = default;
+
+std::shared_ptr<Database> Database::open(const QString& path) {
+    auto impl = std::make_unique<Impl>();
+    impl->name = path;
+    impl->mdb = MdbFile::open(path);
+    impl->open();
+    return std::shared_ptr<Database>(new Database(std::move(impl)));
+}
+
+std::shared_ptr<Database> Database::openTextFolder(const QString& folder) {
+    if (!QFileInfo(folder).isDir())
+        throw JetError(fehler::PfadUngueltig,
+                       QStringLiteral("'%1' ist kein gültiger Pfad.").arg(folder));
+    auto impl = std::make_unique<Impl>();
+    impl->name = folder;
+    impl->text = true;
+    impl->open();
+    return std::shared_ptr<Database>(new Database(std::move(impl)));
+}
+
+QString Database::name() const {
+    return d->name;
+}
+bool Database::isText() const {
+    return d->text;
+}
+
+std::vector<TableDef> Database::tableDefs() const {
+    std::vector<TableDef> out;
+    if (d->text) {
+        for (const auto& t : textTables(d->name)) {
+            TableDef def;
+            def.name = t.name + QLatin1Char('#') + QFileInfo(t.path).suffix();
+            out.push_back(def);
+        }
+        return out;
+    }
+    if (!d->mdb)
+        closed();
+    for (const auto& e : d->mdb->catalog()) {
+        if (!e.isTable() && !e.isLinkedTable())
+            continue;
+        TableDef def;
+        def.name = e.name;
+        def.attributes = e.flags;
+        def.system = e.isSystem();
+        def.linked = e.isLinkedTable();
+        out.push_back(def);
+    }
+    std::stable_sort(out.begin(), out.end(), [](const TableDef& a, const TableDef& b) {
+        return compareGeneral(a.name, b.name) < 0;
+    });
+    return out;
+}
+
+std::vector<FieldInfo> Database::tableFields(const QString& table) const {
+    std::vector<FieldInfo> out;
+    if (d->text) {
+        const auto file = findTextTable(d->name, table);
+        if (!file)
+            d->notFound(table);
+        for (const auto& c : readTextTable(file->path).columns)
+            out.push_back({c.name, c.type});
+        return out;
+    }
+    if (!d->mdb)
+        closed();
+    const CatalogEntry* e = d->mdb->find(table);
+    if (!e || !e->isTable())
+        d->notFound(table);
+    for (const auto& c : d->mdb->columns(*e))
+        out.push_back({c.name, c.type});
+    return out;
+}
+
+QStringList Database::queryNames() const {
+    QStringList out;
+    if (d->mdb)
+        for (const auto& e : d->mdb->catalog())
+            if (e.isQuery())
+                out << e.name;
+    return out;
+}
+
+QString Database::querySql(const QString& query) const {
+    const CatalogEntry* e = d->catalogEntry(query);
+    if (!e || !e->isQuery())
+        d->notFound(query);
+    return d->querySql(*e);
+}
+
+std::shared_ptr<Recordset> Database::openRecordset(const QString& source) {
+    return d->run(source);
+}
+
+void Database::close() {
+    d->close();
+}
+
+} // namespace sorvo::jet
