@@ -229,7 +229,7 @@ QString writePlantDatabase(const QString& dir) {
                      {q(1, nullptr, nullptr, nullptr, 1), q(3, nullptr, nullptr, nullptr, 1),
                       q(5, nullptr, "Abfrage_Friedhof"), q(8, "Abfrage_Friedhof.DUFT = True")});
     w.addSelectQuery(QStringLiteral("Topfpfl_Teuerste"),
-                     {q(1, nullptr, nullptr, nullptr, 1), q(3, nullptr, "2", nullptr, 0x10),
+                     {q(1, nullptr, nullptr, nullptr, 1), q(3, nullptr, "3", nullptr, 0x10),
                       q(5, nullptr, "Topfpfl"), q(6, "Topfpfl.Bot_Name"), q(6, "Topfpfl.PREIS"),
                       q(11, "Topfpfl.PREIS", "D")});
     w.addSelectQuery(
