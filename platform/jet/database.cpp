@@ -3,6 +3,7 @@
 #include "platform/jet/sql.h"
 #include "platform/jet/sqlite_ext.h"
 #include "platform/jet/stored_query.h"
+#include "platform/jet/table_store.h"
 #include "platform/jet/text_table.h"
 
 #include <sqlite3.h>
@@ -21,27 +22,6 @@ namespace {
 
 std::atomic<quint64> nextRecordsetId{1};
 
-QString sqlType(DataType t) {
-    switch (t) {
-    case DataType::Boolean:
-    case DataType::Byte:
-    case DataType::Integer:
-    case DataType::Long:
-        return QStringLiteral("INTEGER");
-    case DataType::Currency:
-    case DataType::Single:
-    case DataType::Double:
-    case DataType::Decimal:
-    case DataType::Date:
-        return QStringLiteral("REAL");
-    case DataType::Binary:
-    case DataType::LongBinary:
-        return QStringLiteral("BLOB");
-    default:
-        return QStringLiteral("TEXT COLLATE JET");
-    }
-}
-
 struct Statement {
     sqlite3_stmt* stmt = nullptr;
     ~Statement() { sqlite3_finalize(stmt); }
@@ -59,6 +39,7 @@ struct Database::Impl : SourceResolver {
     std::unique_ptr<MdbFile> mdb;
     sqlite3* db = nullptr;
     QHash<QString, SourceInfo> loaded; // by lower-case name
+    StoreRegistry stores;              // by the name SQLite knows the table by
     QSet<QString> building;
     bool queryRowsRead = false;
     std::map<qint32, std::vector<QueryDefRow>> queryRows;
@@ -71,17 +52,21 @@ struct Database::Impl : SourceResolver {
         db = nullptr;
         mdb.reset();
         loaded.clear();
+        stores.clear();
     }
 
     void open() {
-        if (sqlite3_open_v2(":memory:", &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
-            SQLITE_OK) {
+        // one thread uses a connection, so SQLite need not lock on every call
+        if (sqlite3_open_v2(":memory:", &db,
+                            SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
+                            nullptr) != SQLITE_OK) {
             sqlite3_close(db);
             db = nullptr;
             throw JetError(fehler::NichtUnterstuetzt,
                            QStringLiteral("SQLite kann nicht geöffnet werden."));
         }
         registerJetExtensions(db);
+        registerTableModule(db, &stores);
     }
 
     void exec(const QString& sql) {
@@ -102,37 +87,12 @@ struct Database::Impl : SourceResolver {
                                                      .arg(QString::fromUtf8(sqlite3_errmsg(db))));
     }
 
-    // Creates the table in SQLite and copies the rows into it.
-    SourceInfo createTable(const QString& table, const std::vector<OutputColumn>& columns,
-                           const std::function<void(sqlite3_stmt*)>& fill) {
-        QStringList defs;
-        QStringList marks;
-        for (const auto& c : columns) {
-            defs << quoteIdentifier(c.name) + QLatin1Char(' ') + sqlType(c.type);
-            marks << QStringLiteral("?");
-        }
-        exec(QStringLiteral("CREATE TABLE %1 (%2)")
-                 .arg(quoteIdentifier(table), defs.join(QStringLiteral(", "))));
-        Statement insert;
-        prepare(insert, QStringLiteral("INSERT INTO %1 VALUES (%2)")
-                            .arg(quoteIdentifier(table), marks.join(QStringLiteral(", "))));
-        exec(QStringLiteral("BEGIN"));
-        try {
-            fill(insert.stmt);
-        } catch (...) {
-            exec(QStringLiteral("ROLLBACK"));
-            exec(QStringLiteral("DROP TABLE %1").arg(quoteIdentifier(table)));
-            throw;
-        }
-        exec(QStringLiteral("COMMIT"));
-        return SourceInfo{table, columns, true};
-    }
-
-    void step(sqlite3_stmt* s) {
-        if (sqlite3_step(s) != SQLITE_DONE)
-            throw JetError(fehler::NichtUnterstuetzt,
-                           QStringLiteral("SQLite: %1").arg(QString::fromUtf8(sqlite3_errmsg(db))));
-        sqlite3_reset(s);
+    // Keeps the rows and shows them to SQLite as a virtual table.
+    SourceInfo addTable(const QString& table, std::shared_ptr<const TableStore> store) {
+        stores[table.toStdString()] = store;
+        exec(QStringLiteral("CREATE VIRTUAL TABLE %1 USING jet(%2)")
+                 .arg(quoteIdentifier(table), quoteString(table)));
+        return SourceInfo{table, store->outputColumns(), true};
     }
 
     SourceInfo loadMdbTable(const CatalogEntry& e) {
@@ -140,58 +100,51 @@ struct Database::Impl : SourceResolver {
         std::vector<OutputColumn> out;
         for (const auto& c : cols)
             out.push_back({c.name, c.type});
-        return createTable(e.name, out, [&](sqlite3_stmt* s) {
-            mdb->readRows(e, [&](const std::vector<Cell>& row) {
-                for (size_t i = 0; i < row.size(); ++i) {
-                    const int at = static_cast<int>(i) + 1;
-                    const Cell& c = row[i];
-                    switch (c.kind) {
-                    case Cell::Null:
-                        sqlite3_bind_null(s, at);
-                        break;
-                    case Cell::Integer:
-                        if (cols[i].type == DataType::Currency)
-                            sqlite3_bind_double(s, at, static_cast<double>(c.integer) / 10000.0);
-                        else
-                            sqlite3_bind_int64(s, at, c.integer);
-                        break;
-                    case Cell::Real:
-                        sqlite3_bind_double(s, at, c.real);
-                        break;
-                    case Cell::Text:
-                        sqlite3_bind_text16(s, at, c.text.data(),
-                                            static_cast<int>(c.text.size() * 2), SQLITE_TRANSIENT);
-                        break;
-                    case Cell::Bytes:
-                        sqlite3_bind_blob(s, at, c.bytes.data(), static_cast<int>(c.bytes.size()),
-                                          SQLITE_TRANSIENT);
-                        break;
-                    }
+        auto store = std::make_shared<TableStore>(out, static_cast<size_t>(mdb->rowCountHint(e)));
+        mdb->readRows(e, [&](const std::vector<Cell>& row) {
+            for (size_t i = 0; i < row.size(); ++i) {
+                const Cell& c = row[i];
+                switch (c.kind) {
+                case Cell::Null:
+                    store->appendNull(i);
+                    break;
+                case Cell::Integer:
+                    if (cols[i].type == DataType::Currency)
+                        store->appendReal(i, static_cast<double>(c.integer) / 10000.0);
+                    else
+                        store->appendInteger(i, c.integer);
+                    break;
+                case Cell::Real:
+                    store->appendReal(i, c.real);
+                    break;
+                case Cell::Text:
+                    store->appendText(i, c.text.data(), c.text.size());
+                    break;
+                case Cell::Bytes:
+                    store->appendBytes(i, c.bytes.data(), c.bytes.size());
+                    break;
                 }
-                step(s);
-            });
+            }
+            ++store->rows;
         });
+        return addTable(e.name, store);
     }
 
     SourceInfo loadTextTable(const TextTableFile& file) {
         const TextTableData data = readTextTable(file.path);
-        return createTable(file.name, data.columns, [&](sqlite3_stmt* s) {
-            for (const auto& row : data.rows) {
-                for (size_t i = 0; i < row.size(); ++i) {
-                    const int at = static_cast<int>(i) + 1;
-                    if (!row[i]) {
-                        sqlite3_bind_null(s, at);
-                    } else if (data.columns[i].type == DataType::Long) {
-                        sqlite3_bind_int64(s, at, row[i]->toLongLong());
-                    } else {
-                        const QByteArray u = row[i]->toUtf8();
-                        sqlite3_bind_text(s, at, u.constData(), static_cast<int>(u.size()),
-                                          SQLITE_TRANSIENT);
-                    }
-                }
-                step(s);
+        auto store = std::make_shared<TableStore>(data.columns, data.rows.size());
+        for (const auto& row : data.rows) {
+            for (size_t i = 0; i < row.size(); ++i) {
+                if (!row[i])
+                    store->appendNull(i);
+                else if (data.columns[i].type == DataType::Long)
+                    store->appendInteger(i, row[i]->toLongLong());
+                else
+                    store->appendText(i, *row[i]);
             }
-        });
+            ++store->rows;
+        }
+        return addTable(file.name, store);
     }
 
     void readQueryRows() {
@@ -341,19 +294,31 @@ struct Database::Impl : SourceResolver {
         for (const auto& c : compiled.columns)
             d->fields.push_back({c.name, c.type});
         const int n = static_cast<int>(d->fields.size());
+        int rc;
+        if (!compiled.baseTable.isEmpty()) {
+            d->base = stores.at(compiled.baseTable.toStdString());
+            d->baseColumns = compiled.baseColumns;
+            while ((rc = sqlite3_step(st.stmt)) == SQLITE_ROW)
+                d->baseRows.push_back(static_cast<int>(sqlite3_column_int64(st.stmt, 0) - 1));
+            if (rc != SQLITE_DONE)
+                throw JetError(fehler::SyntaxFehler,
+                               QStringLiteral("Fehler beim Ausführen der Abfrage: %1")
+                                   .arg(QString::fromUtf8(sqlite3_errmsg(db))));
+            d->rows = static_cast<int>(d->baseRows.size());
+            return std::make_shared<Recordset>(std::move(d));
+        }
         if (sqlite3_column_count(st.stmt) != n)
             throw JetError(fehler::SyntaxFehler, QStringLiteral("Fehler in der Abfrage."));
-        int rc;
         while ((rc = sqlite3_step(st.stmt)) == SQLITE_ROW) {
             for (int i = 0; i < n; ++i) {
                 Recordset::Daten::Cell cell;
                 switch (sqlite3_column_type(st.stmt, i)) {
                 case SQLITE_INTEGER:
-                    cell.kind = Recordset::Daten::Cell::Integer;
+                    cell.kind = CellKind::Integer;
                     cell.integer = sqlite3_column_int64(st.stmt, i);
                     break;
                 case SQLITE_FLOAT:
-                    cell.kind = Recordset::Daten::Cell::Real;
+                    cell.kind = CellKind::Real;
                     cell.real = sqlite3_column_double(st.stmt, i);
                     break;
                 case SQLITE_TEXT:
@@ -363,8 +328,7 @@ struct Database::Impl : SourceResolver {
                                         ? static_cast<const void*>(sqlite3_column_text(st.stmt, i))
                                         : sqlite3_column_blob(st.stmt, i);
                     const int len = sqlite3_column_bytes(st.stmt, i);
-                    cell.kind =
-                        isText ? Recordset::Daten::Cell::Text : Recordset::Daten::Cell::Blob;
+                    cell.kind = isText ? CellKind::Text : CellKind::Blob;
                     cell.offset = d->arena.size();
                     cell.length = static_cast<uint32_t>(len);
                     if (len > 0)
@@ -388,12 +352,12 @@ struct Database::Impl : SourceResolver {
                 continue;
             for (int r = 0; r < d->rows; ++r) {
                 const auto& c = d->cells[static_cast<size_t>(r) * n + i];
-                if (c.kind == Recordset::Daten::Cell::Null)
+                if (c.kind == CellKind::Null)
                     continue;
-                d->fields[i].type = c.kind == Recordset::Daten::Cell::Integer ? DataType::Long
-                                    : c.kind == Recordset::Daten::Cell::Real  ? DataType::Double
-                                    : c.kind == Recordset::Daten::Cell::Text  ? DataType::Text
-                                                                             : DataType::LongBinary;
+                d->fields[i].type = c.kind == CellKind::Integer ? DataType::Long
+                                    : c.kind == CellKind::Real  ? DataType::Double
+                                    : c.kind == CellKind::Text  ? DataType::Text
+                                                                : DataType::LongBinary;
                 break;
             }
         }

@@ -1,7 +1,8 @@
 #pragma once
 // Our database engine. It reads Access databases (.mdb files of Jet 3 and
-// Jet 4, through libmdb) and folders of text tables, runs SQL in the Jet
-// dialect on an in-memory SQLite copy of the tables a query needs, and offers
+// Jet 4, through libmdb) and folders of text tables, keeps each table a
+// query needs in memory from its first use on, runs SQL in the Jet dialect
+// over them with SQLite, and offers
 // what the program's database code uses of DAO: databases with their table
 // definitions and stored queries, record sets with bookmarks, and fields
 // whose typed values keep Null apart from the empty text.

@@ -13,7 +13,10 @@
 #include <array>
 #include <cmath>
 #include <cstring>
+#include <fcntl.h>
 #include <set>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace sorvo::jet::detail {
 namespace {
@@ -169,7 +172,8 @@ struct TableDeleter {
 
 struct MdbFile::Impl {
     QString path;
-    QByteArray data; // the whole file, decoded where its owner encoded it
+    int fd = -1;
+    uint32_t key = 0; // the owner's encoding key; 0 when the pages are plain
     const Layout* L = nullptr;
     bool jet4 = false;
     uint32_t pageCount = 0;
@@ -179,11 +183,26 @@ struct MdbFile::Impl {
     ~Impl() {
         if (mdb)
             mdb_close(mdb);
+        if (fd >= 0)
+            ::close(fd);
     }
 
-    const uint8_t* page(uint32_t p) const {
-        return reinterpret_cast<const uint8_t*>(data.constData()) +
-               static_cast<size_t>(p) * static_cast<size_t>(L->pageSize);
+    // Pages are read when needed; the file is not held in memory, libmdb
+    // reads its own pages.
+    bool readPage(uint32_t p, uint8_t* buf) const {
+        const size_t ps = static_cast<size_t>(L->pageSize);
+        if (p >= pageCount ||
+            ::pread(fd, buf, ps, static_cast<off_t>(p) * static_cast<off_t>(ps)) !=
+                static_cast<ssize_t>(ps))
+            return false;
+        if (key != 0 && p != 0) {
+            const uint32_t k = key ^ p;
+            const uint8_t pageKey[4] = {static_cast<uint8_t>(k), static_cast<uint8_t>(k >> 8),
+                                        static_cast<uint8_t>(k >> 16),
+                                        static_cast<uint8_t>(k >> 24)};
+            rc4(pageKey, 4, buf, ps);
+        }
+        return true;
     }
 
     void decodeText(const uint8_t* p, size_t n, std::u16string& out) const {
@@ -193,14 +212,13 @@ struct MdbFile::Impl {
             decodeJet3Text(p, n, out);
     }
 
-    // A row addressed by page << 8 | row, checked against its page.
-    bool row(uint32_t pgRow, const uint8_t** out, int* length) const {
+    // A row addressed by page << 8 | row, checked against its page and
+    // copied out.
+    bool row(uint32_t pgRow, std::string& out) const {
         const uint32_t p = pgRow >> 8;
         const uint32_t r = pgRow & 0xFF;
-        if (p == 0 || p >= pageCount)
-            return false;
-        const uint8_t* pg = page(p);
-        if (pg[0] != PageData)
+        uint8_t pg[MDB_PGSIZE];
+        if (p == 0 || !readPage(p, pg) || pg[0] != PageData)
             return false;
         const int ps = L->pageSize;
         const int rco = L->rowCountOffset;
@@ -211,69 +229,69 @@ struct MdbFile::Impl {
         const int end = r == 0 ? ps : (u16(pg + rco + 2 * r) & OffsetMask);
         if (start < rco + 2 + 2 * static_cast<int>(n) || start > end || end > ps)
             return false;
-        *out = pg + start;
-        *length = end - start;
+        out.assign(reinterpret_cast<const char*>(pg + start), static_cast<size_t>(end - start));
         return true;
     }
 
     // The pages a page map names; throws when it points outside the file.
     void checkPageMap(uint32_t pgRow, const QString& table) const {
-        const uint8_t* map = nullptr;
-        int len = 0;
-        if (!row(pgRow, &map, &len) || len < 1)
-            damaged(path, QStringLiteral("Seitenkarte der Tabelle '%1'").arg(table));
+        std::string row;
+        const QString what = QStringLiteral("Seitenkarte der Tabelle '%1'").arg(table);
+        if (!this->row(pgRow, row) || row.empty())
+            damaged(path, what);
+        const auto* map = reinterpret_cast<const uint8_t*>(row.data());
+        const int len = static_cast<int>(row.size());
+        const QString beyond = QStringLiteral("Tabelle '%1' reicht über das Dateiende").arg(table);
         if (map[0] == 0) {
             if (len < 5)
-                damaged(path, QStringLiteral("Seitenkarte der Tabelle '%1'").arg(table));
+                damaged(path, what);
             const uint32_t base = u32(map + 1);
             for (int i = 0; i < (len - 5) * 8; ++i)
-                if (map[5 + i / 8] & (1 << (i % 8)))
-                    if (base + static_cast<uint32_t>(i) >= pageCount)
-                        damaged(
-                            path,
-                            QStringLiteral("Tabelle '%1' reicht über das Dateiende").arg(table));
+                if ((map[5 + i / 8] & (1 << (i % 8))) &&
+                    base + static_cast<uint32_t>(i) >= pageCount)
+                    damaged(path, beyond);
         } else if (map[0] == 1) {
             const uint32_t bits = static_cast<uint32_t>(L->pageSize - 4) * 8;
+            uint8_t pg[MDB_PGSIZE];
             for (int k = 0; k < (len - 1) / 4; ++k) {
                 const uint32_t mp = u32(map + 1 + 4 * k);
                 if (mp == 0)
                     continue;
-                if (mp >= pageCount || page(mp)[0] != PageUsageMap)
-                    damaged(path, QStringLiteral("Seitenkarte der Tabelle '%1'").arg(table));
-                const uint8_t* bitmap = page(mp) + 4;
+                if (!readPage(mp, pg) || pg[0] != PageUsageMap)
+                    damaged(path, what);
                 for (uint32_t i = 0; i < bits; ++i)
-                    if (bitmap[i / 8] & (1 << (i % 8)))
-                        if (static_cast<uint64_t>(k) * bits + i >= pageCount)
-                            damaged(path, QStringLiteral("Tabelle '%1' reicht über das Dateiende")
-                                              .arg(table));
+                    if ((pg[4 + i / 8] & (1 << (i % 8))) &&
+                        static_cast<uint64_t>(k) * bits + i >= pageCount)
+                        damaged(path, beyond);
             }
         } else {
-            damaged(path, QStringLiteral("Seitenkarte der Tabelle '%1'").arg(table));
+            damaged(path, what);
         }
     }
 
     // Checks the table definition (the pages libmdb will read for it) and
     // returns its columns in field order.
-    std::vector<ColumnDef> checkTable(const CatalogEntry& e) const {
+    std::vector<ColumnDef> checkTable(const CatalogEntry& e, uint32_t* rowsHint = nullptr) const {
         const QString what = QStringLiteral("Tabellendefinition '%1'").arg(e.name);
         const uint32_t first = static_cast<uint32_t>(e.tableDefPage());
-        if (first == 0 || first >= pageCount || page(first)[0] != PageTableDef)
-            damaged(path, what);
         const int ps = L->pageSize;
-        QByteArray def(reinterpret_cast<const char*>(page(first)), ps);
+        QByteArray def(ps, '\0');
+        auto* firstPage = reinterpret_cast<uint8_t*>(def.data());
+        if (first == 0 || !readPage(first, firstPage) || firstPage[0] != PageTableDef)
+            damaged(path, what);
         std::set<uint32_t> seen{first};
-        uint32_t last = first;
+        uint32_t next = u32(firstPage + 4);
+        uint8_t pg[MDB_PGSIZE];
         // Continuation pages are read only as far as the definition reaches,
         // as libmdb does; their first 8 bytes are a header.
         auto ensure = [&](qint64 bytes) {
             while (def.size() < bytes) {
-                const uint32_t next = u32(page(last) + 4);
-                if (next == 0 || next >= pageCount || seen.count(next) ||
-                    page(next)[0] != PageTableDef || seen.size() > 64)
+                if (next == 0 || seen.count(next) || seen.size() > 64 || !readPage(next, pg) ||
+                    pg[0] != PageTableDef)
                     damaged(path, what);
                 seen.insert(next);
-                def.append(reinterpret_cast<const char*>(page(next)) + 8, ps - 8);
-                last = next;
+                def.append(reinterpret_cast<const char*>(pg) + 8, ps - 8);
+                next = u32(pg + 4);
             }
         };
         const auto b = [&] { return reinterpret_cast<const uint8_t*>(def.constData()); };
@@ -324,10 +342,11 @@ struct MdbFile::Impl {
             pos += len;
         }
         checkPageMap(u32(b() + L->tdefUsageMap), e.name);
-        const uint8_t* freeMap = nullptr;
-        int freeLen = 0;
-        if (!row(u32(b() + L->tdefFreeMap), &freeMap, &freeLen))
+        std::string freeMap;
+        if (!row(u32(b() + L->tdefFreeMap), freeMap))
             damaged(path, what);
+        if (rowsHint)
+            *rowsHint = u32(b() + L->tdefRows);
 
         std::stable_sort(raw.begin(), raw.end(),
                          [](const Raw& a, const Raw& c) { return a.number < c.number; });
@@ -361,30 +380,29 @@ struct MdbFile::Impl {
     // A long value (memo or OLE object) behind a 12-byte header in the row.
     void longValue(const uint8_t* field, int size, std::string& out, const QString& table) const {
         out.clear();
+        const QString what = QStringLiteral("Memofeld in '%1'").arg(table);
         if (size < MemoHeader)
-            damaged(path, QStringLiteral("Memofeld in '%1'").arg(table));
+            damaged(path, what);
         const uint32_t head = u32(field);
         const size_t length = head & 0x3FFFFFFFu;
         const uint32_t pointer = u32(field + 4);
-        const uint8_t* data = nullptr;
-        int len = 0;
         if (head & MemoInline) {
             out.assign(reinterpret_cast<const char*>(field + MemoHeader),
                        static_cast<size_t>(size - MemoHeader));
         } else if (head & MemoSinglePage) {
-            if (!row(pointer, &data, &len))
-                damaged(path, QStringLiteral("Memofeld in '%1'").arg(table));
-            out.assign(reinterpret_cast<const char*>(data), static_cast<size_t>(len));
+            if (!row(pointer, out))
+                damaged(path, what);
         } else {
             if (length > MaxLongValue)
-                damaged(path, QStringLiteral("Memofeld in '%1'").arg(table));
+                damaged(path, what);
             std::set<uint32_t> seen;
+            std::string part;
             uint32_t next = pointer;
             while (next != 0 && out.size() < length) {
-                if (!seen.insert(next).second || !row(next, &data, &len) || len < 4)
-                    damaged(path, QStringLiteral("Memofeld in '%1'").arg(table));
-                next = u32(data);
-                out.append(reinterpret_cast<const char*>(data + 4), static_cast<size_t>(len - 4));
+                if (!seen.insert(next).second || !row(next, part) || part.size() < 4)
+                    damaged(path, what);
+                next = u32(reinterpret_cast<const uint8_t*>(part.data()));
+                out.append(part, 4, std::string::npos);
             }
             if (out.size() > length)
                 out.resize(length);
@@ -489,26 +507,27 @@ MdbFile::MdbFile(std::unique_ptr<Impl> impl) : d(std::move(impl)) {}
 MdbFile::~MdbFile() = default;
 
 std::unique_ptr<MdbFile> MdbFile::open(const QString& path) {
-    QFile file(path);
     if (!QFileInfo(path).isFile())
         throw JetError(fehler::DateiNichtGefunden,
                        QStringLiteral("Die Datei '%1' wurde nicht gefunden.").arg(path));
-    if (!file.open(QIODevice::ReadOnly))
-        throw JetError(fehler::DateiNichtGefunden,
-                       QStringLiteral("Die Datei '%1' kann nicht gelesen werden.").arg(path));
     auto impl = std::make_unique<Impl>();
     impl->path = path;
-    impl->data = file.readAll();
-    file.close();
-    QByteArray& data = impl->data;
+    const QByteArray local = QFile::encodeName(path);
+    impl->fd = ::open(local.constData(), O_RDONLY | O_CLOEXEC);
+    struct stat st {};
+    if (impl->fd < 0 || ::fstat(impl->fd, &st) != 0)
+        throw JetError(fehler::DateiNichtGefunden,
+                       QStringLiteral("Die Datei '%1' kann nicht gelesen werden.").arg(path));
     const auto foreign = [&] {
         return JetError(fehler::DatenbankFormat,
                         QStringLiteral("Nicht erkanntes Datenbankformat '%1'.").arg(path));
     };
-    if (data.size() < Jet3.pageSize || data.at(0) != 0 ||
-        std::memcmp(data.constData() + SignatureOffset, Signature, sizeof Signature) != 0)
+    uint8_t head[Jet4.pageSize] = {};
+    const ssize_t got = ::pread(impl->fd, head, sizeof head, 0);
+    if (got < Jet3.pageSize || head[0] != 0 ||
+        std::memcmp(head + SignatureOffset, Signature, sizeof Signature) != 0)
         throw foreign();
-    const int version = static_cast<uint8_t>(data.at(VersionOffset));
+    const int version = head[VersionOffset];
     if (version > 1)
         throw JetError(fehler::DatenbankFormat,
                        QStringLiteral("Das Datenbankformat von '%1' ist neuer als Jet 4 und wird "
@@ -516,29 +535,16 @@ std::unique_ptr<MdbFile> MdbFile::open(const QString& path) {
                            .arg(path));
     impl->jet4 = version == 1;
     impl->L = impl->jet4 ? &Jet4 : &Jet3;
-    const int ps = impl->L->pageSize;
-    if (data.size() % ps != 0 || data.size() / ps < 3)
+    const qint64 ps = impl->L->pageSize;
+    if (st.st_size % ps != 0 || st.st_size / ps < 3)
         damaged(path, QStringLiteral("die Datei ist abgeschnitten"));
-    impl->pageCount = static_cast<uint32_t>(data.size() / ps);
+    impl->pageCount = static_cast<uint32_t>(st.st_size / ps);
 
-    // The header keeps its key in a masked region; a non-zero key means the
-    // owner had every page encoded. We decode them once here and clear the
-    // key, so libmdb reads plain pages from our copy.
-    auto* bytes = reinterpret_cast<uint8_t*>(data.data());
-    const int maskLength = impl->jet4 ? MaskLengthJet4 : MaskLengthJet3;
-    rc4(MaskKey, sizeof MaskKey, bytes + MaskStart, static_cast<size_t>(maskLength));
-    const uint32_t key = u32(bytes + KeyOffset);
-    if (key != 0) {
-        for (uint32_t p = 1; p < impl->pageCount; ++p) {
-            const uint32_t k = key ^ p;
-            const uint8_t pageKey[4] = {static_cast<uint8_t>(k), static_cast<uint8_t>(k >> 8),
-                                        static_cast<uint8_t>(k >> 16),
-                                        static_cast<uint8_t>(k >> 24)};
-            rc4(pageKey, 4, bytes + static_cast<size_t>(p) * ps, static_cast<size_t>(ps));
-        }
-        std::memset(bytes + KeyOffset, 0, 4);
-    }
-    rc4(MaskKey, sizeof MaskKey, bytes + MaskStart, static_cast<size_t>(maskLength));
+    // The header keeps the owner's key in a masked region; with a key every
+    // other page is encoded.
+    rc4(MaskKey, sizeof MaskKey, head + MaskStart,
+        static_cast<size_t>(impl->jet4 ? MaskLengthJet4 : MaskLengthJet3));
+    impl->key = u32(head + KeyOffset);
 
     CatalogEntry objects;
     objects.name = QStringLiteral("MSysObjects");
@@ -546,8 +552,7 @@ std::unique_ptr<MdbFile> MdbFile::open(const QString& path) {
     objects.type = 1;
     const std::vector<ColumnDef> cols = impl->checkTable(objects);
 
-    impl->mdb = mdb_open_buffer(const_cast<char*>(impl->data.constData()),
-                                static_cast<size_t>(impl->data.size()), MDB_NOFLAGS);
+    impl->mdb = mdb_open(local.constData(), MDB_NOFLAGS);
     if (!impl->mdb)
         throw foreign();
 
@@ -597,6 +602,14 @@ const CatalogEntry* MdbFile::find(const QString& name) const {
 
 std::vector<ColumnDef> MdbFile::columns(const CatalogEntry& table) {
     return d->checkTable(table);
+}
+
+int MdbFile::rowCountHint(const CatalogEntry& table) {
+    uint32_t rows = 0;
+    d->checkTable(table, &rows);
+    // the definition's count is a hint only; a damaged one must not make us
+    // reserve absurd amounts
+    return static_cast<int>(std::min<uint64_t>(rows, static_cast<uint64_t>(d->pageCount) * 255));
 }
 
 void MdbFile::readRows(const CatalogEntry& table,

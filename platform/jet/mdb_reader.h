@@ -66,6 +66,8 @@ public:
 
     // The columns in field order; throws for a damaged definition.
     std::vector<ColumnDef> columns(const CatalogEntry& table);
+    // How many rows the definition says the table has.
+    int rowCountHint(const CatalogEntry& table);
     // Calls row() for every row with one cell per column.
     void readRows(const CatalogEntry& table,
                   const std::function<void(const std::vector<Cell>&)>& row);

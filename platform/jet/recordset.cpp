@@ -1,7 +1,5 @@
 #include "platform/jet/recordset_data.h"
 
-#include <cmath>
-
 namespace sorvo::jet {
 
 namespace {
@@ -18,61 +16,13 @@ namespace {
 } // namespace
 
 Value Recordset::Daten::value(int row, int column) const {
+    if (base)
+        return base->value(baseRows[static_cast<size_t>(row)],
+                           baseColumns[static_cast<size_t>(column)]);
     const Cell& c = cells[static_cast<size_t>(row) * fields.size() + static_cast<size_t>(column)];
-    const DataType t = fields[static_cast<size_t>(column)].type;
-    switch (c.kind) {
-    case Cell::Null:
-        return Value();
-    case Cell::Integer:
-        switch (t) {
-        case DataType::Boolean:
-            return Value::boolean(c.integer != 0);
-        case DataType::Currency:
-            return Value::currency(c.integer * 10000);
-        case DataType::Date:
-            return Value::date(static_cast<double>(c.integer));
-        case DataType::Single:
-        case DataType::Double:
-        case DataType::Decimal:
-            return Value::real(static_cast<double>(c.integer), t);
-        case DataType::Byte:
-        case DataType::Integer:
-            return Value::integer(c.integer, t);
-        default:
-            return Value::integer(c.integer, DataType::Long);
-        }
-    case Cell::Real:
-        switch (t) {
-        case DataType::Currency:
-            return Value::currency(std::llround(c.real * 10000.0));
-        case DataType::Date:
-            return Value::date(c.real);
-        case DataType::Boolean:
-            return Value::boolean(c.real != 0);
-        case DataType::Single:
-        case DataType::Decimal:
-            return Value::real(c.real, t);
-        case DataType::Byte:
-        case DataType::Integer:
-        case DataType::Long:
-            if (c.real == std::trunc(c.real) && std::fabs(c.real) < 9e15)
-                return Value::integer(static_cast<qint64>(c.real), t);
-            return Value::real(c.real, DataType::Double);
-        default:
-            return Value::real(c.real, DataType::Double);
-        }
-    case Cell::Text: {
-        const QString s =
-            QString::fromUtf8(arena.data() + c.offset, static_cast<qsizetype>(c.length));
-        if (t == DataType::Memo || t == DataType::Guid)
-            return Value::text(s, t);
-        return Value::text(s, DataType::Text);
-    }
-    case Cell::Blob:
-        return Value::binary(QByteArray(arena.data() + c.offset, static_cast<qsizetype>(c.length)),
-                             t == DataType::Binary ? DataType::Binary : DataType::LongBinary);
-    }
-    return Value();
+    const bool bytes = c.kind == detail::CellKind::Text || c.kind == detail::CellKind::Blob;
+    return detail::makeValue(fields[static_cast<size_t>(column)].type, c.kind, c.integer, c.real,
+                             bytes ? arena.data() + c.offset : nullptr, c.length);
 }
 
 QString Field::name() const {

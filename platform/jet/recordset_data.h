@@ -1,9 +1,12 @@
 #pragma once
-// The rows of a record set as read from SQLite (internal): one small cell
-// per value, texts and bytes in one buffer, so that reading twenty thousand
-// rows costs little; a Value is made only when a field is read.
+// The rows of a record set (internal). A query that only picks fields of one
+// table keeps the numbers of its rows and reads the values from the table's
+// store; any other keeps its own cells, read once from SQLite, texts and
+// bytes in one buffer. A Value is made only when a field is read.
 #include "platform/jet/jet.h"
+#include "platform/jet/table_store.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -11,8 +14,7 @@ namespace sorvo::jet {
 
 struct Recordset::Daten {
     struct Cell {
-        enum Kind : uint8_t { Null, Integer, Real, Text, Blob };
-        Kind kind = Null;
+        detail::CellKind kind = detail::CellKind::Null;
         uint32_t length = 0;
         union {
             qint64 integer;
@@ -26,8 +28,13 @@ struct Recordset::Daten {
     QString source;
     std::vector<FieldInfo> fields;
     int rows = 0;
-    std::vector<Cell> cells; // row by row
+    // own cells, row by row
+    std::vector<Cell> cells;
     std::string arena;
+    // or rows of a table
+    std::shared_ptr<const detail::TableStore> base;
+    std::vector<int> baseRows;
+    std::vector<int> baseColumns;
 
     Value value(int row, int column) const;
 };

@@ -117,6 +117,11 @@ public:
 struct Compiled {
     QString sql;
     std::vector<OutputColumn> columns;
+    // A query that only picks fields of one table selects that table's row
+    // numbers (rowid, from 1); baseColumns names the table column of each
+    // output field.
+    QString baseTable;
+    std::vector<int> baseColumns;
 };
 
 Compiled compileQuery(const Query& query, SourceResolver& resolver);

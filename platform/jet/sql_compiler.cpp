@@ -26,9 +26,10 @@ struct Gen {
 
 struct ScopeSource {
     QString exposed; // the name the query uses: the alias, else the name as written
-    QString sqlRef;  // how SQLite knows it
+    QString sqlRef;  // how SQLite knows it here
     std::vector<OutputColumn> columns;
     bool table = false;
+    QString sqlName; // the table or view itself
 };
 
 struct Scope {
@@ -146,15 +147,15 @@ public:
 
     QStringList unresolved;
 
-    Compiled query(const Query& q, const Scope* parent) {
+    Compiled query(const Query& q, const Scope* parent, bool topLevel = false) {
         if (q.parts.size() == 1) {
-            Compiled c = select(*q.parts.front(), parent);
+            Compiled c = select(*q.parts.front(), parent, topLevel);
             return c;
         }
         Compiled result;
         QStringList parts;
         for (size_t i = 0; i < q.parts.size(); ++i) {
-            Compiled part = select(*q.parts[i], parent);
+            Compiled part = select(*q.parts[i], parent, false);
             if (part.sql.contains(QLatin1String(" ORDER BY ")))
                 part.sql = QStringLiteral("SELECT * FROM (%1)").arg(part.sql);
             if (i == 0) {
@@ -181,8 +182,8 @@ public:
         // Sorting a union: by its output fields, from outside.
         Scope scope;
         scope.parent = parent;
-        scope.sources.push_back(
-            {QStringLiteral("__union"), QStringLiteral("__union"), result.columns, false});
+        scope.sources.push_back({QStringLiteral("__union"), QStringLiteral("__union"),
+                                 result.columns, false, QString()});
         QStringList keys;
         for (const auto& o : q.orderBy)
             keys << orderKey(o, scope, result.columns);
@@ -194,6 +195,7 @@ public:
 private:
     SourceResolver& m_resolver;
     int m_derived = 0;
+    bool m_usedOutputName = false;
 
     QString orderKey(const OrderItem& o, const Scope& scope,
                      const std::vector<OutputColumn>& outputs) {
@@ -224,6 +226,7 @@ private:
             src.sqlRef = f.alias.isEmpty() ? info.sqlName : f.alias;
             src.columns = info.columns;
             src.table = info.table;
+            src.sqlName = info.sqlName;
             scope.sources.push_back(src);
             QString sql = quoteIdentifier(info.sqlName);
             if (!f.alias.isEmpty())
@@ -236,7 +239,7 @@ private:
             unresolved += inner.unresolved;
             const QString alias =
                 f.alias.isEmpty() ? QStringLiteral("__abfrage%1").arg(++m_derived) : f.alias;
-            scope.sources.push_back({alias, alias, c.columns, false});
+            scope.sources.push_back({alias, alias, c.columns, false, QString()});
             return QStringLiteral("(%1) AS %2").arg(c.sql, quoteIdentifier(alias));
         }
         case FromItem::Kind::Join: {
@@ -260,9 +263,10 @@ private:
         DataType type = DataType::Empty;
         bool explicitAlias = false;
         int source = -1; // the FROM source of a plain field
+        int column = -1; // and its column there
     };
 
-    Compiled select(const Select& s, const Scope* parent) {
+    Compiled select(const Select& s, const Scope* parent, bool topLevel) {
         Scope scope;
         scope.parent = parent;
         QStringList fromParts;
@@ -280,11 +284,13 @@ private:
                         continue;
                     found = true;
                     const int index = static_cast<int>(&src - scope.sources.data());
-                    for (const auto& col : src.columns)
+                    for (size_t k = 0; k < src.columns.size(); ++k) {
+                        const auto& col = src.columns[k];
                         items.push_back({quoteIdentifier(src.sqlRef) + QLatin1Char('.') +
                                              quoteIdentifier(col.name),
                                          col.name, src.exposed + QLatin1Char('.') + col.name,
-                                         col.type, false, index});
+                                         col.type, false, index, static_cast<int>(k)});
+                    }
                 }
                 if (!found)
                     unresolved << it.starQualifier + QStringLiteral(".*");
@@ -308,6 +314,9 @@ private:
             }
             if (!it.alias.isEmpty() && it.expr->kind == Expr::Kind::Column)
                 item.source = sourceIndex(*it.expr, scope);
+            if (item.source >= 0)
+                item.column =
+                    columnIndex(*it.expr, scope.sources[static_cast<size_t>(item.source)]);
             items.push_back(item);
         }
         // A name that occurs twice is told apart by its table: "Stauden.FAMILIE".
@@ -343,9 +352,21 @@ private:
             tail += QStringLiteral(" HAVING ") + expr(*s.having, scope).sql;
         if (s.distinctRow && s.groupBy.empty() && !s.having)
             tail += distinctRowGrouping(items, scope);
+        m_usedOutputName = false;
         QStringList keys;
         for (const auto& o : s.orderBy)
             keys << orderKey(o, scope, out.columns);
+
+        if (topLevel && rowsOfOneTable(s, items, scope)) {
+            const ScopeSource& src = scope.sources.front();
+            out.sql = QStringLiteral("SELECT %1.rowid").arg(quoteIdentifier(src.sqlRef)) + tail;
+            if (!keys.isEmpty())
+                out.sql += QStringLiteral(" ORDER BY ") + keys.join(QStringLiteral(", "));
+            out.baseTable = src.sqlName;
+            for (const auto& i : items)
+                out.baseColumns.push_back(i.column);
+            return out;
+        }
 
         const QString head =
             s.distinct ? QStringLiteral("SELECT DISTINCT ") : QStringLiteral("SELECT ");
@@ -416,6 +437,25 @@ private:
         out.sql = QStringLiteral("SELECT %1 FROM (%2) WHERE \"__rang\" <= %3 ORDER BY \"__nr\"")
                       .arg(names.join(QStringLiteral(", ")), inner, limit);
         return out;
+    }
+
+    // Whether the output is nothing but fields of one table, which the caller
+    // then reads from the table itself.
+    bool rowsOfOneTable(const Select& s, const std::vector<Item>& items, const Scope& scope) const {
+        if (s.distinct || s.top || !s.groupBy.empty() || s.having || m_usedOutputName ||
+            scope.sources.size() != 1 || !scope.sources.front().table || items.empty())
+            return false;
+        for (const auto& i : items)
+            if (i.source != 0 || i.column < 0)
+                return false;
+        return true;
+    }
+
+    static int columnIndex(const Expr& e, const ScopeSource& src) {
+        for (size_t k = 0; k < src.columns.size(); ++k)
+            if (src.columns[k].name.compare(e.text, Qt::CaseInsensitive) == 0)
+                return static_cast<int>(k);
+        return -1;
     }
 
     // DISTINCTROW shows each record of the tables whose fields are output
@@ -500,8 +540,10 @@ private:
                         col->type};
             if (s->outputs)
                 for (const auto& o : *s->outputs)
-                    if (o.name.compare(e.text, Qt::CaseInsensitive) == 0)
+                    if (o.name.compare(e.text, Qt::CaseInsensitive) == 0) {
+                        m_usedOutputName = true;
                         return {quoteIdentifier(o.name), o.type};
+                    }
         }
         unresolved << (e.qualifier.isEmpty() ? e.text : e.qualifier + QLatin1Char('.') + e.text);
         return {QStringLiteral("NULL"), DataType::Empty};
@@ -693,7 +735,7 @@ private:
 
 Compiled compileQuery(const Query& query, SourceResolver& resolver) {
     Compiler c(resolver);
-    Compiled out = c.query(query, nullptr);
+    Compiled out = c.query(query, nullptr, true);
     if (!c.unresolved.isEmpty()) {
         c.unresolved.removeDuplicates();
         throw JetError(fehler::ParameterFehlen,

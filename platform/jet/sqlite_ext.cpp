@@ -809,6 +809,18 @@ int compareGeneral(const QString& a, const QString& b) {
                           static_cast<int>(ub.size()), ub.constData());
 }
 
+std::string collationKey(const char* utf8, int length) {
+    thread_local std::vector<Weight> w;
+    weights(reinterpret_cast<const unsigned char*>(utf8), length, w);
+    std::string key;
+    key.reserve(w.size() * 6);
+    for (const auto& x : w) {
+        key.append(reinterpret_cast<const char*>(&x.primary), sizeof x.primary);
+        key.append(reinterpret_cast<const char*>(&x.secondary), sizeof x.secondary);
+    }
+    return key;
+}
+
 bool likeMatches(const QString& value, const QString& pattern) {
     // Greedy matching with one remembered '*' to fall back to.
     int v = 0;

@@ -4,6 +4,7 @@
 // sorts right after its base letter, Ä with A and not after Z), LIKE with
 // Jet's wildcards, and the Jet functions the compiler maps calls to.
 #include <QString>
+#include <string>
 
 struct sqlite3;
 
@@ -14,6 +15,8 @@ void registerJetExtensions(sqlite3* db);
 
 // Exposed for tests of the rules themselves.
 int compareGeneral(const QString& a, const QString& b);
+// Two texts have the same key exactly when the collation finds them equal.
+std::string collationKey(const char* utf8, int length);
 bool likeMatches(const QString& value, const QString& pattern);
 
 } // namespace sorvo::jet::detail
