@@ -81,9 +81,10 @@ TEST(Writer, MdbExportReadsEveryValueOfThePlantTable) {
     EXPECT_EQ(rows[9][1], QStringLiteral("Pachira aquatica"));
 }
 
-TEST(Writer, BigTablesAndLongDefinitionsStayReadable) {
-    // 600 rows of 3 KB text need more pages than an inline page map covers,
-    // and 120 long column names need a definition over several pages.
+TEST(Writer, ThousandsOfPlantsAndLongDefinitionsStayReadable) {
+    // 2,000 plants with 500-character remarks stored uncompressed need more
+    // pages than an inline page map covers; 120 long column names need a
+    // table definition over several pages.
     std::vector<ColumnSpec> wide;
     Row wideRow;
     for (int c = 0; c < 120; ++c) {
@@ -92,21 +93,32 @@ TEST(Writer, BigTablesAndLongDefinitionsStayReadable) {
                         c % 2 ? ColType::Long : ColType::Text, 20});
         wideRow.push_back(c % 2 ? Cell(qint64(c)) : Cell(QStringLiteral("W%1").arg(c)));
     }
-    std::vector<Row> many;
-    for (int r = 0; r < 600; ++r)
-        many.push_back(
-            {Cell(qint64(r)), Cell(QString(1500, QChar(u'a' + r % 26)) + QString::number(r))});
+    const QStringList genera{"Abies", "Ächmea", "Begonia", "Ölbaum", "Zelkova"};
+    std::vector<Row> plants;
+    for (int r = 0; r < 2000; ++r)
+        plants.push_back({Cell(qint64(10000 + r)),
+                          Cell(QStringLiteral("%1 Nr. %2").arg(genera[r % 5]).arg(r)),
+                          r % 3 ? Cell(QStringLiteral("Pflanze %1").arg(r)) : Cell(),
+                          Cell(QString(500, QChar(u'a' + r % 26)))});
+    ColumnSpec remark{"BEMERKUNG", ColType::Text, 255};
+    remark.length = 500;
+    remark.compressed = false;
     Jet4Writer w;
     w.addTable(QStringLiteral("Breit"), wide, {wideRow});
-    w.addTable(QStringLiteral("Viele"), {{"Nr", ColType::Long}, {"Text", ColType::Text, 4000}},
-               many);
+    w.addTable(QStringLiteral("Topfpfl"),
+               {{"ARTNR", ColType::Long},
+                {"Bot_Name", ColType::Text, 100},
+                {"DTNAM", ColType::Text, 100},
+                remark},
+               plants);
     const QString path = QDir(scratchFolder()).filePath(QStringLiteral("gross.mdb"));
     w.write(path);
-    ASSERT_GT(QFileInfo(path).size(), 600 * 4096 / 2);
+    ASSERT_GT(QFileInfo(path).size(), 2000 * 1000);
 
-    const auto viele = mdbExport(path, QStringLiteral("Viele"));
-    ASSERT_EQ(viele.size(), 601u);
-    EXPECT_EQ(viele[600], (QStringList{"599", QString(1500, QChar(u'a' + 599 % 26)) + "599"}));
+    const auto exported = mdbExport(path, QStringLiteral("Topfpfl"));
+    ASSERT_EQ(exported.size(), 2001u);
+    EXPECT_EQ(exported[2000], (QStringList{"11999", QStringLiteral("Zelkova Nr. 1999"),
+                                           "Pflanze 1999", QString(500, QChar(u'a' + 1999 % 26))}));
     const auto breit = mdbExport(path, QStringLiteral("Breit"));
     ASSERT_EQ(breit.size(), 2u);
     ASSERT_EQ(breit[0].size(), 120);
@@ -114,12 +126,17 @@ TEST(Writer, BigTablesAndLongDefinitionsStayReadable) {
     EXPECT_EQ(breit[1][118], "W118");
     EXPECT_EQ(breit[1][119], "119");
 
-    // and our reader agrees
+    // and our reader agrees, sorting them as the record choice does
     auto db = Database::open(path);
-    auto rs = db->openRecordset(QStringLiteral("Viele"));
-    EXPECT_EQ(rs->recordCount(), 600);
+    auto rs = db->openRecordset("SELECT * From Topfpfl WHERE ARTNR LIKE '*' ORDER BY Bot_Name");
+    ASSERT_EQ(rs->recordCount(), 2000);
+    EXPECT_EQ(rs->value("Bot_Name").toString(), "Abies Nr. 0");
+    rs->setBookmark(rs->bookmarkAt(400)); // the Ächmeas follow the 400 firs
+    EXPECT_EQ(rs->value("Bot_Name").toString(), QStringLiteral("Ächmea Nr. 1"));
     rs->moveLast();
-    EXPECT_EQ(rs->value(QStringLiteral("Nr")), Value::integer(599));
+    EXPECT_EQ(rs->value("Bot_Name").toString(), "Zelkova Nr. 999");
+    EXPECT_EQ(db->openRecordset("SELECT Count(*) FROM Topfpfl WHERE DTNAM Is Null")->value(0),
+              Value::integer(667));
     auto b = db->openRecordset(QStringLiteral("Breit"));
     EXPECT_EQ(b->fieldCount(), 120);
     EXPECT_EQ(b->value(119), Value::integer(119));
