@@ -545,6 +545,15 @@ private:
                         return {quoteIdentifier(o.name), o.type};
                     }
         }
+        if (!e.qualifier.isEmpty()) {
+            // A query's field may be named "Gehoelze.FAMILIE" itself; callers
+            // that build SQL from field names write it without brackets.
+            Expr whole;
+            whole.kind = Expr::Kind::Column;
+            whole.text = e.qualifier + QLatin1Char('.') + e.text;
+            if (!sourceOf(whole, scope).isEmpty())
+                return column(whole, scope);
+        }
         unresolved << (e.qualifier.isEmpty() ? e.text : e.qualifier + QLatin1Char('.') + e.text);
         return {QStringLiteral("NULL"), DataType::Empty};
     }

@@ -150,6 +150,10 @@ TEST(StoredQueries, TheCemeteryJoinFromTheFile) {
                           "WHERE ARTNR = 3002");
     EXPECT_EQ(yew->value(0), Value::text("011"));
     EXPECT_TRUE(yew->value(1).isNull());
+    // the record choice sorts by field names as it reads them, unbracketed
+    auto sorted = db->openRecordset(
+        "SELECT * FROM Abfrage_Friedhof WHERE ARTNR LIKE '*' ORDER BY Stauden.FAMILIE, ARTNR");
+    EXPECT_EQ(texts(*sorted, "ARTNR"), (QStringList{"3001", "3002", "6001", "2001"}));
 }
 
 TEST(StoredQueries, UnionsAliasesAndQueriesOnQueries) {
