@@ -6,6 +6,7 @@
 #include "tests/platform/jet/support/printing.h"
 
 #include <QDir>
+#include <QFile>
 #include <gtest/gtest.h>
 
 using namespace sorvo::jet;
@@ -140,4 +141,28 @@ TEST(Writer, ThousandsOfPlantsAndLongDefinitionsStayReadable) {
     auto b = db->openRecordset(QStringLiteral("Breit"));
     EXPECT_EQ(b->fieldCount(), 120);
     EXPECT_EQ(b->value(119), Value::integer(119));
+}
+
+TEST(Writer, AnEncodedDatabaseIsReadLikeAPlainOne) {
+    Jet4Writer w;
+    w.setEncodingKey(0x5A17C0DE);
+    w.addTable(
+        "Familien",
+        {{"FAMILIE", ColType::Integer}, {"FAMNAME", ColType::Text}, {"NOTIZ", ColType::Memo}},
+        {{Cell(qint64(1)), Cell(QStringLiteral("Malvaceae")),
+          Cell(QString(3000, QLatin1Char('m')))},
+         {Cell(qint64(2)), Cell(QStringLiteral("Rosaceae")), Cell()}});
+    const QString path = QDir(scratchFolder()).filePath(QStringLiteral("kodiert.mdb"));
+    w.write(path);
+    QFile raw(path);
+    ASSERT_TRUE(raw.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(raw.readAll().contains(QByteArray("Malvaceae"))); // nothing readable in the file
+
+    const auto exported = mdbExport(path, "Familien");
+    ASSERT_EQ(exported.size(), 3u);
+    EXPECT_EQ(exported[1][1], "Malvaceae");
+    auto rs = Database::open(path)->openRecordset("SELECT * FROM Familien ORDER BY FAMNAME DESC");
+    EXPECT_EQ(rs->value("FAMNAME"), Value::text("Rosaceae"));
+    rs->moveNext();
+    EXPECT_EQ(rs->value("NOTIZ").toString(), QString(3000, QLatin1Char('m')));
 }

@@ -569,11 +569,17 @@ QByteArray Jet4Writer::build() const {
     std::memcpy(head.data() + SignatureOffset, Signature, sizeof Signature);
     head[VersionOffset] = 0x01;
     put16(head, CodePageOffset, 1252);
-    put32(head, KeyOffset, 0);
+    put32(head, KeyOffset, m_key);
     put16(head, SortOrderOffsetJet4, 0x0409);
     detail::rc4(MaskKey, sizeof MaskKey, reinterpret_cast<uint8_t*>(head.data()) + MaskStart,
                 MaskLengthJet4);
 
+    for (size_t p = 1; m_key != 0 && p < b.pages.size(); ++p) {
+        const quint32 k = m_key ^ static_cast<quint32>(p);
+        const uint8_t pageKey[4] = {static_cast<uint8_t>(k), static_cast<uint8_t>(k >> 8),
+                                    static_cast<uint8_t>(k >> 16), static_cast<uint8_t>(k >> 24)};
+        detail::rc4(pageKey, 4, reinterpret_cast<uint8_t*>(b.pages[p].data()), PS);
+    }
     QByteArray file;
     file.reserve(static_cast<qsizetype>(b.pages.size()) * PS);
     for (const auto& p : b.pages)

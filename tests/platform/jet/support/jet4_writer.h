@@ -59,6 +59,10 @@ public:
     // A whole select query the simple way: its rows in attribute order.
     void addSelectQuery(const QString& name, const std::vector<QueryRow>& rows);
 
+    // Encodes every page after the header with this key, as owners could
+    // have their databases encoded; 0 leaves them plain.
+    void setEncodingKey(quint32 key) { m_key = key; }
+
     QByteArray build() const;
     // Throws std::runtime_error when the file cannot be written.
     void write(const QString& path) const;
@@ -73,6 +77,7 @@ private:
     std::vector<Table> m_tables;
     std::vector<std::pair<QString, qint32>> m_queries;
     std::vector<Row> m_queryRows;
+    quint32 m_key = 0;
 };
 
 } // namespace sorvo::jet::testing
