@@ -19,13 +19,13 @@ const QString& database() {
     static QTemporaryDir dir;
     static const QString path = [] {
         std::vector<ColumnSpec> cols{
-            {"ARTNR", ColType::Long},      {"Bot_Name", ColType::Text, 100},
-            {"DTNAM", ColType::Text, 100}, {"FAMILIE", ColType::Integer},
-            {"MINHOEHE", ColType::Double}, {"MAXHOEHE", ColType::Double},
-            {"GIFTIG", ColType::Boolean},  {"BEMERKUNG", ColType::Memo},
-            {"PREIS", ColType::Currency},  {"AENDERUNG", ColType::Date}};
+            {"ARTNR", DataType::Long},      {"Bot_Name", DataType::Text, 100},
+            {"DTNAM", DataType::Text, 100}, {"FAMILIE", DataType::Integer},
+            {"MINHOEHE", DataType::Double}, {"MAXHOEHE", DataType::Double},
+            {"GIFTIG", DataType::Boolean},  {"BEMERKUNG", DataType::Memo},
+            {"PREIS", DataType::Currency},  {"AENDERUNG", DataType::Date}};
         for (int c = static_cast<int>(cols.size()); c < 47; ++c)
-            cols.push_back({QStringLiteral("MERKMAL%1").arg(c), ColType::Text, 20});
+            cols.push_back({QStringLiteral("MERKMAL%1").arg(c), DataType::Text, 20});
         static const char* genera[] = {
             "Abutilon",  "Ächmea",   "Begonia", "Calathea", "Dracaena",    "Ficus", "Hedera",
             "Kalanchoe", "Monstera", "Ölbaum",  "Pilea",    "Sansevieria", "Yucca", "Zamioculcas"};

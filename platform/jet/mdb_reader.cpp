@@ -195,13 +195,8 @@ struct MdbFile::Impl {
             ::pread(fd, buf, ps, static_cast<off_t>(p) * static_cast<off_t>(ps)) !=
                 static_cast<ssize_t>(ps))
             return false;
-        if (key != 0 && p != 0) {
-            const uint32_t k = key ^ p;
-            const uint8_t pageKey[4] = {static_cast<uint8_t>(k), static_cast<uint8_t>(k >> 8),
-                                        static_cast<uint8_t>(k >> 16),
-                                        static_cast<uint8_t>(k >> 24)};
-            rc4(pageKey, 4, buf, ps);
-        }
+        if (key != 0 && p != 0)
+            rc4Page(key, p, buf, ps);
         return true;
     }
 

@@ -23,4 +23,11 @@ void rc4(const uint8_t* key, size_t keyLength, uint8_t* data, size_t length) {
     }
 }
 
+void rc4Page(uint32_t databaseKey, uint32_t page, uint8_t* data, size_t length) {
+    const uint32_t k = databaseKey ^ page;
+    const uint8_t key[4] = {static_cast<uint8_t>(k), static_cast<uint8_t>(k >> 8),
+                            static_cast<uint8_t>(k >> 16), static_cast<uint8_t>(k >> 24)};
+    rc4(key, sizeof key, data, length);
+}
+
 } // namespace sorvo::jet::detail

@@ -98,7 +98,7 @@ TEST(DataControl, AChangedFileIsReadAgain) {
         for (int i = 0; i < n; ++i)
             rows.push_back({Cell(qint64(i)), Cell(QStringLiteral("Nr. %1").arg(i))});
         Jet4Writer w;
-        w.addTable("Liste", {{"Nr", ColType::Long}, {"Name", ColType::Text}}, rows);
+        w.addTable("Liste", {{"Nr", DataType::Long}, {"Name", DataType::Text}}, rows);
         w.write(path);
     };
     writeRows(3);

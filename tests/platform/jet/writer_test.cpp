@@ -91,7 +91,7 @@ TEST(Writer, ThousandsOfPlantsAndLongDefinitionsStayReadable) {
     for (int c = 0; c < 120; ++c) {
         wide.push_back({QStringLiteral("Spalte_mit_einem_recht_langen_Namen_%1")
                             .arg(c, 3, 10, QLatin1Char('0')),
-                        c % 2 ? ColType::Long : ColType::Text, 20});
+                        c % 2 ? DataType::Long : DataType::Text, 20});
         wideRow.push_back(c % 2 ? Cell(qint64(c)) : Cell(QStringLiteral("W%1").arg(c)));
     }
     const QStringList genera{"Abies", "Ächmea", "Begonia", "Ölbaum", "Zelkova"};
@@ -101,15 +101,15 @@ TEST(Writer, ThousandsOfPlantsAndLongDefinitionsStayReadable) {
                           Cell(QStringLiteral("%1 Nr. %2").arg(genera[r % 5]).arg(r)),
                           r % 3 ? Cell(QStringLiteral("Pflanze %1").arg(r)) : Cell(),
                           Cell(QString(500, QChar(u'a' + r % 26)))});
-    ColumnSpec remark{"BEMERKUNG", ColType::Text, 255};
+    ColumnSpec remark{"BEMERKUNG", DataType::Text, 255};
     remark.length = 500;
     remark.compressed = false;
     Jet4Writer w;
     w.addTable(QStringLiteral("Breit"), wide, {wideRow});
     w.addTable(QStringLiteral("Topfpfl"),
-               {{"ARTNR", ColType::Long},
-                {"Bot_Name", ColType::Text, 100},
-                {"DTNAM", ColType::Text, 100},
+               {{"ARTNR", DataType::Long},
+                {"Bot_Name", DataType::Text, 100},
+                {"DTNAM", DataType::Text, 100},
                 remark},
                plants);
     const QString path = QDir(scratchFolder()).filePath(QStringLiteral("gross.mdb"));
@@ -148,7 +148,7 @@ TEST(Writer, AnEncodedDatabaseIsReadLikeAPlainOne) {
     w.setEncodingKey(0x5A17C0DE);
     w.addTable(
         "Familien",
-        {{"FAMILIE", ColType::Integer}, {"FAMNAME", ColType::Text}, {"NOTIZ", ColType::Memo}},
+        {{"FAMILIE", DataType::Integer}, {"FAMNAME", DataType::Text}, {"NOTIZ", DataType::Memo}},
         {{Cell(qint64(1)), Cell(QStringLiteral("Malvaceae")),
           Cell(QString(3000, QLatin1Char('m')))},
          {Cell(qint64(2)), Cell(QStringLiteral("Rosaceae")), Cell()}});

@@ -68,55 +68,56 @@ QByteArray encodeText(const QString& s, bool compress) {
     return out.size() < plain.size() ? out : plain;
 }
 
-uint8_t jetType(ColType t) {
+uint8_t jetType(DataType t) {
     switch (t) {
-    case ColType::Boolean:
+    case DataType::Boolean:
         return ColBool;
-    case ColType::Byte:
+    case DataType::Byte:
         return ColByte;
-    case ColType::Integer:
+    case DataType::Integer:
         return ColInt;
-    case ColType::Long:
+    case DataType::Long:
         return ColLong;
-    case ColType::Currency:
+    case DataType::Currency:
         return ColMoney;
-    case ColType::Single:
+    case DataType::Single:
         return ColFloat;
-    case ColType::Double:
+    case DataType::Double:
         return ColDouble;
-    case ColType::Date:
+    case DataType::Date:
         return ColDateTime;
-    case ColType::Text:
+    case DataType::Text:
         return ColText;
-    case ColType::Memo:
+    case DataType::Memo:
         return ColMemo;
-    case ColType::Ole:
+    case DataType::LongBinary:
         return ColOle;
+    default:
+        throw std::invalid_argument("the writer has no columns of this type");
     }
-    return ColText;
 }
 
-int fixedBytes(ColType t) {
+int fixedBytes(DataType t) {
     switch (t) {
-    case ColType::Boolean:
+    case DataType::Boolean:
         return 0;
-    case ColType::Byte:
+    case DataType::Byte:
         return 1;
-    case ColType::Integer:
+    case DataType::Integer:
         return 2;
-    case ColType::Long:
-    case ColType::Single:
+    case DataType::Long:
+    case DataType::Single:
         return 4;
-    case ColType::Currency:
-    case ColType::Double:
-    case ColType::Date:
+    case DataType::Currency:
+    case DataType::Double:
+    case DataType::Date:
         return 8;
     default:
         return -1; // variable
     }
 }
 
-bool isFixed(ColType t) {
+bool isFixed(DataType t) {
     return fixedBytes(t) >= 0;
 }
 
@@ -135,33 +136,33 @@ double asReal(const Cell& c) {
     return static_cast<double>(asInt(c));
 }
 
-QByteArray fixedValue(ColType t, const Cell& c) {
+QByteArray fixedValue(DataType t, const Cell& c) {
     QByteArray b;
     switch (t) {
-    case ColType::Byte:
+    case DataType::Byte:
         b.append(static_cast<char>(asInt(c) & 0xFF));
         break;
-    case ColType::Integer:
+    case DataType::Integer:
         append16(b, static_cast<uint32_t>(asInt(c)) & 0xFFFF);
         break;
-    case ColType::Long:
+    case DataType::Long:
         append32(b, static_cast<uint32_t>(asInt(c)));
         break;
-    case ColType::Currency: {
+    case DataType::Currency: {
         const qint64 raw = std::llround(asReal(c) * 10000.0);
         append32(b, static_cast<uint32_t>(raw & 0xFFFFFFFF));
         append32(b, static_cast<uint32_t>(static_cast<quint64>(raw) >> 32));
         break;
     }
-    case ColType::Single: {
+    case DataType::Single: {
         const float f = static_cast<float>(asReal(c));
         uint32_t v;
         std::memcpy(&v, &f, 4);
         append32(b, v);
         break;
     }
-    case ColType::Double:
-    case ColType::Date: {
+    case DataType::Double:
+    case DataType::Date: {
         const double d = asReal(c);
         uint64_t v;
         std::memcpy(&v, &d, 8);
@@ -308,7 +309,7 @@ QByteArray packRow(Builder& b, const std::vector<ColumnSpec>& cols, const Layout
     for (int i = 0; i < n; ++i) {
         const Cell& c = row[i];
         const bool null = std::holds_alternative<std::monostate>(c);
-        if (cols[i].type == ColType::Boolean) {
+        if (cols[i].type == DataType::Boolean) {
             // the value is the null-mask bit itself
             if (!null && std::get<bool>(c))
                 nullMask[i / 8] = static_cast<char>(nullMask[i / 8] | (1 << (i % 8)));
@@ -325,15 +326,15 @@ QByteArray packRow(Builder& b, const std::vector<ColumnSpec>& cols, const Layout
         }
         QByteArray& slot = var[static_cast<size_t>(l.varIndex[i])];
         switch (cols[i].type) {
-        case ColType::Text:
+        case DataType::Text:
             slot = encodeText(std::get<QString>(c), cols[i].compressed);
             break;
-        case ColType::Memo: {
+        case DataType::Memo: {
             const QString& s = std::get<QString>(c);
             slot = b.longValue(encodeText(s, cols[i].compressed && s.size() <= 1024), true);
             break;
         }
-        case ColType::Ole:
+        case DataType::LongBinary:
             slot = b.longValue(std::get<QByteArray>(c), true);
             break;
         default:
@@ -373,16 +374,16 @@ QByteArray tableDefinition(const std::vector<ColumnSpec>& cols, const Layout& l,
         put16(e, Jet4.colNumber, static_cast<uint32_t>(i));
         put16(e, Jet4.colVarIndex, static_cast<uint32_t>(l.varIndex[i]));
         put16(e, Jet4.colRowNumber, static_cast<uint32_t>(i));
-        if (c.type == ColType::Text || c.type == ColType::Memo)
+        if (c.type == DataType::Text || c.type == DataType::Memo)
             put16(e, 11, 0x0409); // the general sort order
         e[Jet4.colFlags] = static_cast<char>((isFixed(c.type) ? 0x01 : 0x00) | 0x02);
-        if ((c.type == ColType::Text || c.type == ColType::Memo) && c.compressed)
+        if ((c.type == DataType::Text || c.type == DataType::Memo) && c.compressed)
             e[Jet4.colMiscFlags] = 0x01;
         put16(e, Jet4.colFixedOffset, static_cast<uint32_t>(l.fixedOffset[i]));
         int length = 0;
-        if (c.type == ColType::Text)
+        if (c.type == DataType::Text)
             length = 2 * c.length;
-        else if (c.type == ColType::Boolean)
+        else if (c.type == DataType::Boolean)
             length = 1;
         else if (isFixed(c.type))
             length = fixedBytes(c.type);
@@ -464,18 +465,20 @@ void Jet4Writer::addSelectQuery(const QString& name, const std::vector<QueryRow>
 }
 
 QByteArray Jet4Writer::build() const {
-    const std::vector<ColumnSpec> objectColumns{
-        {QStringLiteral("Id"), ColType::Long},         {QStringLiteral("ParentId"), ColType::Long},
-        {QStringLiteral("Name"), ColType::Text, 255},  {QStringLiteral("Type"), ColType::Integer},
-        {QStringLiteral("DateCreate"), ColType::Date}, {QStringLiteral("Flags"), ColType::Long},
-        {QStringLiteral("LvProp"), ColType::Ole}};
-    const std::vector<ColumnSpec> queryColumns{{QStringLiteral("ObjectId"), ColType::Long},
-                                               {QStringLiteral("Attribute"), ColType::Byte},
-                                               {QStringLiteral("Order"), ColType::Ole},
-                                               {QStringLiteral("Name1"), ColType::Text, 255},
-                                               {QStringLiteral("Name2"), ColType::Text, 255},
-                                               {QStringLiteral("Expression"), ColType::Memo},
-                                               {QStringLiteral("Flag"), ColType::Integer}};
+    const std::vector<ColumnSpec> objectColumns{{QStringLiteral("Id"), DataType::Long},
+                                                {QStringLiteral("ParentId"), DataType::Long},
+                                                {QStringLiteral("Name"), DataType::Text, 255},
+                                                {QStringLiteral("Type"), DataType::Integer},
+                                                {QStringLiteral("DateCreate"), DataType::Date},
+                                                {QStringLiteral("Flags"), DataType::Long},
+                                                {QStringLiteral("LvProp"), DataType::LongBinary}};
+    const std::vector<ColumnSpec> queryColumns{{QStringLiteral("ObjectId"), DataType::Long},
+                                               {QStringLiteral("Attribute"), DataType::Byte},
+                                               {QStringLiteral("Order"), DataType::LongBinary},
+                                               {QStringLiteral("Name1"), DataType::Text, 255},
+                                               {QStringLiteral("Name2"), DataType::Text, 255},
+                                               {QStringLiteral("Expression"), DataType::Memo},
+                                               {QStringLiteral("Flag"), DataType::Integer}};
 
     std::vector<Table> tables;
     tables.push_back({QStringLiteral("MSysObjects"), objectColumns, {}, true});
@@ -574,12 +577,9 @@ QByteArray Jet4Writer::build() const {
     detail::rc4(MaskKey, sizeof MaskKey, reinterpret_cast<uint8_t*>(head.data()) + MaskStart,
                 MaskLengthJet4);
 
-    for (size_t p = 1; m_key != 0 && p < b.pages.size(); ++p) {
-        const quint32 k = m_key ^ static_cast<quint32>(p);
-        const uint8_t pageKey[4] = {static_cast<uint8_t>(k), static_cast<uint8_t>(k >> 8),
-                                    static_cast<uint8_t>(k >> 16), static_cast<uint8_t>(k >> 24)};
-        detail::rc4(pageKey, 4, reinterpret_cast<uint8_t*>(b.pages[p].data()), PS);
-    }
+    for (size_t p = 1; m_key != 0 && p < b.pages.size(); ++p)
+        detail::rc4Page(m_key, static_cast<uint32_t>(p),
+                        reinterpret_cast<uint8_t*>(b.pages[p].data()), PS);
     QByteArray file;
     file.reserve(static_cast<qsizetype>(b.pages.size()) * PS);
     for (const auto& p : b.pages)

@@ -6,6 +6,8 @@
 // with their row offsets, page maps, memos inline, on one long-value page or
 // chained over several, and the rows of MSysQueries that define stored
 // queries. No indexes, no deleted rows.
+#include "platform/jet/jet.h"
+
 #include <QByteArray>
 #include <QString>
 #include <optional>
@@ -14,23 +16,11 @@
 
 namespace sorvo::jet::testing {
 
-enum class ColType {
-    Boolean,
-    Byte,
-    Integer,
-    Long,
-    Currency,
-    Single,
-    Double,
-    Date,
-    Text,
-    Memo,
-    Ole
-};
-
+// Columns of the types Boolean, Byte, Integer, Long, Currency, Single,
+// Double, Date, Text, Memo and LongBinary (an OLE object).
 struct ColumnSpec {
     QString name;
-    ColType type = ColType::Text;
+    DataType type = DataType::Text;
     int length = 255;       // text columns: characters
     bool compressed = true; // the format's compression of texts and short memos
 };

@@ -29,20 +29,20 @@ Cell date(int y, int m, int d, int hh = 0, int mm = 0, int ss = 0) {
 }
 
 ColumnSpec text(const char* name, int length = 255) {
-    return {QString::fromUtf8(name), ColType::Text, length};
+    return {QString::fromUtf8(name), DataType::Text, length};
 }
-ColumnSpec col(const char* name, ColType type) {
+ColumnSpec col(const char* name, DataType type) {
     return {QString::fromUtf8(name), type};
 }
 
 void synonyms(Jet4Writer& w, const char* table, std::vector<Row> rows) {
-    w.addTable(QString::fromLatin1(table), {col("ARTNR", ColType::Long), text("SYN")},
+    w.addTable(QString::fromLatin1(table), {col("ARTNR", DataType::Long), text("SYN")},
                std::move(rows));
 }
 
 void pictures(Jet4Writer& w, const char* table, std::vector<Row> rows) {
     w.addTable(QString::fromLatin1(table),
-               {col("ARTNR", ColType::Long), text("BILD1-G"), text("BILD2-G"), text("BILD1-D"),
+               {col("ARTNR", DataType::Long), text("BILD1-G"), text("BILD2-G"), text("BILD1-D"),
                 text("BEMERKUNG1-G")},
                std::move(rows));
 }
@@ -87,12 +87,12 @@ QString writePlantDatabase(const QString& dir) {
     herkunft.compressed = false;
     w.addTable(
         QStringLiteral("Topfpfl"),
-        {col("ARTNR", ColType::Long), text("Bot_Name", 100), text("DTNAM", 100),
-         col("FAMILIE", ColType::Integer), herkunft, col("MINHOEHE", ColType::Double),
-         col("MAXHOEHE", ColType::Double), text("BLUEHZEIT", 14), col("GIFTIG", ColType::Boolean),
-         col("BEMERKUNG", ColType::Memo), text("BENU_EIGEN", 5), col("PREIS", ColType::Currency),
-         col("AENDERUNG", ColType::Date), col("STUECK", ColType::Byte),
-         col("GEWICHT", ColType::Single)},
+        {col("ARTNR", DataType::Long), text("Bot_Name", 100), text("DTNAM", 100),
+         col("FAMILIE", DataType::Integer), herkunft, col("MINHOEHE", DataType::Double),
+         col("MAXHOEHE", DataType::Double), text("BLUEHZEIT", 14), col("GIFTIG", DataType::Boolean),
+         col("BEMERKUNG", DataType::Memo), text("BENU_EIGEN", 5), col("PREIS", DataType::Currency),
+         col("AENDERUNG", DataType::Date), col("STUECK", DataType::Byte),
+         col("GEWICHT", DataType::Single)},
         {
             {i(1001), t("Abutilon megapotamicum"), t("Schönmalve"), i(1), t("Brasilien"), r(0.5),
              r(1.5), t("00011111100000"), b(false), longMemo(), t("10001"), r(4.95),
@@ -119,7 +119,7 @@ QString writePlantDatabase(const QString& dir) {
             {i(12345), t("Yucca elephantipes"), t("Palmlilie"), i(7), t("Mexiko"), r(1), r(4), N,
              b(false), N, N, r(1.25), N, N, N},
         });
-    w.addTable(QStringLiteral("Familien"), {col("FAMILIE", ColType::Integer), text("FAMNAME")},
+    w.addTable(QStringLiteral("Familien"), {col("FAMILIE", DataType::Integer), text("FAMNAME")},
                {{i(1), t("Malvaceae")},
                 {i(2), t("Euphorbiaceae")},
                 {i(3), t("Bromeliaceae")},
@@ -152,9 +152,9 @@ QString writePlantDatabase(const QString& dir) {
 
     w.addTable(
         QStringLiteral("Stauden"),
-        {col("ARTNR", ColType::Long), text("Bot_Name", 100), text("DTNAM", 100),
-         col("FAMILIE", ColType::Integer), text("LICHT", 3), text("BLUEHZEIT", 12),
-         col("BEMERKUNG", ColType::Memo)},
+        {col("ARTNR", DataType::Long), text("Bot_Name", 100), text("DTNAM", 100),
+         col("FAMILIE", DataType::Integer), text("LICHT", 3), text("BLUEHZEIT", 12),
+         col("BEMERKUNG", DataType::Memo)},
         {{i(2001), t("Achillea millefolium"), t("Schafgarbe"), i(8), t("100"), t("6:"),
           t("Heilpflanze – 3 € je Topf")},
          {i(2002), t("Bergenia cordifolia"), t("Bergenie"), i(9), t("110"), t("34"), N},
@@ -163,22 +163,22 @@ QString writePlantDatabase(const QString& dir) {
     // The woody plants keep the botanical name in the third field.
     w.addTable(
         QStringLiteral("Gehoelze"),
-        {col("ARTNR", ColType::Long), text("DTNAM", 100), text("Bot_Name", 100),
-         col("FAMILIE", ColType::Integer), text("LICHT", 3), text("BLUEHZEIT", 14)},
+        {col("ARTNR", DataType::Long), text("DTNAM", 100), text("Bot_Name", 100),
+         col("FAMILIE", DataType::Integer), text("LICHT", 3), text("BLUEHZEIT", 14)},
         {{i(3001), t("Buchsbaum"), t("Buxus sempervirens"), i(10), t("111"), t("00110000000000")},
          {i(3002), t("Eibe"), t("Taxus baccata"), i(11), t("011"), t("00100000000000")},
          {i(3003), t("Zierapfel"), t("Malus 'Evereste'"), i(12), t("100"), t("00011000000000")}});
     w.addTable(QStringLiteral("Apfel"),
-               {col("ARTNR", ColType::Long), text("Bot_Name"), text("DTNAM")},
+               {col("ARTNR", DataType::Long), text("Bot_Name"), text("DTNAM")},
                {{i(4001), t("Malus domestica 'Boskoop'"), t("Boskoop")},
                 {i(4002), t("Malus domestica 'Elstar'"), t("Elstar")}});
     w.addTable(QStringLiteral("Obst"),
-               {col("ARTNR", ColType::Long), text("Bot_Name"), text("DTNAM")},
+               {col("ARTNR", DataType::Long), text("Bot_Name"), text("DTNAM")},
                {{i(5001), t("Prunus avium 'Kordia'"), t("Kordia")}});
     w.addTable(
         QStringLiteral("Friedhof"),
-        {col("ARTNR", ColType::Long), text("Bot_Name", 100), text("DTNAM", 100), text("DB", 3),
-         text("VERWENDUNG", 16), text("BLUEHZEIT", 12), col("DUFT", ColType::Boolean)},
+        {col("ARTNR", DataType::Long), text("Bot_Name", 100), text("DTNAM", 100), text("DB", 3),
+         text("VERWENDUNG", 16), text("BLUEHZEIT", 12), col("DUFT", DataType::Boolean)},
         {{i(2001), t("Achillea millefolium"), t("Schafgarbe"), t("100"), t("1000000000000000"),
           t("000001100000"), b(false)},
          {i(3001), t("Buxus sempervirens"), t("Buchsbaum"), t("010"), t("0100000000000000"),
