@@ -270,7 +270,7 @@ std::vector<QStringList> mdbExport(const QString& path, const QString& table) {
 QString nwindPath() {
     const QString dir = qEnvironmentVariableIsSet("SORVO_TESTDATA")
                             ? qEnvironmentVariable("SORVO_TESTDATA")
-                            : QStringLiteral("/work/shared/data");
+                            : QStringLiteral(SORVO_SHARED_DATA);
     const QString path = QDir(dir).filePath(QStringLiteral("nwind.mdb"));
     return QFileInfo(path).isFile() ? path : QString();
 }
