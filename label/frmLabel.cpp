@@ -27,6 +27,26 @@ frmLabel::frmLabel(QWidget* parent) : QMdiSubWindow(parent), m_flaeche(new Eleme
             [this](Qt::MouseButton knopf, Qt::KeyboardModifiers, QPointF mm) {
                 Form_MouseDown(knopf, mm.x(), mm.y());
             });
+    connect(m_flaeche, &ElementCanvas::elementGedrueckt, this,
+            [this](Steuerelement* e, Qt::MouseButton knopf, Qt::KeyboardModifiers umschalt,
+                   QPointF pos) {
+                const auto [art, index] = elementVon(e);
+                if (art != 0)
+                    ElementMausDown(art, index, knopf, umschalt, pos);
+            });
+    connect(m_flaeche, &ElementCanvas::elementDoppelklick, this,
+            [this](Steuerelement* e, Qt::MouseButton knopf, Qt::KeyboardModifiers, QPointF) {
+                const auto [art, index] = elementVon(e);
+                if (art != 0 && knopf == Qt::LeftButton)
+                    elementDoppelklick(art, index);
+            });
+    connect(
+        m_flaeche, &ElementCanvas::mausBewegt, this,
+        [this](QPointF mm, QPointF, Qt::MouseButtons, Qt::KeyboardModifiers) { ziehenFolgen(mm); });
+    connect(m_flaeche, &ElementCanvas::losgelassen, this,
+            [this](Qt::MouseButton, Qt::KeyboardModifiers, QPointF mm, QPointF global) {
+                ziehenLoslassen(mm, global);
+            });
     elementeAnlegen();
 }
 

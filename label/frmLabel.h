@@ -2,8 +2,11 @@
 // The label window: one label, its elements and its window events. It is a
 // child window of the main window; its client area has a millimetre scale.
 #include <QMdiSubWindow>
+#include <QPointF>
 #include <cstdint>
 #include <vector>
+
+class QRubberBand;
 
 namespace sorvo {
 
@@ -59,6 +62,17 @@ public:
     bool Enabled() const { return isEnabled(); }
     void SetFocus();
 
+    // The selection mark of the element being edited: the current text or
+    // data field of the current window gets a grey background (pink when
+    // its own is grey); unmarking puts its own colour back unless the user
+    // chose a new one in the tool window.
+    void Markierung_Ein();
+    void Markierung_Aus();
+    void DfMarkierung_Ein();
+    void DfMarkierung_Aus();
+    // 1 while the window's current text carries the mark, else 0.
+    int32_t lngTextMarkiert = 0;
+
     // Window events.
     void Form_Activate();
     void Form_MouseDown(Qt::MouseButton button, double xMm, double yMm);
@@ -68,6 +82,22 @@ public:
     void schliessen(int modus = DurchProgramm);
 
     ElementCanvas* flaeche() const { return m_flaeche; }
+
+    // --- Mouse on the elements -------------------------------------------
+    // A press on element index of kind art; pos is the pointer inside the
+    // element in millimetres. Left: drag; right: context menu; Ctrl+left /
+    // Ctrl+right: one layer up / down; Alt+left on a data field: its
+    // explanation; Alt+right on a text or data field: its position.
+    void ElementMausDown(int32_t art, int32_t index, Qt::MouseButton knopf,
+                         Qt::KeyboardModifiers umschalt, QPointF pos);
+    // Double-clicks: the element goes to the tool window for editing.
+    void imgBild_DblClick(int32_t Index);
+    void lblText_DblClick(int32_t Index);
+    void lblDatenfeld_DblClick(int32_t Index);
+    // An element dropped on this window at X, Y (millimetres).
+    void Form_DragDrop(Steuerelement& Source, double X, double Y);
+    // The element being dragged, or nullptr.
+    Steuerelement* gezogenesElement() const { return m_gezogen; }
 
     // --- Element store --------------------------------------------------
     // The element controls by index (1 .. highest loaded index of the kind).
@@ -131,6 +161,15 @@ private:
     // Deletes every element; the controls stay for the next label.
     void elementeLeeren();
 
+    void elementDoppelklick(int32_t art, int32_t Index);
+    void ziehenStarten(Steuerelement& e, QPointF pos);
+    void ziehenFolgen(QPointF mm);
+    void ziehenLoslassen(QPointF mm, QPointF global);
+    bool ueberFlaeche(QPointF global) const;
+    // Outer twips per inner millimetre, across and down.
+    double verhaeltnisX() const;
+    double verhaeltnisY() const;
+
     void elementeAnlegen();
     Beschriftung* beschriftungKopie(std::vector<Beschriftung*>& art, int32_t kind);
 
@@ -151,6 +190,16 @@ private:
     std::vector<int32_t> lngDatenfeldMaxBreite;
     std::vector<int32_t> lngDatenfeldMaxHoehe;
     int m_modus = DurchBenutzer;
+
+    // Drag state. The grab offset is kept in the window's outer twips per
+    // inner millimetre (the ratio the drop divides by), so that the drop
+    // gives back the offset in millimetres and the element keeps the
+    // grabbed point under the pointer. Double, not single: a click without
+    // a move must land exactly where the element was before rounding.
+    Steuerelement* m_gezogen = nullptr;
+    double sngGreifX = 0;
+    double sngGreifY = 0;
+    QRubberBand* m_umriss = nullptr;
 };
 
 // Delete element j of window win (created first if the slot has none).
@@ -169,6 +218,18 @@ void DatenfeldLayoutLaden(const QString& Text, int32_t i);
 void ReihenfolgeEintragen(int32_t id);
 void ReihenfolgeAustragen(int32_t id);
 void ReihenfolgeHerstellen();
+
+// Freezing the user interface while an element is dragged: the tool window
+// hides, every other label window and every element of every window is
+// disabled; ZiehenBeenden undoes it all.
+void ZiehenBeginnen();
+void ZiehenBeenden();
+
+// One layer up or down for the element with the given code in the current
+// window's stacking order; the order is re-applied either way and the label
+// does not count as changed.
+void EbeneHoeher(int32_t code);
+void EbeneTiefer(int32_t code);
 
 // Sizes frm so that its inner area is Breite x Hoehe millimetres.
 void FenstergroesseSetzen(float& Breite, float& Hoehe, frmLabel& frm);

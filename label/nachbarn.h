@@ -4,6 +4,7 @@
 // that is not there (yet) leaves its pointer empty and its calls are skipped.
 #include <QIcon>
 #include <QString>
+#include <cstdint>
 #include <functional>
 #include <memory>
 
@@ -123,6 +124,16 @@ public:
     virtual bool zeigen() = 0;
 };
 
+// Editing an element in the tool window. ElementLaden runs the load for
+// element index of kind art (1 text, 2 picture, 3 data field) of the current
+// label window; the caller has made that window current and written
+// strElementNummer.
+class ElementBearbeitung {
+public:
+    virtual ~ElementBearbeitung() = default;
+    virtual void ElementLaden(int32_t art, int32_t index) = 0;
+};
+
 struct Nachbarn {
     Hauptfenster* mdi = nullptr;
     Werkzeugfenster* werkzeuge = nullptr;
@@ -133,6 +144,7 @@ struct Nachbarn {
     Schlaufenetikett* schlaufenetikett = nullptr;
     // Makes the database-choice object of a label window; empty: the plain one.
     std::function<std::unique_ptr<DatenbankAuswahl>()> dbAuswahlErzeugen;
+    ElementBearbeitung* bearbeitung = nullptr;
 };
 
 Nachbarn& nachbarn();

@@ -82,6 +82,14 @@ struct Programm {
     QString strSpeicherDatei;
     QString strOeffnenDatei;
 
+    // The element an edit or the context menu acts on: its kind ("Bild",
+    // "Text", "Datenfeld") and its index as decimal text.
+    QString strElementArt;
+    QString strElementNummer;
+    // The own background colour (RGB) of the element being edited, saved
+    // before it is marked so that unmarking can put it back.
+    int32_t lngAltHintergrundFarbe = 0;
+
     // Names of the user-defined properties per plant category.
     std::array<std::array<QString, 5>, 6> strBenuNamen{};
 

@@ -1,0 +1,176 @@
+// Moving label elements with the mouse, driven by synthetic mouse events on
+// the label window's canvas inside the real main window.
+#include "tests/app/maus_fixture.h"
+#include "tests/label/schild_fixture.h"
+#include "tools/frmTools.h"
+
+#include <QMdiArea>
+#include <cmath>
+
+namespace sorvo::test {
+namespace {
+
+class ZiehenTest : public SchildMausTest {
+protected:
+    Beschriftung& text(double links, double oben, double breite = 30, double hoehe = 5) {
+        P().lngAktivesSchild = m_n;
+        return festerText(*m_f, links, oben, breite, hoehe);
+    }
+
+    // A press, move or release on the label's canvas.
+    void maus(QEvent::Type typ, QPointF lokal, Qt::MouseButton knopf,
+              std::optional<QPointF> global = std::nullopt) {
+        test::maus(flaeche(), typ, lokal, knopf, Qt::NoModifier, global);
+    }
+
+    bool allesFrei() const {
+        for (int32_t i = 1; i <= m_f->hoechsterText(); ++i)
+            if (!m_f->lblText(i).Enabled())
+                return false;
+        return m_mdi->werkzeuge()->isVisible();
+    }
+};
+
+TEST_F(ZiehenTest, DragMovesElementToWholeMillimetresKeepingTheGrabbedPoint) {
+    const int32_t anderes = neuesSchild();
+    m_f->SetFocus();
+    QApplication::processEvents();
+    Beschriftung& t = text(10.3, 5.2);
+    Beschriftung& zweiter = text(50, 40);
+    const QPointF druck(45, 23); // pixels, inside the text
+    ASSERT_TRUE(t.enthaelt(druck / ppm()));
+    maus(QEvent::MouseButtonPress, druck, Qt::LeftButton);
+
+    // Frozen while dragging: the element hidden, the others and every other
+    // window disabled, the tool window hidden.
+    EXPECT_EQ(m_f->gezogenesElement(), &t);
+    EXPECT_FALSE(t.Visible());
+    EXPECT_FALSE(zweiter.Enabled());
+    EXPECT_FALSE(Schild(anderes).isEnabled());
+    EXPECT_TRUE(m_f->isEnabled());
+    EXPECT_FALSE(m_mdi->werkzeuge()->isVisible());
+    EXPECT_EQ(S(m_n).lngAktuellerText, 1);
+
+    const QPointF los(120, 60);
+    maus(QEvent::MouseMove, QPointF(80, 40), Qt::LeftButton);
+    maus(QEvent::MouseButtonRelease, los, Qt::LeftButton);
+
+    // The grabbed point stays under the pointer: moved by the pointer's way,
+    // then rounded to whole millimetres.
+    EXPECT_EQ(t.Left(), std::floor(10.3 + (los.x() - druck.x()) / ppm() + 0.5));
+    EXPECT_EQ(t.Top(), std::floor(5.2 + (los.y() - druck.y()) / ppm() + 0.5));
+    EXPECT_EQ(t.Left(), 30); // 10.3 + 75 px at 96 dpi
+    EXPECT_EQ(t.Top(), 15);
+    EXPECT_EQ(m_f->gezogenesElement(), nullptr);
+    EXPECT_TRUE(t.Visible());
+    EXPECT_TRUE(allesFrei());
+    EXPECT_TRUE(Schild(anderes).isEnabled());
+    EXPECT_TRUE(S(m_n).blnGeaendert);
+    EXPECT_EQ(m_f->Caption(), "Schild 1*");
+}
+
+TEST_F(ZiehenTest, ClickWithoutMoveSnapsFitsAndMarksChanged) {
+    const struct {
+        double links, oben, breite;
+        double nachLinks, nachOben, nachBreite;
+    } faelle[] = {
+        {12.5, 7.4, 30, 13, 7, 30},   // half a millimetre goes up
+        {90.4, 3.6, 20, 90, 4, 9},    // ends past W - 1 after the snap: 100 - 90 - 1
+        {-3.4, 50.5, 30, -2, 51, 30}, // rounding truncates towards zero
+    };
+    for (const auto& c : faelle) {
+        Beschriftung& t = text(c.links, c.oben, c.breite);
+        S(m_n).blnGeaendert = false;
+        // Inside the element and the label, 2 mm in from its visible part.
+        const QPointF mitte = pixel(std::max(c.links, 0.0) + 2, c.oben + 2.5);
+        maus(QEvent::MouseButtonPress, mitte, Qt::LeftButton);
+        maus(QEvent::MouseButtonRelease, mitte, Qt::LeftButton);
+        EXPECT_EQ(t.Left(), c.nachLinks) << c.links;
+        EXPECT_EQ(t.Top(), c.nachOben) << c.oben;
+        EXPECT_FLOAT_EQ(t.Width(), c.nachBreite) << c.links;
+        EXPECT_TRUE(t.Visible());
+        EXPECT_TRUE(S(m_n).blnGeaendert);
+        m_f->TextLoeschen(S(m_n).lngAktuellerText);
+    }
+}
+
+TEST_F(ZiehenTest, DropMayLeaveElementPartlyOffTheLabel) {
+    Beschriftung& t = text(2, 2);
+    // Grabbed 20 mm inside, dropped with the pointer 5 mm from the left edge.
+    maus(QEvent::MouseButtonPress, pixel(22, 4), Qt::LeftButton);
+    maus(QEvent::MouseButtonRelease, pixel(5, 4), Qt::LeftButton);
+    // 2 + 5 - 22 = -15, rounded as -15 + 0.5 truncated towards zero.
+    EXPECT_EQ(t.Left(), -14);
+    EXPECT_FLOAT_EQ(t.Width(), 30);
+}
+
+TEST_F(ZiehenTest, ReleaseOutsideTheLabelAreaLeavesElementUnmovedAndUnfreezes) {
+    const int32_t anderes = neuesSchild();
+    Schild(anderes).move(500, 0);
+    m_f->SetFocus();
+    QApplication::processEvents();
+    const QPoint ueberAnderem =
+        Schild(anderes).flaeche()->mapToGlobal(QPoint(20, 20)); // another label's canvas
+    const QPoint hintergrund = m_mdi->mdiBereich()->viewport()->mapToGlobal(QPoint(300, 600));
+    const QPoint titel = m_f->mapToGlobal(QPoint(40, 5)); // the window's own title bar
+    const struct {
+        const char* wo;
+        QPointF global;
+        Qt::MouseButton knopf;
+    } faelle[] = {
+        {"main window background", hintergrund, Qt::LeftButton},
+        {"another label window", ueberAnderem, Qt::LeftButton},
+        {"title bar of the label window", titel, Qt::LeftButton},
+        {"outside the program", QPointF(-4000, -4000), Qt::LeftButton},
+        {"right button released", hintergrund, Qt::RightButton},
+    };
+    for (const auto& c : faelle) {
+        Beschriftung& t = text(10.4, 5.6);
+        maus(QEvent::MouseButtonPress, pixel(12, 7), Qt::LeftButton);
+        ASSERT_FALSE(t.Visible());
+        const QPointF lokal = m_f->flaeche()->mapFromGlobal(c.global);
+        maus(QEvent::MouseButtonRelease, lokal, c.knopf, c.global);
+        EXPECT_EQ(m_f->gezogenesElement(), nullptr) << c.wo;
+        EXPECT_DOUBLE_EQ(t.Left(), 10.4) << c.wo;
+        EXPECT_DOUBLE_EQ(t.Top(), 5.6) << c.wo;
+        EXPECT_TRUE(t.Visible()) << c.wo;
+        EXPECT_TRUE(allesFrei()) << c.wo;
+        EXPECT_TRUE(Schild(anderes).isEnabled()) << c.wo;
+        EXPECT_FALSE(S(m_n).blnGeaendert) << c.wo;
+        EXPECT_EQ(m_f->Caption(), "Schild 1") << c.wo;
+        m_f->TextLoeschen(S(m_n).lngAktuellerText);
+    }
+}
+
+TEST_F(ZiehenTest, DoubleClickHandsElementToEditing) {
+    AufzeichnendeBearbeitung b;
+    nachbarn().bearbeitung = &b;
+    text(10, 10);
+    Beschriftung& zwei = text(40, 30);
+    const int32_t anderes = neuesSchild();
+    ASSERT_EQ(P().lngAktivesSchild, anderes);
+    P().strElementNummer = QStringLiteral("7");
+
+    // Press, release, double-click, release, as the canvas reports it.
+    const QPointF punkt = pixel(45, 32);
+    maus(QEvent::MouseButtonPress, punkt, Qt::LeftButton);
+    maus(QEvent::MouseButtonRelease, punkt, Qt::LeftButton);
+    maus(QEvent::MouseButtonDblClick, punkt, Qt::LeftButton);
+    maus(QEvent::MouseButtonRelease, punkt, Qt::LeftButton);
+
+    ASSERT_EQ(b.geladen.size(), 1u);
+    EXPECT_EQ(b.geladen[0], std::make_pair(int32_t{ArtText}, int32_t{2}));
+    EXPECT_EQ(P().lngAktivesSchild, m_n);
+    EXPECT_EQ(P().strElementNummer, "2");
+    EXPECT_TRUE(zwei.Visible());
+    EXPECT_EQ(m_f->gezogenesElement(), nullptr);
+
+    // Without anyone to edit, a double-click does no harm.
+    nachbarn().bearbeitung = nullptr;
+    maus(QEvent::MouseButtonDblClick, punkt, Qt::LeftButton);
+    maus(QEvent::MouseButtonRelease, punkt, Qt::LeftButton);
+    EXPECT_EQ(b.geladen.size(), 1u);
+}
+
+} // namespace
+} // namespace sorvo::test
