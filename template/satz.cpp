@@ -1,0 +1,322 @@
+#include "template/satz.h"
+
+#include "label/frmLabel.h"
+#include "label/nachbarn.h"
+#include "label/programm.h"
+#include "label/unterprogramme.h"
+#include "platform/elements.h"
+#include "platform/units.h"
+
+#include <QLocale>
+#include <cfloat>
+#include <cmath>
+#include <limits>
+#include <optional>
+
+namespace sorvo {
+
+Laufzeitfehler::Laufzeitfehler(int nummer, const QString& beschreibung)
+    : std::runtime_error(beschreibung.toStdString()), m_nummer(nummer),
+      m_beschreibung(beschreibung) {}
+
+QString Laufzeitfehler::meldungsText() const {
+    return m_beschreibung + QStringLiteral(" (") + QString::number(m_nummer) + QLatin1Char(')');
+}
+
+QString mitVorlagenEndung(const QString& name) {
+    return name.endsWith(QLatin1String(".vxp"), Qt::CaseSensitive) ? name
+                                                                   : name + QStringLiteral(".vxp");
+}
+
+namespace satz {
+
+namespace {
+
+const QString kTrenner = QStringLiteral("|");
+
+QString zahlText(int32_t n) {
+    return QString::number(n);
+}
+
+// The fields 2 to 16 of an L or D record.
+QString beschriftungsFelder(const Beschriftung& c, const QString& maxBreite,
+                            const QString& maxHoehe, const QString& text) {
+    return ganzeMm(c.Left()) + kTrenner + ganzeMm(c.Top()) + kTrenner + maxBreite + kTrenner +
+           maxHoehe + kTrenner + zahlText(c.BackStyle()) + kTrenner + zahlText(c.BackColor()) +
+           kTrenner + zahlText(c.ForeColor()) + kTrenner + wahrheit(c.FontBold()) + kTrenner +
+           wahrheit(c.FontItalic()) + kTrenner + wahrheit(c.FontUnderline()) + kTrenner +
+           c.FontName() + kTrenner + schriftGroesse(c.FontSize()) + kTrenner +
+           zahlText(c.BorderStyle()) + kTrenner + zahlText(c.Alignment()) + kTrenner + text;
+}
+
+// Rounds half to even; nullopt when the result lies outside lo .. hi.
+std::optional<double> gerundetIn(double x, double lo, double hi) {
+    if (!std::isfinite(x))
+        return std::nullopt;
+    // The program never leaves the default rounding mode, to nearest even.
+    const double r = std::nearbyint(x);
+    if (r < lo || r > hi)
+        return std::nullopt;
+    return r;
+}
+
+std::optional<double> zahl(const QString& s) {
+    QString t = s.trimmed();
+    if (t.isEmpty())
+        return std::nullopt;
+    t.replace(QLatin1Char(','), QLatin1Char('.'));
+    bool ok = false;
+    const double d = QLocale::c().toDouble(t, &ok);
+    if (!ok || !std::isfinite(d))
+        return std::nullopt;
+    return d;
+}
+
+} // namespace
+
+// --- Writing ------------------------------------------------------------------
+
+QString ganzeMm(double mm) {
+    const auto r = gerundetIn(mm, -32768, 32767);
+    if (!r)
+        throw ueberlauf();
+    return zahlText(static_cast<int32_t>(*r));
+}
+
+QString gebietsZahl(float wert) {
+    if (!std::isfinite(wert))
+        throw ueberlauf();
+    if (wert == 0.0f)
+        return QStringLiteral("0"); // also for -0
+    QString s = QString::number(static_cast<double>(wert), 'G', 7);
+    s.replace(QLatin1Char('.'), Dezimaltrennzeichen());
+    return s;
+}
+
+QString schriftGroesse(double punkte) {
+    QString s = QString::number(punkte, 'f', 4);
+    while (s.endsWith(QLatin1Char('0')))
+        s.chop(1);
+    if (s.endsWith(QLatin1Char('.')))
+        s.chop(1);
+    s.replace(QLatin1Char('.'), Dezimaltrennzeichen());
+    return s;
+}
+
+QString wahrheit(bool wert) {
+    return wert ? QStringLiteral("True") : QStringLiteral("False");
+}
+
+namespace {
+bool wieEntworfen(const Beschriftung& c, bool inBenutzung) {
+    // Deleting resets a text to white on black; only the design control
+    // still has the system colours.
+    return !inBenutzung && c.BackColor() == kFensterHintergrund && c.ForeColor() == kFensterText;
+}
+} // namespace
+
+int32_t texteBis(const frmLabel& f) {
+    const int32_t n = f.hoechsterText();
+    return n == 1 && wieEntworfen(f.lblText(1), f.TextStatusLesen(1)) ? 0 : n;
+}
+
+int32_t datenfelderBis(const frmLabel& f) {
+    const int32_t n = f.hoechstesDatenfeld();
+    return n == 1 && wieEntworfen(f.lblDatenfeld(1), f.DatenfeldStatusLesen(1)) ? 0 : n;
+}
+
+int32_t bilderBis(const frmLabel& f) {
+    const int32_t n = f.hoechstesBild();
+    if (n != 1 || f.BildStatusLesen(1))
+        return n;
+    // The design picture: none shown, 1695 x 1335 twips at 0, 0.
+    const Bild& b = f.imgBild(1);
+    const bool entworfen = b.Picture().isNull() && f.BildPfadLesen(1).isEmpty() && b.Left() == 0 &&
+                           b.Top() == 0 && std::abs(b.Width() - twipsZuMm(1695)) < 1e-9 &&
+                           std::abs(b.Height() - twipsZuMm(1335)) < 1e-9;
+    return entworfen ? 0 : n;
+}
+
+bool hatF(int32_t w) {
+    return S(w).blnDbGeladen;
+}
+
+bool hatP(int32_t w) {
+    return S(w).blnPreisDbGeladen && !S(w).strPreisSpalte.isEmpty();
+}
+
+bool hatE(int32_t w) {
+    return S(w).lngReihenfolgeAnzahl != 0;
+}
+
+QString fSatz(int32_t w) {
+    const auto& e = S(w);
+    const DatenbankAuswahl& db = SchildDb(w);
+    return QStringLiteral("F ") + e.strDbPfad + kTrenner + wahrheit(e.blnPflanzenDb) + kTrenner +
+           db.BotrelDateiArt + kTrenner + db.EigeneDbTabName;
+}
+
+QString gSatz(int32_t w) {
+    const auto& e = S(w);
+    return QStringLiteral("G") + gebietsZahl(e.sngSchildBreite) + kTrenner +
+           gebietsZahl(e.sngSchildHoehe) + kTrenner + gebietsZahl(e.sngGrenzeRechts) + kTrenner +
+           gebietsZahl(e.sngGrenzeLinks) + kTrenner + gebietsZahl(e.sngGrenzeOben) + kTrenner +
+           gebietsZahl(e.sngGrenzeUnten) + kTrenner + zahlText(e.lngPapierFormat) + kTrenner +
+           zahlText(e.lngAusrichtung) + kTrenner + gebietsZahl(e.sngSchildReserve) + kTrenner +
+           gebietsZahl(e.sngEtikettBreite) + kTrenner + wahrheit(e.blnSchlaufenetikett);
+}
+
+QString lSatz(const frmLabel& f, int32_t i) {
+    const Beschriftung& c = f.lblText(i);
+    QString text = c.Caption();
+    ZeichenErsetzen(text, 10, 197);
+    ZeichenErsetzen(text, 13, 198);
+    return QStringLiteral("L") + zahlText(i) + kTrenner +
+           beschriftungsFelder(c, f.TextMaxBreiteLesen(i), f.TextMaxHoeheLesen(i), text);
+}
+
+QString bSatz(const frmLabel& f, int32_t j) {
+    const Bild& b = f.imgBild(j);
+    return QStringLiteral("B") + zahlText(j) + kTrenner + ganzeMm(b.Left()) + kTrenner +
+           ganzeMm(b.Top()) + kTrenner + ganzeMm(b.Height()) + kTrenner + ganzeMm(b.Width()) +
+           kTrenner + f.BildPfadLesen(j);
+}
+
+QString dSatz(const frmLabel& f, int32_t i) {
+    const Beschriftung& c = f.lblDatenfeld(i);
+    return QStringLiteral("D") + zahlText(i) + kTrenner +
+           beschriftungsFelder(c, f.DatenfeldMaxBreiteLesen(i), f.DatenfeldMaxHoeheLesen(i),
+                               c.Caption());
+}
+
+QString pSatz(int32_t w) {
+    const auto& e = S(w);
+    return QStringLiteral("P ") + e.strPreisDbPfad + QStringLiteral("| ") + e.strPreisSpalte;
+}
+
+QString eSatz(int32_t w) {
+    const auto& e = S(w);
+    QString s = QStringLiteral("E") + zahlText(e.lngReihenfolgeAnzahl);
+    for (int32_t p = 1; p <= e.lngReihenfolgeAnzahl; ++p)
+        s += kTrenner + zahlText(e.lngReihenfolge.at(static_cast<size_t>(p)));
+    return s;
+}
+
+// --- Reading ------------------------------------------------------------------
+
+Laufzeitfehler feldFehlt() {
+    return {5, QStringLiteral("Ungültiger Prozeduraufruf oder ungültiges Argument")};
+}
+Laufzeitfehler keineZahl(const QString&) {
+    return {13, QStringLiteral("Typen unverträglich")};
+}
+Laufzeitfehler ueberlauf() {
+    return {6, QStringLiteral("Überlauf")};
+}
+Laufzeitfehler ausserhalb() {
+    return {9, QStringLiteral("Index außerhalb des gültigen Bereichs")};
+}
+Laufzeitfehler ungueltigerWert() {
+    return {380, QStringLiteral("Ungültiger Eigenschaftswert")};
+}
+
+QString ohneLeerzeichen(const QString& s) {
+    qsizetype a = 0, b = s.size();
+    while (a < b && s[a] == QLatin1Char(' '))
+        ++a;
+    while (b > a && s[b - 1] == QLatin1Char(' '))
+        --b;
+    return s.mid(a, b - a);
+}
+
+namespace {
+template <class T> T ganzeZahl(const QString& s) {
+    const auto d = zahl(s);
+    if (!d)
+        throw keineZahl(s);
+    const auto r = gerundetIn(*d, std::numeric_limits<T>::min(), std::numeric_limits<T>::max());
+    if (!r)
+        throw ueberlauf();
+    return static_cast<T>(*r);
+}
+} // namespace
+
+int16_t alsGanzzahl(const QString& s) {
+    return ganzeZahl<int16_t>(s);
+}
+
+int32_t alsFarbe(const QString& s) {
+    return ganzeZahl<int32_t>(s);
+}
+
+float alsEinzel(const QString& s) {
+    const auto d = zahl(s);
+    if (!d)
+        throw keineZahl(s);
+    if (std::abs(*d) > FLT_MAX)
+        throw ueberlauf();
+    return static_cast<float>(*d);
+}
+
+bool alsWahr(const QString& s) {
+    const QString t = s.trimmed();
+    for (const char* w : {"True", "Wahr"})
+        if (t.compare(QLatin1String(w), Qt::CaseInsensitive) == 0)
+            return true;
+    for (const char* w : {"False", "Falsch"})
+        if (t.compare(QLatin1String(w), Qt::CaseInsensitive) == 0)
+            return false;
+    const auto d = zahl(t);
+    if (!d)
+        throw keineZahl(s);
+    return *d != 0.0;
+}
+
+QString Felder::feld() {
+    const qsizetype bar = m_zeile.indexOf(QLatin1Char('|'), m_pos);
+    if (bar < 0)
+        throw feldFehlt();
+    QString f = ohneLeerzeichen(m_zeile.mid(m_pos, bar - m_pos));
+    m_pos = bar + 1;
+    return f;
+}
+
+QString Felder::rest() const {
+    return ohneLeerzeichen(restUngetrimmt());
+}
+
+QString Felder::restUngetrimmt() const {
+    return m_zeile.mid(m_pos);
+}
+
+int16_t Felder::ganzzahl() {
+    return alsGanzzahl(feld());
+}
+
+int32_t Felder::farbe() {
+    return alsFarbe(feld());
+}
+
+float Felder::einzel() {
+    return alsEinzel(feld());
+}
+
+bool Felder::wahr() {
+    return alsWahr(feld());
+}
+
+double Felder::groesse() {
+    // The largest size a font may be given.
+    constexpr double kGroessteSchrift = 2160.0;
+    const QString f = feld();
+    const auto d = zahl(f);
+    if (!d)
+        throw keineZahl(f);
+    // A font holds its size to four decimals; one that comes to 0 is none.
+    if (!(*d >= 0.00005) || *d > kGroessteSchrift)
+        throw ungueltigerWert();
+    return *d;
+}
+
+} // namespace satz
+} // namespace sorvo
