@@ -156,6 +156,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
 
 private:
     // Deletes every element; the controls stay for the next label.
@@ -165,6 +166,8 @@ private:
     void ziehenStarten(Steuerelement& e, QPointF pos);
     void ziehenFolgen(QPointF mm);
     void ziehenLoslassen(QPointF mm, QPointF global);
+    // Ends a drag without a drop: the element comes back where it was.
+    void ziehenAbbrechen();
     bool ueberFlaeche(QPointF global) const;
     // Outer twips per inner millimetre, across and down.
     double verhaeltnisX() const;

@@ -174,17 +174,33 @@ bool frmLabel::ueberFlaeche(QPointF global) const {
 }
 
 void frmLabel::ziehenLoslassen(QPointF mm, QPointF global) {
+    if (!m_gezogen)
+        return;
+    if (!ueberFlaeche(global)) {
+        ziehenAbbrechen();
+        return;
+    }
+    Steuerelement* e = std::exchange(m_gezogen, nullptr);
+    if (m_umriss)
+        m_umriss->hide();
+    Form_DragDrop(*e, mm.x(), mm.y());
+}
+
+void frmLabel::ziehenAbbrechen() {
     Steuerelement* e = std::exchange(m_gezogen, nullptr);
     if (!e)
         return;
     if (m_umriss)
         m_umriss->hide();
-    if (ueberFlaeche(global)) {
-        Form_DragDrop(*e, mm.x(), mm.y());
-    } else {
-        ZiehenBeenden();
-        e->setVisible(true);
-    }
+    ZiehenBeenden();
+    e->setVisible(true);
+}
+
+void frmLabel::hideEvent(QHideEvent* e) {
+    // A window closed by the keyboard in the middle of a drag never gets the
+    // release.
+    ziehenAbbrechen();
+    QMdiSubWindow::hideEvent(e);
 }
 
 void frmLabel::Form_DragDrop(Steuerelement& Source, double X, double Y) {

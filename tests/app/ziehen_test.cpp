@@ -142,6 +142,25 @@ TEST_F(ZiehenTest, ReleaseOutsideTheLabelAreaLeavesElementUnmovedAndUnfreezes) {
     }
 }
 
+TEST_F(ZiehenTest, WindowHiddenDuringADragEndsIt) {
+    const int32_t anderes = neuesSchild();
+    m_f->SetFocus();
+    QApplication::processEvents();
+    Beschriftung& t = text(10.4, 5.6);
+    maus(QEvent::MouseButtonPress, pixel(12, 7), Qt::LeftButton);
+    ASSERT_FALSE(Schild(anderes).isEnabled());
+    m_f->hide();
+    EXPECT_EQ(m_f->gezogenesElement(), nullptr);
+    EXPECT_TRUE(t.Visible());
+    EXPECT_DOUBLE_EQ(t.Left(), 10.4);
+    EXPECT_TRUE(allesFrei());
+    EXPECT_TRUE(Schild(anderes).isEnabled());
+    // A late release does nothing more.
+    maus(QEvent::MouseButtonRelease, pixel(30, 20), Qt::LeftButton);
+    EXPECT_DOUBLE_EQ(t.Left(), 10.4);
+    EXPECT_TRUE(unveraendert());
+}
+
 TEST_F(ZiehenTest, DoubleClickHandsElementToEditing) {
     AufzeichnendeBearbeitung b;
     nachbarn().bearbeitung = &b;
