@@ -11,6 +11,7 @@
 #include "platform/bilder.h"
 #include "platform/dialogs.h"
 #include "platform/system.h"
+#include "template/vorlage.h"
 #include "tools/frmTools.h"
 
 #include <QApplication>
@@ -289,6 +290,7 @@ void MDI::MDIForm_Load() {
     TabellenAnlegen();
     for (auto& namen : p.strBenuNamen)
         namen.fill(QString());
+    vorlagenEinrichten();
     m_tools = new frmTools;
     m_bereich->addSubWindow(m_tools);
     m_tools->hide();
