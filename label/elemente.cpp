@@ -103,7 +103,14 @@ Beschriftung* frmLabel::beschriftungKopie(std::vector<Beschriftung*>& art, int32
     return b;
 }
 
+bool frmLabel::jeVergeben(int32_t art) const {
+    return art == ArtText        ? m_textVergeben
+           : art == ArtDatenfeld ? m_datenfeldVergeben
+                                 : m_bildVergeben;
+}
+
 int32_t frmLabel::TextIndexNeu() {
+    m_textVergeben = true;
     const int32_t n = hoechsterText();
     for (int32_t i = 1; i <= n; ++i)
         if (!blnTextStatus[i]) {
@@ -120,6 +127,7 @@ int32_t frmLabel::TextIndexNeu() {
 }
 
 int32_t frmLabel::DatenfeldIndexNeu() {
+    m_datenfeldVergeben = true;
     const int32_t n = hoechstesDatenfeld();
     for (int32_t i = 1; i <= n; ++i)
         if (!blnDatenfeldStatus[i]) {
@@ -136,6 +144,7 @@ int32_t frmLabel::DatenfeldIndexNeu() {
 }
 
 int32_t frmLabel::BildIndexNeu() {
+    m_bildVergeben = true;
     const int32_t n = hoechstesBild();
     for (int32_t i = 1; i <= n; ++i)
         if (!blnBildStatus[i]) {
@@ -267,6 +276,7 @@ QString frmLabel::BildPfadLesen(int32_t i) const {
 }
 void frmLabel::BildStatusSchreiben(int32_t i, bool Status) {
     an(blnBildStatus, i) = Status;
+    m_bildVergeben = m_bildVergeben || Status;
 }
 bool frmLabel::BildStatusLesen(int32_t i) const {
     return blnBildStatus.at(static_cast<size_t>(i));
@@ -285,6 +295,7 @@ QString frmLabel::TextMaxHoeheLesen(int32_t i) const {
 }
 void frmLabel::TextStatusSchreiben(int32_t i, bool Status) {
     an(blnTextStatus, i) = Status;
+    m_textVergeben = m_textVergeben || Status;
 }
 bool frmLabel::TextStatusLesen(int32_t i) const {
     return blnTextStatus.at(static_cast<size_t>(i));
@@ -303,6 +314,7 @@ QString frmLabel::DatenfeldMaxHoeheLesen(int32_t i) const {
 }
 void frmLabel::DatenfeldStatusSchreiben(int32_t i, bool Status) {
     an(blnDatenfeldStatus, i) = Status;
+    m_datenfeldVergeben = m_datenfeldVergeben || Status;
 }
 bool frmLabel::DatenfeldStatusLesen(int32_t i) const {
     return blnDatenfeldStatus.at(static_cast<size_t>(i));

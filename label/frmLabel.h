@@ -150,6 +150,10 @@ public:
     // Gives the current text the look and stacking place of data field i.
     void WerteUebertragen(int32_t i);
 
+    // True once the kind's first control was handed out as an element (a
+    // window that never had one writes none of its kind to a template).
+    bool jeVergeben(int32_t art) const;
+
     // The kind and index of a control of this window (0, 0 for none).
     std::pair<int32_t, int32_t> elementVon(const Steuerelement* s) const;
 
@@ -184,6 +188,9 @@ private:
     std::vector<Beschriftung*> m_texte;
     std::vector<Beschriftung*> m_datenfelder;
     std::vector<Bild*> m_bilder;
+    bool m_textVergeben = false;
+    bool m_datenfeldVergeben = false;
+    bool m_bildVergeben = false;
     std::vector<char> blnBildStatus;
     std::vector<QString> strBildPfad;
     std::vector<char> blnTextStatus;

@@ -369,10 +369,19 @@ void Bild::cachesFreigeben() const {
 
 void Bild::zeichnen(QPainter& p, double pixelProMm, const QPalette&) const {
     const QRect r = pixelRechteck(pixelProMm);
+    // A scaled copy is kept for pictures of a sensible size only; a huge one
+    // (a template may ask for metres) is scaled while drawing, clipped to
+    // what the device shows.
+    constexpr qint64 kGroessteKopie = 4096LL * 4096LL;
     if (!bild_.isNull() && r.width() > 0 && r.height() > 0) {
-        if (skaliert_.size() != r.size())
-            skaliert_ = bild_.scaled(r.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        p.drawImage(r.topLeft(), skaliert_);
+        if (qint64(r.width()) * r.height() > kGroessteKopie) {
+            skaliert_ = QImage();
+            p.drawImage(r, bild_);
+        } else {
+            if (skaliert_.size() != r.size())
+                skaliert_ = bild_.scaled(r.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            p.drawImage(r.topLeft(), skaliert_);
+        }
     }
     if (BorderStyle() == 1)
         rahmenZeichnen(p, r);

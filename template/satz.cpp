@@ -107,34 +107,17 @@ QString wahrheit(bool wert) {
     return wert ? QStringLiteral("True") : QStringLiteral("False");
 }
 
-namespace {
-bool wieEntworfen(const Beschriftung& c, bool inBenutzung) {
-    // Deleting resets a text to white on black; only the design control
-    // still has the system colours.
-    return !inBenutzung && c.BackColor() == kFensterHintergrund && c.ForeColor() == kFensterText;
-}
-} // namespace
-
+// A window that never had an element of a kind writes no record of it.
 int32_t texteBis(const frmLabel& f) {
-    const int32_t n = f.hoechsterText();
-    return n == 1 && wieEntworfen(f.lblText(1), f.TextStatusLesen(1)) ? 0 : n;
+    return f.jeVergeben(ArtText) ? f.hoechsterText() : 0;
 }
 
 int32_t datenfelderBis(const frmLabel& f) {
-    const int32_t n = f.hoechstesDatenfeld();
-    return n == 1 && wieEntworfen(f.lblDatenfeld(1), f.DatenfeldStatusLesen(1)) ? 0 : n;
+    return f.jeVergeben(ArtDatenfeld) ? f.hoechstesDatenfeld() : 0;
 }
 
 int32_t bilderBis(const frmLabel& f) {
-    const int32_t n = f.hoechstesBild();
-    if (n != 1 || f.BildStatusLesen(1))
-        return n;
-    // The design picture: none shown, 1695 x 1335 twips at 0, 0.
-    const Bild& b = f.imgBild(1);
-    const bool entworfen = b.Picture().isNull() && f.BildPfadLesen(1).isEmpty() && b.Left() == 0 &&
-                           b.Top() == 0 && std::abs(b.Width() - twipsZuMm(1695)) < 1e-9 &&
-                           std::abs(b.Height() - twipsZuMm(1335)) < 1e-9;
-    return entworfen ? 0 : n;
+    return f.jeVergeben(ArtBild) ? f.hoechstesBild() : 0;
 }
 
 bool hatF(int32_t w) {

@@ -313,6 +313,18 @@ TEST_F(Leinwand, GemaltWirdInStapelordnung) {
     EXPECT_EQ(bei(gemalt(), 40, 20), QColor(Qt::white)) << "no picture";
 }
 
+TEST_F(Leinwand, RiesigesBildWirdOhneRiesigeKopieGemalt) {
+    // A template may ask for a picture metres wide: it is drawn clipped to
+    // what is shown, with no scaled copy of its full size kept.
+    Bild* i = bild(10, 10, 32767, 32767, Qt::blue);
+    EXPECT_EQ(bei(gemalt(), 20, 20), QColor(Qt::blue));
+    EXPECT_EQ(bei(gemalt(), 5, 5), QColor(Qt::white));
+    i->setWidth(20);
+    i->setHeight(20);
+    EXPECT_EQ(bei(gemalt(), 20, 20), QColor(Qt::blue));
+    EXPECT_EQ(bei(gemalt(), 35, 20), QColor(Qt::white));
+}
+
 TEST_F(Leinwand, RahmenAufDerInnenkante) {
     Beschriftung* b = feld(10, 10, 20, 10);
     b->setBackStyle(0);
