@@ -294,6 +294,7 @@ void MDI::MDIForm_Load() {
     m_tools = new frmTools;
     m_bereich->addSubWindow(m_tools);
     m_tools->hide();
+    m_tools->Form_Load(Width(), p.blnWerkzeugFensterFolgt);
     nachbarn().werkzeuge = m_tools;
 }
 

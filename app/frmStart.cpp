@@ -5,8 +5,10 @@
 #include "platform/bilder.h"
 #include "platform/system.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QScreen>
 
 namespace sorvo {
 
@@ -38,6 +40,8 @@ bool frmStart::Form_Load(const QString& instanzName) {
     const Version v = programmVersion();
     P().strVersion = QStringLiteral("%1.%2.%3").arg(v.major).arg(v.minor).arg(v.revision);
     resize(startbild->size());
+    if (const QScreen* bildschirm = QGuiApplication::primaryScreen())
+        move(bildschirm->availableGeometry().center() - rect().center());
     Timer1.start();
     return true;
 }

@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QMouseEvent>
+#include <QPointer>
 #include <cmath>
 
 namespace sorvo {
@@ -104,18 +105,31 @@ void frmLabel::setVisible(bool v) {
     QMdiSubWindow::setVisible(v);
 }
 
+namespace {
+// The window whose focus handling ran last. The child-window area reports an
+// activation only while the main window itself is active, so a window given
+// the focus runs its handling itself when the report did not come.
+QPointer<frmLabel> g_zuletztAktiviert;
+} // namespace
+
+void frmLabel::aktivierungVergessen() {
+    if (g_zuletztAktiviert == this)
+        g_zuletztAktiviert = nullptr;
+}
+
 void frmLabel::SetFocus() {
     if (!isVisible() || !isEnabled())
         return;
     if (auto* bereich = mdiArea())
         bereich->setActiveSubWindow(this);
-    else
+    if (g_zuletztAktiviert != this)
         Form_Activate();
 }
 
 void frmLabel::Form_Activate() {
     if (!isVisible())
         return;
+    g_zuletztAktiviert = this;
     auto& p = P();
     const int32_t n = nummer();
     if (n < 1 || n > p.hoechstesSchild())

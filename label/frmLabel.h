@@ -165,6 +165,9 @@ protected:
 private:
     // Deletes every element; the controls stay for the next label.
     void elementeLeeren();
+    // A hidden window runs its focus handling again when it is shown and
+    // given the focus.
+    void aktivierungVergessen();
 
     void elementDoppelklick(int32_t art, int32_t Index);
     void ziehenStarten(Steuerelement& e, QPointF pos);

@@ -8,6 +8,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -35,6 +36,26 @@ constexpr Format kFormate[] = {{"Benutzerdefiniert", nullptr, nullptr},
                                {"DIN A7", "105", "74"},
                                {"Schlaufen- / Stecketiketten", nullptr, nullptr}};
 constexpr int kSchlaufe = 5;
+
+// The size captions hold blanks between the name and "mm"; the box sits on
+// those blanks, so that "mm" reads behind the number.
+QWidget* masszeile(QLabel* beschriftung, QLineEdit* box) {
+    auto* zeile = new QWidget;
+    beschriftung->setParent(zeile);
+    box->setParent(zeile);
+    const QString text = beschriftung->text();
+    const qsizetype ende = text.indexOf(QLatin1Char(':')) + 1;
+    const qsizetype mm = text.lastIndexOf(QStringLiteral("mm"));
+    const QFontMetrics fm(beschriftung->font());
+    const int links = fm.horizontalAdvance(text.left(ende)) + 4;
+    const int rechts = fm.horizontalAdvance(text.left(mm)) - 4;
+    const int hoehe = std::max(box->sizeHint().height(), beschriftung->sizeHint().height());
+    beschriftung->setGeometry(0, 0, beschriftung->sizeHint().width(), hoehe);
+    box->setGeometry(links, 0, std::max(40, rechts - links), hoehe);
+    zeile->setFixedSize(std::max(beschriftung->sizeHint().width(), links + box->width() + 24),
+                        hoehe);
+    return zeile;
+}
 constexpr double kGroessteSeite = 2000.0;
 } // namespace
 
@@ -71,12 +92,10 @@ frmNeu::frmNeu(QWidget* parent) : QDialog(parent) {
     hq->addWidget(optHQ[0]);
     hq->addWidget(optHQ[1]);
     auto* raster = new QGridLayout;
-    raster->addWidget(lblBreite, 0, 0);
-    raster->addWidget(txtBreite, 0, 1);
-    raster->addWidget(lblHoehe, 1, 0);
-    raster->addWidget(txtHoehe, 1, 1);
-    raster->addWidget(cboFormat, 2, 0, 1, 2);
-    raster->addWidget(fraHQ, 0, 2, 3, 1);
+    raster->addWidget(masszeile(lblBreite, txtBreite), 0, 0);
+    raster->addWidget(masszeile(lblHoehe, txtHoehe), 1, 0);
+    raster->addWidget(cboFormat, 2, 0);
+    raster->addWidget(fraHQ, 0, 1, 3, 1);
     auto* knoepfe = new QHBoxLayout;
     knoepfe->addStretch();
     knoepfe->addWidget(cmdOK);

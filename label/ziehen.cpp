@@ -200,6 +200,7 @@ void frmLabel::hideEvent(QHideEvent* e) {
     // A window closed by the keyboard in the middle of a drag never gets the
     // release.
     ziehenAbbrechen();
+    aktivierungVergessen();
     QMdiSubWindow::hideEvent(e);
 }
 

@@ -22,14 +22,23 @@ frmTools::frmTools(QWidget* parent) : QMdiSubWindow(parent) {
     cmdEinfuegenText = new QPushButton(QStringLiteral("Text"));
     cmdEinfuegenDatenFeld = new QPushButton(QStringLiteral("Datenbank-\nfeld"));
     auto* knoepfe = new QHBoxLayout(fraEinfuegen);
+    knoepfe->setContentsMargins(4, 4, 4, 4);
+    knoepfe->setSpacing(4);
     knoepfe->addWidget(cmdEinfuegenBild);
     knoepfe->addWidget(cmdEinfuegenText);
     knoepfe->addWidget(cmdEinfuegenDatenFeld);
     auto* l = new QVBoxLayout(inhalt);
+    l->setContentsMargins(4, 4, 4, 4);
     l->addWidget(fraEinfuegen);
     l->addStretch();
     setWidget(inhalt);
-    resize(RundenGerade(twipsZuPixel(3600)), RundenGerade(twipsZuPixel(1850)));
+    resize(RundenGerade(twipsZuPixel(3075)), RundenGerade(twipsZuPixel(1850)));
+}
+
+void frmTools::Form_Load(int hauptfensterBreite, bool folgt) {
+    resize(RundenGerade(twipsZuPixel(3075)), height());
+    if (!folgt)
+        move(std::max(0, RundenGerade(twipsZuPixel(hauptfensterBreite - Width() - 250))), 0);
 }
 
 void frmTools::setHeight(int twips) {
@@ -68,7 +77,7 @@ void frmTools::NeuePosition() {
     if (s.Left() + s.Width() + Width() < hauptBreite) {
         oben = s.Top();
         links = s.Left() + s.Width();
-    } else if (s.Left() - Width() >= 0) {
+    } else if (s.Left() - Width() > 0) {
         links = s.Left() - Width();
         oben = s.Top();
     } else {

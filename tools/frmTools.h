@@ -15,6 +15,10 @@ class frmTools : public QMdiSubWindow, public Werkzeugfenster {
 public:
     explicit frmTools(QWidget* parent = nullptr);
 
+    // Width 3075 twips; unless it follows the label windows, the window
+    // stands at the top right inside the main window (width in twips).
+    void Form_Load(int hauptfensterBreite, bool folgt);
+
     QGroupBox* fraEinfuegen;
     QPushButton* cmdEinfuegenBild;
     QPushButton* cmdEinfuegenText;

@@ -150,6 +150,25 @@ TEST_F(MenueTest, NewLabelEnablesFileItemsAndClosingTheLastDisablesThem) {
     EXPECT_TRUE(an("mnuDateiNeu"));
 }
 
+TEST_F(MenueTest, ToolWindowComesBackWithALabelInAReusedSlot) {
+    starten();
+    const int32_t n = neuesSchild();
+    Schild(n).schliessen();
+    EXPECT_FALSE(m_mdi->werkzeuge()->isVisible());
+    EXPECT_EQ(neuesSchild(), n);
+    EXPECT_TRUE(m_mdi->werkzeuge()->isVisible());
+    EXPECT_EQ(m_mdi->werkzeuge()->Caption(), "Werkzeuge - Schild: 1");
+}
+
+TEST_F(MenueTest, ToolWindowStandsTopRightUnlessItFollows) {
+    starten();
+    frmTools* t = m_mdi->werkzeuge();
+    EXPECT_EQ(t->Width(), 3075);
+    t->Form_Load(15000, false);
+    EXPECT_EQ(t->y(), 0);
+    EXPECT_NEAR(t->Left(), 15000 - 3075 - 250, 15);
+}
+
 TEST_F(MenueTest, DatabaseItemsFollowTheActiveWindow) {
     starten();
     const int32_t a = neuesSchild();
