@@ -4,11 +4,9 @@
 #include "label/frmLabel.h"
 #include "label/frmNeu.h"
 #include "label/programm.h"
-#include "platform/fonts.h"
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 using namespace sorvo;
@@ -56,15 +54,3 @@ static void BM_NeuesSchildAusDialog(benchmark::State& state) {
     nachbarn() = Nachbarn{};
 }
 BENCHMARK(BM_NeuesSchildAusDialog)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir registry;
-    qputenv("SORVO_REGISTRY", (registry.path() + "/registry.txt").toUtf8());
-    QApplication app(argc, argv);
-    schriftenEinrichten();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

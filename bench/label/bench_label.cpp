@@ -5,12 +5,10 @@
 #include "label/frmLabel.h"
 #include "label/programm.h"
 #include "platform/canvas.h"
-#include "platform/fonts.h"
 
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 using namespace sorvo;
@@ -141,15 +139,3 @@ static void BM_VollesSchildZeichnen(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_VollesSchildZeichnen)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir registry;
-    qputenv("SORVO_REGISTRY", (registry.path() + "/registry.txt").toUtf8());
-    QApplication app(argc, argv);
-    schriftenEinrichten();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,0 +1,19 @@
+// Shared main of the benchmarks that need the program's windows: a headless
+// application with a settings file of its own and the fonts mapped.
+#include "platform/fonts.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir registry;
+    qputenv("SORVO_REGISTRY", (registry.path() + "/registry.txt").toUtf8());
+    QApplication app(argc, argv);
+    sorvo::schriftenEinrichten();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
