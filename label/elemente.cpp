@@ -272,52 +272,52 @@ void frmLabel::BildPfadSchreiben(int32_t i, const QString& Pfad) {
     an(strBildPfad, i) = Pfad;
 }
 QString frmLabel::BildPfadLesen(int32_t i) const {
-    return strBildPfad.at(static_cast<size_t>(i));
+    return an(strBildPfad, i);
 }
 void frmLabel::BildStatusSchreiben(int32_t i, bool Status) {
     an(blnBildStatus, i) = Status;
     m_bildVergeben = m_bildVergeben || Status;
 }
 bool frmLabel::BildStatusLesen(int32_t i) const {
-    return blnBildStatus.at(static_cast<size_t>(i));
+    return an(blnBildStatus, i);
 }
 void frmLabel::TextMaxBreiteSchreiben(int32_t i, int32_t maxBreite) {
     an(lngTextMaxBreite, i) = maxBreite;
 }
 QString frmLabel::TextMaxBreiteLesen(int32_t i) const {
-    return QString::number(lngTextMaxBreite.at(static_cast<size_t>(i)));
+    return QString::number(an(lngTextMaxBreite, i));
 }
 void frmLabel::TextMaxHoeheSchreiben(int32_t i, int32_t maxHoehe) {
     an(lngTextMaxHoehe, i) = maxHoehe;
 }
 QString frmLabel::TextMaxHoeheLesen(int32_t i) const {
-    return QString::number(lngTextMaxHoehe.at(static_cast<size_t>(i)));
+    return QString::number(an(lngTextMaxHoehe, i));
 }
 void frmLabel::TextStatusSchreiben(int32_t i, bool Status) {
     an(blnTextStatus, i) = Status;
     m_textVergeben = m_textVergeben || Status;
 }
 bool frmLabel::TextStatusLesen(int32_t i) const {
-    return blnTextStatus.at(static_cast<size_t>(i));
+    return an(blnTextStatus, i);
 }
 void frmLabel::DatenfeldMaxBreiteSchreiben(int32_t i, int32_t maxBreite) {
     an(lngDatenfeldMaxBreite, i) = maxBreite;
 }
 QString frmLabel::DatenfeldMaxBreiteLesen(int32_t i) const {
-    return QString::number(lngDatenfeldMaxBreite.at(static_cast<size_t>(i)));
+    return QString::number(an(lngDatenfeldMaxBreite, i));
 }
 void frmLabel::DatenfeldMaxHoeheSchreiben(int32_t i, int32_t maxHoehe) {
     an(lngDatenfeldMaxHoehe, i) = maxHoehe;
 }
 QString frmLabel::DatenfeldMaxHoeheLesen(int32_t i) const {
-    return QString::number(lngDatenfeldMaxHoehe.at(static_cast<size_t>(i)));
+    return QString::number(an(lngDatenfeldMaxHoehe, i));
 }
 void frmLabel::DatenfeldStatusSchreiben(int32_t i, bool Status) {
     an(blnDatenfeldStatus, i) = Status;
     m_datenfeldVergeben = m_datenfeldVergeben || Status;
 }
 bool frmLabel::DatenfeldStatusLesen(int32_t i) const {
-    return blnDatenfeldStatus.at(static_cast<size_t>(i));
+    return an(blnDatenfeldStatus, i);
 }
 
 void DatenfeldEntfernen(int32_t win, int32_t j) {
