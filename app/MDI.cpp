@@ -11,6 +11,7 @@
 #include "platform/bilder.h"
 #include "platform/dialogs.h"
 #include "platform/system.h"
+#include "print/clsPrintDialog.h"
 #include "template/vorlage.h"
 #include "tools/frmTools.h"
 
@@ -162,7 +163,8 @@ void MDI::menuesAnlegen() {
     item("mnuDateiDVorschau", "Vorschau", true, [this] { mnuDateiDVorschau_Click(); });
     item("mnuDateiDrucken", "Schild &drucken", true, [this] { mnuDateiDrucken_Click(); });
     trenner("mnuDruckerTrennstrich2");
-    item("mnuDruckerEinrichten", "Drucker einrichten", true);
+    item("mnuDruckerEinrichten", "Drucker einrichten", true,
+         [this] { mnuDruckerEinrichten_Click(); });
     unter = nullptr;
     item("mnuDateiSchliessen", "Schild s&chließen", false, [this] { mnuDateiSchliessen_Click(); });
     trenner("mnuDateiTrennstrich");
@@ -283,7 +285,7 @@ void MDI::MDIForm_Load() {
     ProgrammMenuesFreigeben();
     if (auto* k = nachbarn().katalog)
         k->TabellenInitialisieren();
-    // The print-dialog object and the help file come with printing and help.
+    m_prtDlg = std::make_unique<clsPrintDialog>();
     p.lngMaxTexte = 70;
     p.lngMaxBilder = 30;
     p.lngMaxDatenfelder = 30;
@@ -544,6 +546,13 @@ void MDI::mnuDateiDVorschau_Click() {
     p.lngVorschauSchild = p.lngAktivesSchild;
     if (auto* v = nachbarn().vorschau)
         v->zeigen();
+}
+
+void MDI::mnuDruckerEinrichten_Click() {
+    if (!m_prtDlg)
+        return;
+    m_prtDlg->PD_PrintSetup(true);
+    m_prtDlg->ShowPrinter(0);
 }
 
 void MDI::mnuDateiDrucken_Click() {

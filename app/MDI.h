@@ -14,6 +14,7 @@ class QMenu;
 namespace sorvo {
 
 class Werkzeugleiste;
+class clsPrintDialog;
 class frmTools;
 
 class MDI : public QMainWindow, public Hauptfenster {
@@ -40,6 +41,8 @@ public:
     QAction* menu(const QString& name) const;
     Werkzeugleiste* picMenue() const { return m_leiste; }
     frmTools* werkzeuge() const { return m_tools; }
+    // The print-dialog object, created by the load and kept for the run.
+    clsPrintDialog* prtDlg() const { return m_prtDlg.get(); }
 
     // Geometry in twips and the window state (0 normal, 1 minimised, 2 maximised).
     void geometrieSetzen(int links, int oben, int breite, int hoehe, int status);
@@ -54,6 +57,7 @@ public:
     void mnuDateiSchliessen_Click();
     void mnuDateiDVorschau_Click();
     void mnuDateiDrucken_Click();
+    void mnuDruckerEinrichten_Click();
     void mnuBeenden_Click();
     void mnuBotrelStarten_Click();
     void mnuBotrelEditorRun_Click();
@@ -90,6 +94,7 @@ private:
     QMdiArea* m_bereich;
     Werkzeugleiste* m_leiste;
     frmTools* m_tools = nullptr;
+    std::unique_ptr<clsPrintDialog> m_prtDlg;
     std::map<QString, QAction*> m_menues;
     QMenu* m_fensterMenue = nullptr;
     std::vector<QAction*> m_fensterListe;

@@ -390,6 +390,17 @@ TEST_F(MenueTest, SiblingProgramStartsInItsFolderAndLeavesCurrentFolder) {
     EXPECT_EQ(m_mdi->timBotrel.interval(), 500);
 }
 
+TEST_F(MenueTest, PrinterSetupShowsTheSetupFormOfThePrinterDialog) {
+    starten();
+    ASSERT_NE(m_mdi->prtDlg(), nullptr);
+    SkriptDialoge d;
+    d.drucker(false);
+    m_mdi->menu(QStringLiteral("mnuDruckerEinrichten"))->trigger();
+    ASSERT_EQ(d.gezeigt().size(), 1u);
+    EXPECT_EQ(d.gezeigt()[0].art, "drucker");
+    EXPECT_EQ(d.gezeigt()[0].text, "einrichten");
+}
+
 TEST_F(MenueTest, SiblingProgramThatCannotStartIsReported) {
     starten();
     P().strBotrelEditorVerz = m_dir.path();
