@@ -83,8 +83,8 @@ public:
     QPainter* painter() override;
     double pixelProMm() const override;
 
-    // The printer in use (tests: a PDF printer); nullptr goes back to the
-    // program's own.
+    // The printer in use: the program's printer unless another was set
+    // (tests: a PDF printer); nullptr goes back to the program's.
     void druckerSetzen(QPrinter* drucker);
     QPrinter& drucker();
     // Page size in twips, as whole numbers, from the printer's paper.
@@ -97,7 +97,6 @@ public:
     void abbrechen();
 
 private:
-    std::unique_ptr<QPrinter> eigener_;
     QPrinter* drucker_ = nullptr;
     std::unique_ptr<QPainter> painter_;
 };

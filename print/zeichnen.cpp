@@ -5,6 +5,7 @@
 #include "platform/elements.h"
 #include "platform/fonts.h"
 #include "platform/units.h"
+#include "print/drucker.h"
 #include "print/frmVorschau.h"
 
 #include <QPageLayout>
@@ -45,13 +46,7 @@ void DruckerZiel::druckerSetzen(QPrinter* drucker) {
 }
 
 QPrinter& DruckerZiel::drucker() {
-    if (drucker_)
-        return *drucker_;
-    if (!eigener_) {
-        eigener_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        eigener_->setFullPage(true);
-    }
-    return *eigener_;
+    return drucker_ ? *drucker_ : programmDrucker();
 }
 
 int32_t DruckerZiel::WidthTwips() {

@@ -2,6 +2,7 @@
 // paper, the failure message, zoom, scroll bars and the preview service.
 #include "tests/print/vorschau_fixture.h"
 
+#include "print/drucker.h"
 #include "tests/support/fake_dialogs.h"
 
 #include <QFile>
@@ -63,6 +64,9 @@ TEST_F(VorschauTest, EachPrintRunIsOneOnePageJobOnThePrintersPaper) {
         // The hidden window of a print run goes again.
         EXPECT_FALSE(nachbarn().vorschau->geladen());
     }
+    // Without a printer of its own the engine prints on the program's printer.
+    Printer().druckerSetzen(nullptr);
+    EXPECT_EQ(&Printer().drucker(), &programmDrucker());
 }
 
 TEST_F(VorschauTest, PrintingFromTheShownPreviewKeepsIt) {
@@ -99,6 +103,22 @@ TEST_F(VorschauTest, AFailedRunIsReportedAndLeavesNothingBehind) {
     EXPECT_EQ(seiten(lesen(pdfPfad())), 1);
     EXPECT_EQ(dialoge.gezeigt().size(), 1u);
 
+    // A failure half way through a page drops that job: the next run is a
+    // job of its own, written to the file it names, with one page.
+    P().blnRahmenDrucken = true;
+    P().strRahmenDruckFarbe = QStringLiteral("rot");
+    dialoge.meldung(Antwort::OK);
+    Vorschaufenster().objZiel = &Printer();
+    Vorschaufenster().Ausgabe(100);
+    ASSERT_EQ(dialoge.gezeigt().size(), 2u);
+    P().strRahmenDruckFarbe = QStringLiteral("0");
+    const QString zweite = m_dir.path() + QStringLiteral("/zweite.pdf");
+    m_drucker->setOutputFileName(zweite);
+    Vorschaufenster().objZiel = &Printer();
+    Vorschaufenster().Ausgabe(100);
+    EXPECT_EQ(seiten(lesen(zweite)), 1);
+    P().blnRahmenDrucken = false;
+
     // A frame colour that is no number fails the preview of a loop-label
     // sheet in its first cell; the margins are still put back.
     neuesFenster(30, 20);
@@ -112,8 +132,8 @@ TEST_F(VorschauTest, AFailedRunIsReportedAndLeavesNothingBehind) {
     P().strRahmenDruckFarbe = QStringLiteral("rot");
     dialoge.meldung(Antwort::OK);
     vorschau();
-    ASSERT_EQ(dialoge.gezeigt().size(), 2u);
-    EXPECT_EQ(dialoge.gezeigt()[1].text, kFehlertext);
+    ASSERT_EQ(dialoge.gezeigt().size(), 3u);
+    EXPECT_EQ(dialoge.gezeigt()[2].text, kFehlertext);
     EXPECT_FLOAT_EQ(S(a).sngGrenzeLinks, 10);
     EXPECT_FLOAT_EQ(S(a).sngGrenzeOben, 15);
     // The preview keeps what was drawn before the failure.
