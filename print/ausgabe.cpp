@@ -34,6 +34,10 @@ struct RandWaechter {
 } // namespace
 
 void frmVorschau::Ausgabe(int32_t Prozent) {
+    // Without a label window there is nothing to draw; slot 0 never holds one.
+    const int32_t schild = P().lngAktivesSchild;
+    if (schild < 1 || schild > P().hoechstesSchild() || S(schild).blnSchildFrei)
+        return;
     try {
         DruckStart(Prozent);
         const int32_t cur = P().lngAktivesSchild;

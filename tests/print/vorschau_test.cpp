@@ -205,6 +205,19 @@ TEST_F(VorschauTest, SettingsItemOpensTheDialogOfTheLabelKind) {
     EXPECT_EQ(einstellungen, 1);
 }
 
+TEST_F(VorschauTest, WithoutALabelWindowNothingIsDrawn) {
+    SkriptDialoge dialoge; // no message expected
+    for (int32_t schild : {0, 7}) {
+        P().lngAktivesSchild = schild;
+        frmVorschau& v = Vorschaufenster();
+        v.objZiel = &Printer();
+        v.Ausgabe(100);
+        EXPECT_FALSE(QFile::exists(pdfPfad()));
+    }
+    EXPECT_TRUE(S(0).frmSchilder.isNull());
+    EXPECT_TRUE(dialoge.gezeigt().empty());
+}
+
 TEST_F(VorschauTest, CloseUnloadsThePreview) {
     vorschauEinrichten();
     nachbarn().vorschau->zeigen();
