@@ -12,6 +12,7 @@
 #include "platform/dialogs.h"
 #include "platform/system.h"
 #include "print/clsPrintDialog.h"
+#include "print/frmVorschau.h"
 #include "template/vorlage.h"
 #include "tools/frmTools.h"
 
@@ -293,6 +294,7 @@ void MDI::MDIForm_Load() {
     for (auto& namen : p.strBenuNamen)
         namen.fill(QString());
     vorlagenEinrichten();
+    vorschauEinrichten();
     m_tools = new frmTools;
     m_bereich->addSubWindow(m_tools);
     m_tools->hide();

@@ -1,14 +1,18 @@
 #include "app/werkzeugleiste.h"
 #include "label/unterprogramme.h"
 #include "platform/system.h"
+#include "print/drucker.h"
+#include "print/frmVorschau.h"
 #include "tests/app/mdi_fixture.h"
 #include "tools/frmTools.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPrinter>
 
 namespace sorvo::test {
 namespace {
@@ -388,6 +392,32 @@ TEST_F(MenueTest, SiblingProgramStartsInItsFolderAndLeavesCurrentFolder) {
     EXPECT_TRUE(m_mdi->timBotrel.isActive());
     EXPECT_TRUE(m_mdi->timBotrel.isSingleShot());
     EXPECT_EQ(m_mdi->timBotrel.interval(), 500);
+}
+
+TEST_F(MenueTest, PreviewAndPrintFromTheMenu) {
+    starten();
+    const int32_t n = neuesSchild();
+    frmLabel& f = Schild(n);
+    ASSERT_TRUE(f.TextNeu());
+    TextLayoutLaden(QStringLiteral("Rosa canina"), S(n).lngAktuellerText);
+    m_mdi->menu(QStringLiteral("mnuDateiDVorschau"))->trigger();
+    EXPECT_TRUE(vorschauGeladen());
+    EXPECT_EQ(P().lngVorschauSchild, n);
+    EXPECT_TRUE(Vorschaufenster().isVisible());
+    vorschauEntladen();
+
+    QPrinter& drucker = programmDrucker();
+    const QPrinter::OutputFormat vorher = drucker.outputFormat();
+    drucker.setOutputFormat(QPrinter::PdfFormat);
+    const QString pdf = m_dir.path() + QStringLiteral("/schild.pdf");
+    drucker.setOutputFileName(pdf);
+    m_mdi->menu(QStringLiteral("mnuDateiDrucken"))->trigger();
+    drucker.setOutputFileName(QString());
+    drucker.setOutputFormat(vorher);
+    QFile datei(pdf);
+    ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(datei.read(5).startsWith("%PDF"));
+    EXPECT_FALSE(vorschauGeladen()); // a print run unloads the hidden preview
 }
 
 TEST_F(MenueTest, PrinterSetupShowsTheSetupFormOfThePrinterDialog) {
