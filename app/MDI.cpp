@@ -251,6 +251,10 @@ void MDI::SetFocus() {
     setFocus();
 }
 
+void MDI::knoepfeNormal() {
+    m_leiste->mausWeg();
+}
+
 void MDI::geometrieSetzen(int links, int oben, int breite, int hoehe, int status) {
     setGeometry(px(links), px(oben), std::max(1, px(breite)), std::max(1, px(hoehe)));
     setWindowState(status == 2   ? Qt::WindowMaximized

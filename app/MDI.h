@@ -37,6 +37,7 @@ public:
     int Height() const override;
     QIcon fensterIcon(const QString& key) const override;
     void SetFocus() override;
+    void knoepfeNormal() override;
 
     QAction* menu(const QString& name) const;
     Werkzeugleiste* picMenue() const { return m_leiste; }

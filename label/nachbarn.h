@@ -33,6 +33,9 @@ public:
     virtual QIcon fensterIcon(const QString& key) const = 0;
     // Gives the main window the focus.
     virtual void SetFocus() = 0;
+    // The mouse is over none of the toolbar's buttons: every highlighted one
+    // goes back to its normal picture.
+    virtual void knoepfeNormal() = 0;
 };
 
 // The one shared tool window. Geometry in twips.

@@ -121,6 +121,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
 
 private:
     QImage bild_;

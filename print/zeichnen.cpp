@@ -1,5 +1,6 @@
 // Drawing targets and the drawing primitives of the output engine. Positions
 // are label millimetres; the primitives add the current window's margins.
+#include "label/nachbarn.h"
 #include "label/programm.h"
 #include "platform/canvas.h"
 #include "platform/elements.h"
@@ -8,6 +9,7 @@
 #include "print/drucker.h"
 #include "print/frmVorschau.h"
 
+#include <QMouseEvent>
 #include <QPageLayout>
 #include <QPaintEvent>
 #include <QPrinter>
@@ -98,7 +100,15 @@ void DruckerZiel::abbrechen() {
 
 Bildflaeche::Bildflaeche(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("picVorschau"));
+    setMouseTracking(true);
     ForeColor = 0;
+}
+
+void Bildflaeche::mouseMoveEvent(QMouseEvent* e) {
+    // Moving onto the preview leaves the main window's toolbar.
+    if (auto* m = nachbarn().mdi)
+        m->knoepfeNormal();
+    QWidget::mouseMoveEvent(e);
 }
 
 Bildflaeche::~Bildflaeche() = default;

@@ -238,6 +238,19 @@ TEST_F(MenueTest, ToolbarHoverPressAndRelease) {
     EXPECT_EQ(neu->bild(), "new_n");
 }
 
+TEST_F(MenueTest, MouseOverThePreviewResetsTheToolbar) {
+    starten();
+    neuesSchild();
+    m_mdi->menu(QStringLiteral("mnuDateiDVorschau"))->trigger();
+    ASSERT_TRUE(vorschauGeladen());
+    bewegen(knopf("cmdNeu"));
+    ASSERT_EQ(knopf("cmdNeu")->bild(), "new");
+    bewegen(Vorschaufenster().picVorschau());
+    EXPECT_EQ(knopf("cmdNeu")->bild(), "new_n");
+    EXPECT_EQ(m_mdi->picMenue()->AktiverButton, "");
+    vorschauEntladen();
+}
+
 TEST_F(MenueTest, DisabledSaveButtonDoesNothing) {
     starten();
     struct Zaehler : Vorlagen {
