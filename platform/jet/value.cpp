@@ -14,10 +14,7 @@ constexpr double msPerDay = 86400000.0;
 } // namespace
 
 Value Value::boolean(bool b) {
-    Value v;
-    v.m_type = DataType::Boolean;
-    v.m_int = b ? -1 : 0;
-    return v;
+    return integer(b ? -1 : 0, DataType::Boolean);
 }
 
 Value Value::integer(qint64 i, DataType type) {
@@ -28,10 +25,7 @@ Value Value::integer(qint64 i, DataType type) {
 }
 
 Value Value::currency(qint64 zehntausendstel) {
-    Value v;
-    v.m_type = DataType::Currency;
-    v.m_int = zehntausendstel;
-    return v;
+    return integer(zehntausendstel, DataType::Currency);
 }
 
 Value Value::real(double d, DataType type) {
@@ -42,10 +36,7 @@ Value Value::real(double d, DataType type) {
 }
 
 Value Value::date(double oleDate) {
-    Value v;
-    v.m_type = DataType::Date;
-    v.m_real = oleDate;
-    return v;
+    return real(oleDate, DataType::Date);
 }
 
 Value Value::date(const QDateTime& dt) {
