@@ -4,6 +4,7 @@
 // that is not there (yet) leaves its pointer empty and its calls are skipped.
 #include <QIcon>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -58,6 +59,28 @@ public:
     virtual void maxBreiteLeeren(bool datenfeld) = 0;
     // True once the user changed the background colour of the element edited.
     bool blnHFarbeAenderung = false;
+
+    // The field lists the database binding fills: lstFeldnamen and lstDfListe
+    // get the display names (or an own table's field names), lstFeldnamen2 a
+    // category's column list, empty entries included, each in the given order.
+    virtual void feldListenSetzen(const QStringList& anzeigeNamen,
+                                  const QStringList& spaltenNamen) {
+        m_feldnamen = anzeigeNamen;
+        m_feldnamen2 = spaltenNamen;
+    }
+    // Number of entries of lstFeldnamen and lstFeldnamen2.
+    virtual int feldnamenAnzahl() const { return static_cast<int>(m_feldnamen.size()); }
+    virtual int feldnamen2Anzahl() const { return static_cast<int>(m_feldnamen2.size()); }
+    // lblDBName: names the loaded database.
+    virtual void setDBName(const QString& name) { m_dbName = name; }
+    virtual QString DBName() const { return m_dbName; }
+    // The property chosen in the user-property chooser; "" after its Cancel.
+    QString BenuUebergabe;
+
+private:
+    QStringList m_feldnamen;
+    QStringList m_feldnamen2;
+    QString m_dbName;
 };
 
 // The preview window, as far as the label windows use it.
@@ -148,6 +171,13 @@ struct Nachbarn {
     // Makes the database-choice object of a label window; empty: the plain one.
     std::function<std::unique_ptr<DatenbankAuswahl>()> dbAuswahlErzeugen;
     ElementBearbeitung* bearbeitung = nullptr;
+    // frmDbPreis, shown modally: loads a prices file and chooses the joined
+    // column of the current label window.
+    std::function<void()> preisDialogZeigen;
+    // frmBenuAuswaehlen, shown modally: writes the chosen user property's
+    // name into the tool window's BenuUebergabe ("" on Abbrechen, unchanged
+    // when closed by its close box).
+    std::function<void()> benutzerEigenschaftWaehlen;
 };
 
 Nachbarn& nachbarn();
