@@ -112,6 +112,8 @@ MDI::~MDI() {
         nachbarn().mdi = nullptr;
     if (nachbarn().werkzeuge == m_tools)
         nachbarn().werkzeuge = nullptr;
+    if (nachbarn().bearbeitung == m_tools)
+        nachbarn().bearbeitung = nullptr;
 }
 
 void MDI::menuesAnlegen() {
@@ -299,11 +301,11 @@ void MDI::MDIForm_Load() {
         namen.fill(QString());
     vorlagenEinrichten();
     vorschauEinrichten();
-    m_tools = new frmTools;
-    m_bereich->addSubWindow(m_tools);
+    m_tools = new frmTools(this);
     m_tools->hide();
     m_tools->Form_Load(Width(), p.blnWerkzeugFensterFolgt);
     nachbarn().werkzeuge = m_tools;
+    nachbarn().bearbeitung = m_tools;
 }
 
 void MDI::ProgrammMenuesFreigeben() {
@@ -339,6 +341,8 @@ void MDI::closeEvent(QCloseEvent* e) {
 
 void MDI::MDIForm_Unload() {
     hide();
+    if (m_tools)
+        m_tools->hide();
     EinstellungenSpeichern(*this);
     if (auto* d = nachbarn().datensatzWahl)
         d->entladen();

@@ -90,8 +90,8 @@ TEST_F(SchildTabelleTest, FocusMakesWindowCurrentAndPlacesToolWindow) {
     EXPECT_EQ(t->Caption(), "Werkzeuge - Schild: 1");
     EXPECT_EQ(t->Height(), 1850);
     EXPECT_TRUE(t->isVisible());
-    EXPECT_EQ(t->x(), Schild(a).x() + Schild(a).width());
-    EXPECT_EQ(t->y(), Schild(a).y());
+    EXPECT_EQ(t->Left(), Schild(a).Left() + Schild(a).Width());
+    EXPECT_EQ(t->Top(), Schild(a).Top());
     // A hidden window's focus does nothing.
     Schild(b).hide();
     Schild(b).Form_Activate();

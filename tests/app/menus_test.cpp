@@ -169,8 +169,8 @@ TEST_F(MenueTest, ToolWindowStandsTopRightUnlessItFollows) {
     frmTools* t = m_mdi->werkzeuge();
     EXPECT_EQ(t->Width(), 3075);
     t->Form_Load(15000, false);
-    EXPECT_EQ(t->y(), 0);
-    EXPECT_NEAR(t->Left(), 15000 - 3075 - 250, 15);
+    EXPECT_EQ(t->Top(), 0);
+    EXPECT_EQ(t->Left(), 15000 - 3075 - 250);
 }
 
 TEST_F(MenueTest, DatabaseItemsFollowTheActiveWindow) {
@@ -365,7 +365,8 @@ TEST_F(MenueTest, WindowArrangements) {
     EXPECT_LT(Schild(a).x(), Schild(b).x());
     EXPECT_LT(Schild(a).y(), Schild(b).y());
     // The tool window was visible, so it has the focus now.
-    EXPECT_EQ(m_mdi->mdiBereich()->activeSubWindow(), m_mdi->werkzeuge());
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), m_mdi->werkzeuge());
 }
 
 TEST_F(MenueTest, ArrangementBeforeAnyLabelOnlyArranges) {

@@ -1,0 +1,96 @@
+#include "tools/feldliste.h"
+
+#include "platform/cp1252.h"
+#include "platform/dialogs.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace sorvo {
+
+namespace {
+
+QByteArray zeile(const QString& eintrag) {
+    return zuCp1252(eintrag) + "\r\n";
+}
+
+} // namespace
+
+std::optional<QStringList> feldListeLesen(const QString& pfad) {
+    const QFileInfo info(pfad);
+    if (!info.exists())
+        return QStringList();
+    QFile f(pfad);
+    if (info.isDir() || !f.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray alles = f.readAll();
+    if (f.error() != QFileDevice::NoError)
+        return std::nullopt;
+    // CR LF ends a line; a lone CR or LF, as an editor may leave it, too.
+    QStringList eintraege;
+    qsizetype anfang = 0;
+    for (qsizetype i = 0; i < alles.size(); ++i) {
+        const char c = alles[i];
+        if (c != '\r' && c != '\n')
+            continue;
+        eintraege << ausCp1252(alles.mid(anfang, i - anfang));
+        if (c == '\r' && i + 1 < alles.size() && alles[i + 1] == '\n')
+            ++i;
+        anfang = i + 1;
+    }
+    if (anfang < alles.size())
+        eintraege << ausCp1252(alles.mid(anfang));
+    return eintraege;
+}
+
+bool feldListeAnhaengen(const QString& pfad, const QString& eintrag) {
+    if (QFileInfo(pfad).isDir())
+        return false;
+    QFile f(pfad);
+    if (!f.open(QIODevice::ReadWrite))
+        return false;
+    QByteArray neu;
+    // A last line without its line end would otherwise run into the new one.
+    if (const qint64 groesse = f.size(); groesse > 0) {
+        if (!f.seek(groesse - 1))
+            return false;
+        const QByteArray letztes = f.read(1);
+        if (letztes != "\n" && letztes != "\r")
+            neu = "\r\n";
+    }
+    neu += zeile(eintrag);
+    const qint64 vorher = f.size();
+    if (!f.seek(vorher) || f.write(neu) != neu.size() || !f.flush()) {
+        f.resize(vorher);
+        return false;
+    }
+    return true;
+}
+
+bool feldListeSchreiben(const QString& pfad, const QStringList& eintraege) {
+    if (QFileInfo(pfad).isDir())
+        return false;
+    // Written beside the file and put in its place at the end, so that a
+    // failure leaves the old list.
+    QSaveFile f(pfad);
+    f.setDirectWriteFallback(true);
+    if (!f.open(QIODevice::WriteOnly))
+        return false;
+    for (const QString& e : eintraege)
+        f.write(zeile(e));
+    return f.commit();
+}
+
+void feldListeNichtLesbar(const QString& pfad) {
+    dialoge().meldung(QStringLiteral("Die Standard-Texte konnten nicht gelesen werden:\r") + pfad,
+                      Msg::OK + Msg::Exclamation, QStringLiteral("Datei nicht lesbar!"));
+}
+
+void feldListeNichtSchreibbar(const QString& pfad) {
+    dialoge().meldung(QStringLiteral("Die Standard-Texte konnten nicht gespeichert werden:\r") +
+                          pfad + QStringLiteral("\rDie Datei bleibt unverändert."),
+                      Msg::OK + Msg::Exclamation, QStringLiteral("Datei nicht beschreibbar!"));
+}
+
+} // namespace sorvo

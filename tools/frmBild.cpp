@@ -1,0 +1,261 @@
+#include "tools/frmBild.h"
+
+#include "label/nachbarn.h"
+#include "platform/system.h"
+#include "tools/frmTools.h"
+#include "tools/listen.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStorageInfo>
+#include <QTreeWidget>
+
+namespace sorvo {
+
+namespace {
+
+constexpr int kPfadRolle = Qt::UserRole;
+
+QTreeWidgetItem* ordnerEintrag(const QString& name, const QString& pfad) {
+    auto* e = new QTreeWidgetItem(QStringList(name));
+    e->setData(0, kPfadRolle, pfad);
+    // Whether it has subfolders is seen when it is opened.
+    e->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+    return e;
+}
+
+bool liegtIn(const QString& pfad, const QString& wurzel) {
+    if (wurzel.endsWith(QLatin1Char('/')))
+        return pfad.startsWith(wurzel);
+    return pfad == wurzel || pfad.startsWith(wurzel + QLatin1Char('/'));
+}
+
+QPushButton* knopf(const char* name, const QString& text) {
+    auto* k = new QPushButton(text);
+    k->setObjectName(QString::fromLatin1(name));
+    k->setAccessibleName(text);
+    return k;
+}
+
+} // namespace
+
+QStringList bildDateien(const QString& ordner) {
+    if (ordner.isEmpty())
+        return {};
+    QDir d(ordner);
+    QStringList l = d.entryList({QStringLiteral("*.bmp"), QStringLiteral("*.jpg"),
+                                 QStringLiteral("*.gif"), QStringLiteral("*.png")},
+                                QDir::Files | QDir::Readable);
+    alphabetischSortieren(l);
+    return l;
+}
+
+QStringList laufwerke() {
+    QStringList l;
+    for (const QStorageInfo& s : QStorageInfo::mountedVolumes()) {
+        const QString wurzel = s.rootPath();
+        if (s.isValid() && s.isReady() && QFileInfo(wurzel).isDir() && !l.contains(wurzel))
+            l << wurzel;
+    }
+    if (!l.contains(QDir::rootPath()))
+        l << QDir::rootPath();
+    l.sort();
+    return l;
+}
+
+frmBild::frmBild(frmTools& werkzeuge) : QDialog(&werkzeuge), m_w(werkzeuge) {
+    setObjectName(QStringLiteral("frmBild"));
+    setWindowTitle(QStringLiteral("Bilder-Ordner auswählen"));
+    setModal(false);
+    Drive1 = new QComboBox;
+    Drive1->setObjectName(QStringLiteral("Drive1"));
+    lblLaufwerk = new QLabel(QStringLiteral("Laufwerk:"));
+    lblLaufwerk->setObjectName(QStringLiteral("lblLaufwerk"));
+    lblLaufwerk->setBuddy(Drive1);
+    Drive1->setAccessibleName(lblLaufwerk->text());
+    Dir1 = new QTreeWidget;
+    Dir1->setObjectName(QStringLiteral("Dir1"));
+    Dir1->setHeaderHidden(true);
+    lblVerzeichnis = new QLabel(QStringLiteral("Verzeichnis:"));
+    lblVerzeichnis->setObjectName(QStringLiteral("lblVerzeichnis"));
+    lblVerzeichnis->setBuddy(Dir1);
+    Dir1->setAccessibleName(lblVerzeichnis->text());
+    File1 = new QListWidget;
+    File1->setObjectName(QStringLiteral("File1"));
+    lblDatei = new QLabel(QStringLiteral("Dateien:"));
+    lblDatei->setObjectName(QStringLiteral("lblDatei"));
+    lblDatei->setBuddy(File1);
+    File1->setAccessibleName(lblDatei->text());
+    Label1 = new QLabel(QStringLiteral("Ordner:"));
+    Label1->setObjectName(QStringLiteral("Label1"));
+    lblPfadAnzeiger = new QLabel;
+    lblPfadAnzeiger->setObjectName(QStringLiteral("lblPfadAnzeiger"));
+    lblPfadAnzeiger->setAccessibleName(Label1->text());
+    lblPfadAnzeiger->setAutoFillBackground(true);
+    QPalette weiss = lblPfadAnzeiger->palette();
+    weiss.setColor(QPalette::Window, Qt::white);
+    lblPfadAnzeiger->setPalette(weiss);
+    lblPfadAnzeiger->setFrameShape(QFrame::Panel);
+    lblPfadAnzeiger->setFrameShadow(QFrame::Sunken);
+    cmdOK = knopf("cmdOK", QStringLiteral("OK"));
+    cmdCancel = knopf("cmdCancel", QStringLiteral("Abbrechen"));
+    cmdOK->setDefault(true);
+
+    auto* l = new QGridLayout(this);
+    l->addWidget(lblLaufwerk, 0, 0);
+    l->addWidget(Drive1, 1, 0);
+    l->addWidget(lblVerzeichnis, 2, 0);
+    l->addWidget(Dir1, 3, 0);
+    l->addWidget(lblDatei, 0, 1);
+    l->addWidget(File1, 1, 1, 3, 1);
+    l->addWidget(Label1, 4, 0, 1, 2);
+    l->addWidget(lblPfadAnzeiger, 5, 0, 1, 2);
+    auto* knoepfe = new QHBoxLayout;
+    knoepfe->addStretch();
+    knoepfe->addWidget(cmdOK);
+    knoepfe->addWidget(cmdCancel);
+    l->addLayout(knoepfe, 6, 0, 1, 2);
+    l->setRowStretch(3, 1);
+    resize(520, 360);
+
+    Drive1->addItems(laufwerke());
+    connect(Drive1, &QComboBox::currentIndexChanged, this, [this] { Drive1_Change(); });
+    connect(Dir1, &QTreeWidget::itemExpanded, this,
+            [this](QTreeWidgetItem* e) { unterordnerLaden(e); });
+    connect(Dir1, &QTreeWidget::currentItemChanged, this, [this] { Dir1_Change(); });
+    connect(File1, &QListWidget::itemDoubleClicked, this, [this] { File1_DblClick(); });
+    connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+    connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
+}
+
+void frmBild::Form_Load() {
+    Dir1PfadSetzen(aktuellerOrdner());
+    lblPfadAnzeiger->setText(Dir1Pfad());
+}
+
+QString frmBild::Dir1Pfad() const {
+    const QTreeWidgetItem* e = Dir1->currentItem();
+    return e ? e->data(0, kPfadRolle).toString() : QString();
+}
+
+void frmBild::Dir1PfadSetzen(const QString& ordner) {
+    const QString ziel = QDir::cleanPath(QDir(ordner).absolutePath());
+    // The volume that holds the folder: the longest root it lies in.
+    QString wurzel;
+    for (int i = 0; i < Drive1->count(); ++i) {
+        const QString r = Drive1->itemText(i);
+        if (liegtIn(ziel, r) && r.size() > wurzel.size())
+            wurzel = r;
+    }
+    if (wurzel.isEmpty())
+        return;
+    {
+        const QSignalBlocker sperre(Drive1);
+        Drive1->setCurrentText(wurzel);
+    }
+    QTreeWidgetItem* eintrag = nullptr;
+    {
+        const QSignalBlocker sperre(Dir1);
+        Dir1->clear();
+        eintrag = ordnerEintrag(wurzel, wurzel);
+        Dir1->addTopLevelItem(eintrag);
+        // Open the tree down to the folder, as far as it exists.
+        const QStringList teile =
+            ziel.mid(wurzel.size()).split(QLatin1Char('/'), Qt::SkipEmptyParts);
+        for (const QString& teil : teile) {
+            Dir1->expandItem(eintrag);
+            unterordnerLaden(eintrag);
+            QTreeWidgetItem* kind = nullptr;
+            for (int i = 0; i < eintrag->childCount() && !kind; ++i)
+                if (eintrag->child(i)->text(0) == teil)
+                    kind = eintrag->child(i);
+            if (!kind)
+                break;
+            eintrag = kind;
+        }
+    }
+    Dir1->setCurrentItem(eintrag);
+    Dir1->scrollToItem(eintrag);
+}
+
+void frmBild::unterordnerLaden(QTreeWidgetItem* eintrag) {
+    if (eintrag->data(0, Qt::UserRole + 1).toBool())
+        return;
+    eintrag->setData(0, Qt::UserRole + 1, true);
+    const QString pfad = eintrag->data(0, kPfadRolle).toString();
+    QStringList namen = QDir(pfad).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    alphabetischSortieren(namen);
+    for (const QString& n : namen)
+        eintrag->addChild(ordnerEintrag(n, pfadVerbinden(pfad, n)));
+    if (namen.isEmpty())
+        eintrag->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicator);
+}
+
+void frmBild::Drive1_Change() {
+    Dir1PfadSetzen(Drive1->currentText());
+}
+
+void frmBild::Dir1_Change() {
+    m_dateiOrdner = Dir1Pfad();
+    File1->clear();
+    File1->addItems(bildDateien(m_dateiOrdner));
+    lblPfadAnzeiger->setText(m_dateiOrdner);
+}
+
+void frmBild::uebernehmen(bool mitDatei) {
+    const auto auswahl = File1->selectedItems();
+    if (mitDatei && !auswahl.isEmpty()) {
+        m_w.txtBild->setText(pfadVerbinden(m_dateiOrdner, auswahl.first()->text()));
+        m_w.BildAnzeigen();
+    } else {
+        m_w.txtBild->setText(m_dateiOrdner);
+        m_w.cmdBild_E->setEnabled(false);
+        m_w.vorschauLeeren();
+    }
+    m_w.filBildPfadSetzen(Dir1Pfad());
+    hauptfensterFreigeben();
+    hide();
+    m_w.fraBild_E->setVisible(true);
+    m_w.eigenerDialogGeschlossen();
+}
+
+void frmBild::cmdOK_Click() {
+    uebernehmen(true);
+}
+
+void frmBild::File1_DblClick() {
+    if (!File1->selectedItems().isEmpty())
+        uebernehmen(true);
+}
+
+void frmBild::hauptfensterFreigeben() {
+    if (auto* m = nachbarn().mdi)
+        m->widget()->setEnabled(true);
+}
+
+void frmBild::cmdCancel_Click() {
+    hauptfensterFreigeben();
+    hide();
+    m_w.eigenerDialogGeschlossen();
+}
+
+void frmBild::reject() {
+    cmdCancel_Click();
+}
+
+void frmBild::closeEvent(QCloseEvent* e) {
+    // The close box is Abbrechen: the main window comes back.
+    e->ignore();
+    cmdCancel_Click();
+}
+
+} // namespace sorvo
