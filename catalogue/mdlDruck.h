@@ -14,6 +14,12 @@
 
 namespace sorvo {
 
+namespace jet {
+class Database;
+class Recordset;
+class Value;
+} // namespace jet
+
 enum class Kategorie { Topfpflanzen, Stauden, Gehoelze, Apfel, Obst, Friedhof };
 
 // "vxt","vxs","vxg","vxa","vxo","vxf" -> category; anything else -> nullopt
@@ -43,5 +49,45 @@ QString FeldBeschreibung(const QString& feldname, const QString& art);
 // empty. Throws jet::JetError when the file cannot be read or the table lacks
 // one of the six category columns.
 void BenutzerNamenLaden(const QString& dbPfad);
+
+// --- Value translation ------------------------------------------------------
+//
+// A routine per category turns one column value of a plant record into the
+// German text a label prints: flag rows into lists, months into spans, Yes/No
+// into sentences, codes into texts, families and synonyms by lookup. The
+// value's text form (text unchanged, numbers with a decimal comma, Yes/No as
+// "Wahr"/"Falsch") is what every code is compared with, exactly and with
+// case. A column without a rule gives that text form. The routines never
+// throw: a code outside its table gives "", a non-number where a number is
+// needed gives the text form, a failed lookup finds nothing.
+
+// What a translation may look up besides the value.
+struct UebersetzungsKontext {
+    // The label window's plant database: table Familien and the synonym
+    // tables. nullptr: lookups find nothing.
+    jet::Database* datenbank = nullptr;
+    // The record being transferred, on its current row: its field "ARTNR"
+    // and, for cemetery plants, field 21 (column DB: "100" perennial, "010"
+    // woody plant). nullptr: no record.
+    const jet::Recordset* datensatz = nullptr;
+};
+
+QString UebersetzungTopfpflanzen(const jet::Value& wert, const QString& feldname,
+                                 const UebersetzungsKontext& kontext = {});
+QString UebersetzungStauden(const jet::Value& wert, const QString& feldname,
+                            const UebersetzungsKontext& kontext = {});
+QString UebersetzungGehoelze(const jet::Value& wert, const QString& feldname,
+                             const UebersetzungsKontext& kontext = {});
+QString UebersetzungApfel(const jet::Value& wert, const QString& feldname,
+                          const UebersetzungsKontext& kontext = {});
+QString UebersetzungObst(const jet::Value& wert, const QString& feldname,
+                         const UebersetzungsKontext& kontext = {});
+QString UebersetzungFriedhof(const jet::Value& wert, const QString& feldname,
+                             const UebersetzungsKontext& kontext = {});
+
+// The routine of database kind art ("vxt" ... "vxf") for the value of column
+// spalte; any other kind gives the value's text form.
+QString Uebersetzung(const QString& art, const jet::Value& wert, const QString& spalte,
+                     const UebersetzungsKontext& kontext = {});
 
 } // namespace sorvo
