@@ -59,7 +59,8 @@ void BenutzerNamenLaden(const QString& dbPfad);
 // "Wahr"/"Falsch") is what every code is compared with, exactly and with
 // case. A column without a rule gives that text form. The routines never
 // throw: a code outside its table gives "", a non-number where a number is
-// needed gives the text form, a failed lookup finds nothing.
+// needed gives the text form ("" for GENUSS and WURZELEMPF), a failed
+// lookup finds nothing.
 
 // What a translation may look up besides the value.
 struct UebersetzungsKontext {

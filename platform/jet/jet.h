@@ -209,7 +209,8 @@ struct TableDef {
 
 // A value for a name that the SQL does not resolve as a field ("[Nummer]"),
 // as a parameter query takes it. It is bound to the statement and never
-// becomes SQL text, so nothing in it can change the query.
+// becomes SQL text, so nothing in it can change the query. A field of the
+// same name wins over it.
 struct Parameter {
     QString name; // compared without regard to case
     Value value;
