@@ -589,7 +589,7 @@ QString ausbildung(const QString& t) {
     QString ergebnis;
     if (t.isEmpty())
         return ergebnis;
-    const QStringList& namen = tabelle("strAusbildungNamen").eintraege;
+    static const QStringList& namen = tabelle("strAusbildungNamen").eintraege;
     int anzahl = 0;
     for (int p = 1; p <= 5; ++p) {
         if (!gesetzt(t, p))
