@@ -4,6 +4,7 @@
 #include "app/frmInfos.h"
 #include "app/frmMDIOptionen.h"
 #include "app/werkzeugleiste.h"
+#include "catalogue/mdlDruck.h"
 #include "label/frmLabel.h"
 #include "label/frmNeu.h"
 #include "label/programm.h"
@@ -42,6 +43,22 @@ std::vector<frmLabel*> offeneSchilder() {
             v.push_back(p.Schilder[i].frmSchilder.data());
     return v;
 }
+
+// The field catalogue as the label windows reach it. Its start-up call also
+// sets the defaults that belong to a fresh program: one loop label per row,
+// one print per loop label, no database-bound template open.
+class KatalogDienst final : public FeldKatalog {
+public:
+    void TabellenInitialisieren() override {
+        DO().lngSchilderProReihe = 1;
+        DO().lngDruckeProSchild = 1;
+        P().blnVorlageGeoeffnet = false;
+        sorvo::TabellenInitialisieren();
+    }
+    QString FeldBeschreibung(const QString& feldname, const QString& art) const override {
+        return sorvo::FeldBeschreibung(feldname, art);
+    }
+};
 
 bool istErzeugt(int32_t i) {
     const auto& e = P().Schilder[i];
@@ -288,8 +305,11 @@ void MDI::MDIForm_Load() {
         k->Tag.clear();
     EinstellungenLaden(*this);
     ProgrammMenuesFreigeben();
-    if (auto* k = nachbarn().katalog)
-        k->TabellenInitialisieren();
+    // A catalogue registered before the load (a test's observer) stays.
+    static KatalogDienst katalog;
+    if (!nachbarn().katalog)
+        nachbarn().katalog = &katalog;
+    nachbarn().katalog->TabellenInitialisieren();
     m_prtDlg = std::make_unique<clsPrintDialog>();
     p.lngMaxTexte = 70;
     p.lngMaxBilder = 30;

@@ -257,7 +257,43 @@ struct Database::Impl : SourceResolver {
             QStringLiteral("Die Tabelle oder Abfrage '%1' wurde nicht gefunden.").arg(source));
     }
 
-    std::shared_ptr<Recordset> run(const QString& source) {
+    // A parameter's value in the form the tables show their values to SQLite.
+    static void bind(sqlite3_stmt* stmt, int index, const Value& v) {
+        switch (v.type()) {
+        case DataType::Empty:
+            sqlite3_bind_null(stmt, index);
+            break;
+        case DataType::Boolean:
+        case DataType::Byte:
+        case DataType::Integer:
+        case DataType::Long:
+            sqlite3_bind_int64(stmt, index, v.toInt64());
+            break;
+        case DataType::Currency:
+        case DataType::Single:
+        case DataType::Double:
+        case DataType::Date:
+        case DataType::Decimal:
+            sqlite3_bind_double(stmt, index, v.toDouble());
+            break;
+        case DataType::Binary:
+        case DataType::LongBinary: {
+            const QByteArray b = v.toBytes();
+            sqlite3_bind_blob64(stmt, index, b.constData(), static_cast<sqlite3_uint64>(b.size()),
+                                SQLITE_TRANSIENT);
+            break;
+        }
+        default: {
+            const QByteArray u = v.toString().toUtf8();
+            sqlite3_bind_text64(stmt, index, u.constData(), static_cast<sqlite3_uint64>(u.size()),
+                                SQLITE_TRANSIENT, SQLITE_UTF8);
+            break;
+        }
+        }
+    }
+
+    std::shared_ptr<Recordset> run(const QString& source,
+                                   const std::vector<Parameter>* parameters = nullptr) {
         if (!db)
             closed();
         std::shared_ptr<Query> query;
@@ -284,9 +320,14 @@ struct Database::Impl : SourceResolver {
                 query->parts.push_back(std::move(s));
             }
         }
-        const Compiled compiled = compileQuery(*query, *this);
+        const Compiled compiled = compileQuery(*query, *this, parameters);
         Statement st;
         prepare(st, compiled.sql);
+        if (parameters) {
+            const int used = sqlite3_bind_parameter_count(st.stmt);
+            for (int i = 0; i < used && i < static_cast<int>(parameters->size()); ++i)
+                bind(st.stmt, i + 1, (*parameters)[static_cast<size_t>(i)].value);
+        }
 
         auto d = std::make_unique<Recordset::Daten>();
         d->id = nextRecordsetId++;
@@ -460,6 +501,11 @@ QString Database::querySql(const QString& query) const {
 
 std::shared_ptr<Recordset> Database::openRecordset(const QString& source) {
     return d->run(source);
+}
+
+std::shared_ptr<Recordset> Database::openRecordset(const QString& sql,
+                                                   const std::vector<Parameter>& parameters) {
+    return d->run(sql, &parameters);
 }
 
 void Database::close() {

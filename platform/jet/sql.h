@@ -124,7 +124,10 @@ struct Compiled {
     std::vector<int> baseColumns;
 };
 
-Compiled compileQuery(const Query& query, SourceResolver& resolver);
+// parameters: values for names the query does not resolve; parameter i is
+// written as "?<i + 1>" for the caller to bind.
+Compiled compileQuery(const Query& query, SourceResolver& resolver,
+                      const std::vector<Parameter>* parameters = nullptr);
 
 // SQL quoting for SQLite.
 QString quoteIdentifier(const QString& name);

@@ -5,6 +5,7 @@
 #include "label/unterprogramme.h"
 #include "platform/registry.h"
 #include "platform/system.h"
+#include "print/frmVorschau.h"
 #include "tests/app/mdi_fixture.h"
 #include "tools/frmTools.h"
 
@@ -69,6 +70,23 @@ TEST_F(StartTest, EmptyStoreGivesDefaultsAndOnlyFreeSlotZero) {
     // The tool window is loaded and hidden.
     ASSERT_NE(m_mdi->werkzeuge(), nullptr);
     EXPECT_FALSE(m_mdi->werkzeuge()->isVisible());
+}
+
+// Without a catalogue given beforehand the program registers its own; its
+// start-up call puts back the loop-label options and the template flag.
+TEST_F(StartTest, LoadRegistersTheFieldCatalogueAndItsDefaults) {
+    ASSERT_EQ(nachbarn().katalog, nullptr);
+    DO().lngSchilderProReihe = 3;
+    DO().lngDruckeProSchild = 4;
+    P().blnVorlageGeoeffnet = true;
+    starten();
+    const FeldKatalog* k = nachbarn().katalog;
+    ASSERT_NE(k, nullptr);
+    EXPECT_EQ(DO().lngSchilderProReihe, 1);
+    EXPECT_EQ(DO().lngDruckeProSchild, 1);
+    EXPECT_FALSE(P().blnVorlageGeoeffnet);
+    EXPECT_EQ(k->FeldBeschreibung(QStringLiteral("Syn."), QStringLiteral("vxt")), "Synonyme");
+    EXPECT_EQ(k->FeldBeschreibung(QStringLiteral("Syn."), QStringLiteral("eig")), "");
 }
 
 TEST_F(StartTest, FilledStoreEnablesSiblingProgramsThatExist) {

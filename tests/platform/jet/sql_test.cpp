@@ -321,3 +321,58 @@ TEST(JetDialect, RefusalsAndErrorsAreCleanErrors) {
         }
     }
 }
+
+TEST(JetDialect, ParametersAreBoundNotWrittenIntoTheSql) {
+    struct Case {
+        const char* sql;
+        std::vector<Parameter> parameters;
+        QStringList rows; // field 0 of every row
+    };
+    const auto text = [](const char* s) { return Value::text(QString::fromUtf8(s)); };
+    const std::vector<Case> cases = {
+        {"SELECT FAMNAME FROM Familien WHERE FAMILIE = [Nr]",
+         {{"Nr", Value::integer(2)}},
+         {"Euphorbiaceae"}},
+        {"SELECT FAMNAME FROM Familien WHERE FAMILIE = [nr]",
+         {{"NR", Value::integer(3)}},
+         {"Bromeliaceae"}},
+        // A quote in the value cannot end the text and add a condition.
+        {"SELECT FAMNAME FROM Familien WHERE CStr(FAMILIE) = [Nr]",
+         {{"Nr", text("2' OR 'a' = 'a")}},
+         {}},
+        {"SELECT FAMNAME FROM Familien WHERE CStr(FAMILIE) = [Nr]",
+         {{"Nr", text("2")}},
+         {"Euphorbiaceae"}},
+        {"SELECT FAMNAME FROM Familien WHERE FAMILIE = [Nr]", {{"Nr", Value()}}, {}},
+        {"SELECT Bot_Name FROM Topfpfl WHERE DTNAM = [Name]",
+         {{"Name", text("Schönmalve")}},
+         {"Abutilon megapotamicum"}},
+        // Also inside a subquery, and twice with one value.
+        {"SELECT FAMNAME FROM Familien WHERE FAMILIE IN (SELECT FAMILIE FROM Topfpfl WHERE "
+         "ARTNR = [A] OR ARTNR = [A] + 1)",
+         {{"A", Value::integer(1001)}},
+         {"Malvaceae", "Euphorbiaceae"}},
+        // A parameter as an output field comes back unchanged.
+        {"SELECT [Wert], [Zweiter] FROM Familien WHERE FAMILIE = 1",
+         {{"Zweiter", Value::integer(7)}, {"Wert", text("Jäger; 'x'")}},
+         {"Jäger; 'x'"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.sql);
+        auto rs = plants()->openRecordset(QString::fromUtf8(c.sql), c.parameters);
+        QStringList rows;
+        for (; !rs->eof(); rs->moveNext())
+            rows << rs->value(0).toString();
+        EXPECT_EQ(rows, c.rows);
+    }
+    // A name given no value is still a missing parameter.
+    try {
+        plants()->openRecordset("SELECT * FROM Familien WHERE FAMILIE = [Nr] OR FAMILIE = [Andere]",
+                                {{"Nr", Value::integer(1)}});
+        ADD_FAILURE() << "no error";
+    } catch (const JetError& e) {
+        EXPECT_EQ(e.number(), fehler::ParameterFehlen);
+        EXPECT_TRUE(e.description().contains("Andere"));
+        EXPECT_FALSE(e.description().contains("Nr"));
+    }
+}
