@@ -3,6 +3,7 @@
 #include "platform/registry.h"
 #include "platform/system.h"
 #include "tests/app/mdi_fixture.h"
+#include "tests/support/schreibschutz.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -10,9 +11,6 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <functional>
-#include <sys/fsuid.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace sorvo::test {
 namespace {
@@ -167,39 +165,6 @@ QByteArray inhalt(const QString& pfad) {
     QFile f(pfad);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
-
-// Takes the right to write into a folder for as long as it lives. Where the
-// process may write anywhere, its file system identity becomes an ordinary
-// user's for that time, so that the folder's permissions apply to it too.
-class OhneSchreibrecht {
-public:
-    OhneSchreibrecht(const QString& ordner, const QString& datei) : m_ordner(ordner) {
-        if (::geteuid() == 0) {
-            // The other user must reach and read the file.
-            for (QString o = ordner; o.size() > 1 && o != QDir::tempPath();
-                 o = QFileInfo(o).absolutePath())
-                ::chmod(QFile::encodeName(o).constData(), 0755);
-            ::chmod(QFile::encodeName(datei).constData(), 0644);
-        }
-        ::chmod(QFile::encodeName(ordner).constData(), 0555);
-        if (::geteuid() == 0)
-            m_alt = ::setfsuid(65534);
-    }
-    ~OhneSchreibrecht() {
-        if (m_alt >= 0)
-            ::setfsuid(static_cast<uid_t>(m_alt));
-        ::chmod(QFile::encodeName(m_ordner).constData(), 0755);
-    }
-    bool wirkt() const {
-        return ::access(QFile::encodeName(m_ordner).constData(), W_OK) != 0 ||
-               (m_alt >= 0 &&
-                !QFile(m_ordner + QStringLiteral("/probe")).open(QIODevice::WriteOnly));
-    }
-
-private:
-    QString m_ordner;
-    int m_alt = -1;
-};
 
 TEST_F(EinstellungenTest, BadSettingsFilesStillShowTheMainWindowAndLoseNothing) {
     const QByteArray pfade = "[HKEY_LOCAL_MACHINE\\\\Software\\\\Kelmarhof\\\\Sorvo1.0\\\\Pfade]\n";
