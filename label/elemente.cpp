@@ -206,22 +206,17 @@ int32_t frmLabel::BilderZaehlen() const {
 }
 
 namespace {
+// A new or deleted text or data field: 8 point MS Sans Serif, black on an
+// opaque white background, no frame, left-aligned.
 void standardAussehen(Beschriftung& b) {
+    static const Aussehen standard{
+        QStringLiteral("MS Sans Serif"), 8, false, false, false, 0, 0xFFFFFF, 1, 0, 0};
     b.setCaption(QString());
     b.setVisible(false);
     b.setWordWrap(false);
-    b.setBackStyle(1);
-    b.setBackColor(0xFFFFFF);
+    b.setAussehen(standard);
     b.setLeft(0);
     b.setTop(0);
-    b.setForeColor(0);
-    b.setFontBold(false);
-    b.setFontItalic(false);
-    b.setFontUnderline(false);
-    b.setFontName(QStringLiteral("MS Sans Serif"));
-    b.setFontSize(8);
-    b.setBorderStyle(0);
-    b.setAlignment(0);
     b.canvas()->nachVorne(&b);
 }
 } // namespace
