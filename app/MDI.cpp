@@ -22,6 +22,7 @@
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace sorvo {
@@ -32,6 +33,44 @@ int px(int twips) {
 }
 int twips(int pixel) {
     return static_cast<int>(pixelZuTwips(pixel));
+}
+
+qint64 flaeche(const QRect& r) {
+    return r.isEmpty() ? 0 : static_cast<qint64>(r.width()) * r.height();
+}
+
+// A stored geometry may come from another screen layout or from damage. The
+// window is never larger than the screens together (or than the program's
+// own first-run size, where that is larger), and a window whose top left
+// corner lies on no screen goes back onto the screen it overlaps most, or
+// the primary one, wholly inside it where it fits. Anything else is kept.
+QRect aufDemBildschirm(const QRect& r) {
+    const auto schirme = QGuiApplication::screens();
+    if (schirme.isEmpty())
+        return r;
+    QRect alle;
+    for (const QScreen* s : schirme)
+        alle |= s->availableGeometry();
+    const int b = std::min(r.width(), std::max(alle.width(), px(kStandardBreite)));
+    const int h = std::min(r.height(), std::max(alle.height(), px(kStandardHoehe)));
+    for (const QScreen* s : schirme)
+        if (s->availableGeometry().contains(r.topLeft()))
+            return {r.topLeft(), QSize(b, h)};
+    const QScreen* ziel = QGuiApplication::primaryScreen();
+    qint64 beste = 0;
+    for (const QScreen* s : schirme) {
+        const qint64 a = flaeche(s->availableGeometry().intersected(r));
+        if (a > beste) {
+            beste = a;
+            ziel = s;
+        }
+    }
+    const QRect frei = ziel ? ziel->availableGeometry() : alle;
+    const int x =
+        std::clamp(r.x(), frei.left(), std::max(frei.left(), frei.left() + frei.width() - b));
+    const int y =
+        std::clamp(r.y(), frei.top(), std::max(frei.top(), frei.top() + frei.height() - h));
+    return {x, y, b, h};
 }
 
 // The label windows that are open, in number order.
@@ -273,7 +312,8 @@ void MDI::knoepfeNormal() {
 }
 
 void MDI::geometrieSetzen(int links, int oben, int breite, int hoehe, int status) {
-    setGeometry(px(links), px(oben), std::max(1, px(breite)), std::max(1, px(hoehe)));
+    setGeometry(aufDemBildschirm(
+        QRect(px(links), px(oben), std::max(1, px(breite)), std::max(1, px(hoehe)))));
     setWindowState(status == 2   ? Qt::WindowMaximized
                    : status == 1 ? Qt::WindowMinimized
                                  : Qt::WindowNoState);

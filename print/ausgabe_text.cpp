@@ -129,16 +129,17 @@ void frmVorschau::druckwerteSetzen(const Beschriftung& e, double maxHoehe) {
     sngDruckOben = static_cast<float>(e.Top());
     sngDruckBreite = static_cast<float>(e.Width());
     sngDruckHoehe = static_cast<float>(e.Height());
-    strDruckSchrift = e.FontName();
-    sngDruckGroesse = static_cast<float>(e.FontSize());
-    blnDruckFett = e.FontBold();
-    blnDruckKursiv = e.FontItalic();
-    blnDruckUnterstrichen = e.FontUnderline();
-    lngDruckFarbe = e.ForeColor();
-    lngDruckHintergrund = e.BackColor();
-    lngDruckDeckend = e.BackStyle();
+    const Aussehen a = e.aussehen();
+    strDruckSchrift = a.schrift;
+    sngDruckGroesse = static_cast<float>(a.groesse);
+    blnDruckFett = a.fett;
+    blnDruckKursiv = a.kursiv;
+    blnDruckUnterstrichen = a.unterstrichen;
+    lngDruckFarbe = a.vordergrund;
+    lngDruckHintergrund = a.hintergrund;
+    lngDruckDeckend = a.hintergrundArt;
     sngDruckMaxHoehe = static_cast<float>(maxHoehe);
-    lngDruckAusrichtung = e.Alignment();
+    lngDruckAusrichtung = a.ausrichtung;
     strDruckText = e.Caption();
 }
 

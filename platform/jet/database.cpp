@@ -69,22 +69,24 @@ struct Database::Impl : SourceResolver {
         registerTableModule(db, &stores);
     }
 
+    // SQLite's own texts speak of its inner workings, in English; the user
+    // is told what failed, and the engine's own reason where it gave one.
+    [[noreturn]] void fehlgeschlagen(const QString& was) const {
+        const QString grund = fehlerMeldung(db, QString());
+        throw JetError(fehler::SyntaxFehler, grund.isEmpty() ? was + QLatin1Char('.')
+                                                             : was + QStringLiteral(": ") + grund);
+    }
+
     void exec(const QString& sql) {
-        char* err = nullptr;
-        if (sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &err) != SQLITE_OK) {
-            const QString msg = QString::fromUtf8(err ? err : "");
-            sqlite3_free(err);
-            throw JetError(fehler::SyntaxFehler,
-                           QStringLiteral("Fehler in der Abfrage: %1").arg(msg));
-        }
+        if (sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
+            fehlgeschlagen(QStringLiteral("Fehler in der Abfrage"));
     }
 
     void prepare(Statement& s, const QString& sql) {
         const QByteArray u = sql.toUtf8();
         if (sqlite3_prepare_v2(db, u.constData(), static_cast<int>(u.size()), &s.stmt, nullptr) !=
             SQLITE_OK)
-            throw JetError(fehler::SyntaxFehler, QStringLiteral("Fehler in der Abfrage: %1")
-                                                     .arg(QString::fromUtf8(sqlite3_errmsg(db))));
+            fehlgeschlagen(QStringLiteral("Fehler in der Abfrage"));
     }
 
     // Keeps the rows and shows them to SQLite as a virtual table.
@@ -342,9 +344,7 @@ struct Database::Impl : SourceResolver {
             while ((rc = sqlite3_step(st.stmt)) == SQLITE_ROW)
                 d->baseRows.push_back(static_cast<int>(sqlite3_column_int64(st.stmt, 0) - 1));
             if (rc != SQLITE_DONE)
-                throw JetError(fehler::SyntaxFehler,
-                               QStringLiteral("Fehler beim Ausführen der Abfrage: %1")
-                                   .arg(QString::fromUtf8(sqlite3_errmsg(db))));
+                fehlgeschlagen(QStringLiteral("Fehler beim Ausführen der Abfrage"));
             d->rows = static_cast<int>(d->baseRows.size());
             return std::make_shared<Recordset>(std::move(d));
         }
@@ -384,9 +384,7 @@ struct Database::Impl : SourceResolver {
             ++d->rows;
         }
         if (rc != SQLITE_DONE)
-            throw JetError(fehler::SyntaxFehler,
-                           QStringLiteral("Fehler beim Ausführen der Abfrage: %1")
-                               .arg(QString::fromUtf8(sqlite3_errmsg(db))));
+            fehlgeschlagen(QStringLiteral("Fehler beim Ausführen der Abfrage"));
         // Fields of unknown type take the kind of their first value.
         for (int i = 0; i < n; ++i) {
             if (d->fields[i].type != DataType::Empty)

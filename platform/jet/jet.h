@@ -42,6 +42,7 @@ inline constexpr int NichtUnterstuetzt = 3251;
 inline constexpr int DatenbankFormat = 3343;
 inline constexpr int Beschaedigt = 3049;
 inline constexpr int PfadUngueltig = 3044;
+inline constexpr int TabellenFormat = 3274;
 } // namespace fehler
 
 class JetError : public std::runtime_error {

@@ -100,7 +100,6 @@ TEST(DruckdialogText, ClipNullChar) {
     EXPECT_EQ(clsPrintDialog::ClipNullChar("ab" + QString(nul) + "cd" + QString(nul)),
               QStringLiteral("ab"));
     EXPECT_EQ(clsPrintDialog::ClipNullChar(QString()), QString());
-    EXPECT_EQ(clsPrintDialog().Version(), QStringLiteral("1.00 (14.01.2000)"));
 }
 
 TEST_F(Druckdialog, OkMakesTheChosenSettingsTheProgramsPrinter) {

@@ -289,6 +289,34 @@ TEST(JetDialect, JoinedFieldsAreNamedAsJetNamesThem) {
     EXPECT_EQ(aliasedNames, (QStringList{"S.ARTNR", "F.ARTNR", "DB", "Licht"}));
 }
 
+TEST(JetDialect, FailuresInsideSqliteAreToldInGerman) {
+    // SQLite's own reasons are English and about its workings; the user
+    // learns what failed, and the engine's own reason where it has one.
+    QString tief = "ARTNR";
+    for (int i = 0; i < 1200; ++i)
+        tief += " + 1";
+    const struct {
+        QString sql;
+        const char* meldung;
+    } faelle[] = {
+        {"SELECT " + tief + " FROM Topfpfl", "Fehler in der Abfrage."},
+        {"SELECT CInt(Bot_Name) FROM Topfpfl",
+         "Fehler beim Ausführen der Abfrage: Datentypen unverträglich."},
+        {"SELECT ARTNR FROM Topfpfl WHERE CInt(Bot_Name) = 1",
+         "Fehler beim Ausführen der Abfrage: Datentypen unverträglich."},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.meldung);
+        try {
+            const int n = plants()->openRecordset(f.sql)->recordCount();
+            ADD_FAILURE() << n << " rows and no error";
+        } catch (const JetError& e) {
+            EXPECT_EQ(e.number(), fehler::SyntaxFehler);
+            EXPECT_EQ(e.description(), QString::fromUtf8(f.meldung));
+        }
+    }
+}
+
 TEST(JetDialect, RefusalsAndErrorsAreCleanErrors) {
     struct Failing {
         const char* sql;
