@@ -533,14 +533,21 @@ void MDI::cmdNext_Click() {
 void MDI::cmdDruckNeueSchilder_Click() {
     auto& p = P();
     const int32_t gemerkt = p.lngAktivesSchild;
+    // One print job with a page per label: print runs of their own would each
+    // overwrite the last in a PDF file and repeat a loop-label sheet.
+    auto* v = nachbarn().vorschau;
+    if (v)
+        v->sammelnBeginnen();
     for (int32_t i = 1; i <= p.hoechstesSchild(); ++i) {
         if (!istErzeugt(i))
             continue;
         QApplication::processEvents();
         Schild(i).SetFocus();
-        if (auto* v = nachbarn().vorschau)
+        if (v)
             v->drucken();
     }
+    if (v)
+        v->sammelnBeenden();
     if (gemerkt >= 1 && gemerkt <= p.hoechstesSchild()) {
         Schild(gemerkt).SetFocus();
         p.lngAktivesSchild = gemerkt;

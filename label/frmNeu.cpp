@@ -15,6 +15,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -148,14 +149,25 @@ void frmNeu::cboFormat_Click() {
         fraHQ->setVisible(false);
         hide();
         auto* s = nachbarn().schlaufenetikett;
-        if (s && s->zeigen()) {
-            // The loop-label dialog made the label; this one is done.
-            m_fertig = true;
-            deleteLater();
-        } else {
+        if (!s) {
             cmdOK->setEnabled(false);
             show();
+            return;
         }
+        QPointer<frmNeu> selbst = this;
+        s->zeigen([selbst](bool erstellt) {
+            if (!selbst)
+                return;
+            if (erstellt) {
+                // The loop-label dialog made the label; this one is done.
+                selbst->m_fertig = true;
+                selbst->deleteLater();
+            } else {
+                // A format must be chosen anew.
+                selbst->cmdOK->setEnabled(false);
+                selbst->show();
+            }
+        });
         return;
     }
     if (i >= 0 && i < kSchlaufe) {

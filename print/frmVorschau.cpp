@@ -49,6 +49,13 @@ public:
         v.objZiel = &Printer();
         v.Ausgabe(100);
     }
+    void sammelnBeginnen() override { Printer().sammelnBeginnen(); }
+    void sammelnBeenden() override {
+        Printer().sammelnBeenden();
+        // Runs of a collected job leave a hidden preview window loaded.
+        if (vorschauGeladen() && !Vorschaufenster().isVisible())
+            vorschauEntladen();
+    }
 };
 
 } // namespace
@@ -198,7 +205,7 @@ void frmVorschau::mnuEinstellungen_Click() {
     if (S(P().lngAktivesSchild).blnSchlaufenetikett) {
         DO().blnSchlaufeAusVorschau = true;
         if (nachbarn().schlaufenetikett)
-            nachbarn().schlaufenetikett->zeigen();
+            nachbarn().schlaufenetikett->zeigen({});
     } else if (DO().druckerEinstellungen) {
         DO().druckerEinstellungen();
     }

@@ -13,6 +13,7 @@
 #include <QPageLayout>
 #include <QPaintEvent>
 #include <QPrinter>
+#include <algorithm>
 #include <cmath>
 
 namespace sorvo {
@@ -80,6 +81,19 @@ void DruckerZiel::oeffnen() {
     painter_ = std::move(p);
 }
 
+void DruckerZiel::neueSeite() {
+    if (!painter_) {
+        oeffnen();
+        return;
+    }
+    if (!drucker().newPage())
+        throw DruckFehler("no new page");
+}
+
+double DruckerZiel::druckHoeheMm() {
+    return drucker().pageLayout().paintRect(QPageLayout::Millimeter).height();
+}
+
 void DruckerZiel::EndDoc() {
     if (painter_) {
         painter_->end();
@@ -93,6 +107,30 @@ void DruckerZiel::abbrechen() {
         painter_->end();
         painter_.reset();
     }
+    if (sammeln_)
+        sammelFehler_ = true;
+}
+
+void DruckerZiel::sammelnBeginnen() {
+    sammeln_ = false;
+    abbrechen();
+    sammeln_ = true;
+    sammelFehler_ = false;
+    sammelRaster_.clear();
+}
+
+void DruckerZiel::sammelnBeenden() {
+    if (!sammeln_)
+        return;
+    sammeln_ = false;
+    sammelRaster_.clear();
+    if (!sammelFehler_)
+        EndDoc();
+    sammelFehler_ = false;
+}
+
+bool DruckerZiel::rasterGesammelt(double hoehe) const {
+    return std::find(sammelRaster_.begin(), sammelRaster_.end(), hoehe) != sammelRaster_.end();
 }
 
 // ---------------------------------------------------------------------------

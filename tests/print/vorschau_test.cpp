@@ -179,10 +179,7 @@ TEST_F(VorschauTest, ZoomRedrawsTwiceAsLargeAndScrollBarsFollow) {
 TEST_F(VorschauTest, SettingsItemOpensTheDialogOfTheLabelKind) {
     struct Schlaufe : Schlaufenetikett {
         int gezeigt = 0;
-        bool zeigen() override {
-            ++gezeigt;
-            return true;
-        }
+        void zeigen(std::function<void(bool)>) override { ++gezeigt; }
     } schlaufe;
     int einstellungen = 0;
     frmVorschau& v = Vorschaufenster();
