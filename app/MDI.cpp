@@ -12,6 +12,7 @@
 #include "platform/dialogs.h"
 #include "platform/system.h"
 #include "print/clsPrintDialog.h"
+#include "print/frmDrucker.h"
 #include "print/frmVorschau.h"
 #include "template/vorlage.h"
 #include "tools/frmTools.h"
@@ -160,7 +161,8 @@ void MDI::menuesAnlegen() {
     item("mnuDateiSpeichernunter", "Speichern &unter", false,
          [this] { mnuDateiSpeichernunter_Click(); });
     submenu("mnuDrucken", "Drucken", false);
-    item("mnuDruckenEinstellungen", "Einstellungen", true);
+    item("mnuDruckenEinstellungen", "Einstellungen", true,
+         [this] { mnuDruckenEinstellungen_Click(); });
     item("mnuDateiDVorschau", "Vorschau", true, [this] { mnuDateiDVorschau_Click(); });
     item("mnuDateiDrucken", "Schild &drucken", true, [this] { mnuDateiDrucken_Click(); });
     trenner("mnuDruckerTrennstrich2");
@@ -559,6 +561,10 @@ void MDI::mnuDateiDVorschau_Click() {
     p.lngVorschauSchild = p.lngAktivesSchild;
     if (auto* v = nachbarn().vorschau)
         v->zeigen();
+}
+
+void MDI::mnuDruckenEinstellungen_Click() {
+    druckerEinstellungenZeigen();
 }
 
 void MDI::mnuDruckerEinrichten_Click() {

@@ -206,13 +206,8 @@ void frmNeu::cmdOK_Click() {
     e.sngSchildHoehe = static_cast<float>(*hoehe);
     e.sngSchildBreite = static_cast<float>(*breite);
     e.blnSchlaufenetikett = false;
+    SchildMenuesFreigeben();
     if (auto* m = nachbarn().mdi) {
-        for (const char* name :
-             {"mnuDateiSpeichern", "mnuDateiSpeichernunter", "mnuDateiSchliessen", "mnuDrucken"})
-            m->menuAktivSetzen(QString::fromLatin1(name), true);
-        m->knopfSetzen(QStringLiteral("cmdSpeichern"), true, QStringLiteral("save_n"));
-        m->knopfSetzen(QStringLiteral("cmdDrucken"), true, QStringLiteral("print_n"));
-        m->knopfSetzen(QStringLiteral("cmdVorschau"), true, QStringLiteral("preview_n"));
         if (!e.blnDbGeladen) {
             m->menuAktivSetzen(QStringLiteral("mnuDbLaden"), true);
             m->menuAktivSetzen(QStringLiteral("mnuDbEigeneLaden"), true);

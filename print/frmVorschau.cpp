@@ -7,6 +7,8 @@
 #include "label/programm.h"
 #include "platform/canvas.h"
 #include "platform/elements.h"
+#include "print/frmDrucker.h"
+#include "print/frmSchlaufenetikett.h"
 
 #include <QCloseEvent>
 #include <QMenuBar>
@@ -86,6 +88,8 @@ void vorschauEntladen() {
 void vorschauEinrichten() {
     static VorschauDienst dienst;
     nachbarn().vorschau = &dienst;
+    DO().druckerEinstellungen = [] { druckerEinstellungenZeigen(); };
+    schlaufenetikettEinrichten();
 }
 
 frmVorschau::frmVorschau(QWidget* parent) : QMainWindow(parent, Qt::Window) {

@@ -12,6 +12,7 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -38,6 +39,9 @@ struct DruckOptionen {
     int32_t lngDruckeProSchild = 1;
     // Set just before the preview opens the loop-label dialog.
     bool blnSchlaufeAusVorschau = false;
+    // The margins the print settings keep while a centring box is checked,
+    // in the order of its margin boxes: left, right, top, bottom.
+    std::array<float, 4> sngGrenzeGemerkt{};
     // The print settings dialog, shown modally from the preview; empty while
     // the program has none (its menu item then stays disabled).
     std::function<void()> druckerEinstellungen;
@@ -284,7 +288,9 @@ bool vorschauGeladen();
 // Unloads it (it goes with the next turn of the event loop).
 void vorschauEntladen();
 
-// Registers the preview and printing in nachbarn().vorschau.
+// Registers the preview and printing (nachbarn().vorschau), the print
+// settings (DO().druckerEinstellungen) and the loop-label dialog
+// (nachbarn().schlaufenetikett).
 void vorschauEinrichten();
 
 } // namespace sorvo

@@ -166,13 +166,8 @@ TEST_F(PdfGeometrie, LoopLabelSheetGoesOnOnANewPage) {
         text(QStringLiteral("L%1").arg(k), 1, 1);
     }
     P().lngAktivesSchild = erstes;
-    auto& e = S(erstes);
-    e.blnSchlaufenetikett = true;
-    e.sngEtikettBreite = 35;
-    e.sngGrenzeLinks = 100;
-    e.sngGrenzeOben = 20;
-    e.sngGrenzeRechts = 0;
-    e.sngGrenzeUnten = 0;
+    schlaufeSetzen(erstes, 35, 100, 20);
+    const auto& e = S(erstes);
     DO().lngSchilderProReihe = 2;
     // Centring left on from other labels does not move the sheet.
     for (bool zentriert : {false, true}) {

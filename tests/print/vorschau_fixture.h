@@ -58,6 +58,18 @@ protected:
 
     QString pdfPfad() const { return m_dir.path() + QStringLiteral("/schild.pdf"); }
 
+    // Window n as a loop label: column step, left offset and distance from
+    // the sheet's top edge; no right or bottom margin.
+    static void schlaufeSetzen(int32_t n, float etikettBreite, float links, float oben) {
+        auto& e = S(n);
+        e.blnSchlaufenetikett = true;
+        e.sngEtikettBreite = etikettBreite;
+        e.sngGrenzeLinks = links;
+        e.sngGrenzeOben = oben;
+        e.sngGrenzeRechts = 0;
+        e.sngGrenzeUnten = 0;
+    }
+
     // A picture of one colour on the current window.
     Bild& bild(double links, double oben, double breite, double hoehe, Qt::GlobalColor farbe) {
         frmLabel& f = Schild(P().lngAktivesSchild);
