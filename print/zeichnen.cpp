@@ -9,6 +9,7 @@
 #include "print/drucker.h"
 #include "print/frmVorschau.h"
 
+#include <QFile>
 #include <QMouseEvent>
 #include <QPageLayout>
 #include <QPaintEvent>
@@ -76,8 +77,14 @@ void DruckerZiel::oeffnen() {
         return;
     QPrinter& d = drucker();
     auto p = std::make_unique<QPainter>();
-    if (!p->begin(&d))
+    if (!p->begin(&d)) {
+        // A failed start can leave the printer busy for good (a PDF printer
+        // without a file: no printer chosen yet); the program's printer is
+        // made anew so that the next run can print.
+        if (!drucker_)
+            druckerErneuern();
         throw DruckFehler("printer cannot be opened");
+    }
     painter_ = std::move(p);
 }
 
@@ -103,9 +110,13 @@ void DruckerZiel::EndDoc() {
 
 void DruckerZiel::abbrechen() {
     if (painter_) {
-        drucker().abort();
+        QPrinter& d = drucker();
+        d.abort();
         painter_->end();
         painter_.reset();
+        // A PDF document cannot be aborted: the file it wrote goes instead.
+        if (d.outputFormat() == QPrinter::PdfFormat && !d.outputFileName().isEmpty())
+            QFile::remove(d.outputFileName());
     }
     if (sammeln_)
         sammelFehler_ = true;
