@@ -540,11 +540,14 @@ void MDI::cmdDruckNeueSchilder_Click() {
     auto* v = nachbarn().vorschau;
     if (v)
         v->sammelnBeginnen();
+    // Each window becomes the current one for its page without coming to
+    // the front: activating a window among a thousand costs more than
+    // printing it, and the remembered window gets the focus back anyway.
     for (int32_t i = 1; i <= p.hoechstesSchild(); ++i) {
         if (!istErzeugt(i))
             continue;
         QApplication::processEvents();
-        Schild(i).SetFocus();
+        p.lngAktivesSchild = i;
         if (v)
             v->drucken();
     }
