@@ -29,12 +29,6 @@ namespace {
 
 const char* const kFarbNamen[] = {"Blau", "Gelb", "Grün", "Rot", "Schwarz"};
 
-// Places a control by its designed position and size in twips.
-void platz(QWidget* w, int links, int oben, int breite, int hoehe) {
-    const auto px = [](int twips) { return RundenGerade(twipsZuPixel(twips)); };
-    w->setGeometry(px(links), px(oben), px(breite), px(hoehe));
-}
-
 // A caption that names the control beside it.
 QLabel* beschriftung(const QString& text, QWidget* eltern, QWidget* fuer = nullptr) {
     auto* l = new QLabel(text, eltern);
@@ -77,8 +71,6 @@ void falscheEingabe(QWidget* dialog, QLineEdit* feld, const QString& text) {
 frmDrucker::frmDrucker(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmDrucker"));
     setWindowTitle(QStringLiteral("Einstellungen - Druck"));
-    // The client area as designed; the paper-format controls lie below it.
-    setFixedSize(RundenGerade(twipsZuPixel(6435)), RundenGerade(twipsZuPixel(4545)));
 
     fraBenutzer = new QGroupBox(QStringLiteral("Papiergröße"), this);
     platz(fraBenutzer, 120, 120, 3795, 1140);
@@ -208,7 +200,26 @@ frmDrucker::frmDrucker(QWidget* parent) : QDialog(parent) {
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
     connect(cmdAbbrechen, &QPushButton::clicked, this, [this] { cmdAbbrechen_Click(); });
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    anordnen();
     Form_Load();
+}
+
+void frmDrucker::platz(QWidget* w, int links, int oben, int breite, int hoehe) {
+    m_plaetze.emplace_back(w, QRect(links, oben, breite, hoehe));
+}
+
+void frmDrucker::anordnen() {
+    // The layout is designed in twips for a small system font. With a wider
+    // one the whole dialog grows alike until every caption fits its place.
+    double skala = 1.0;
+    for (const auto& [w, r] : m_plaetze)
+        if (qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w))
+            skala = std::max(skala, w->sizeHint().width() / twipsZuPixel(r.width()));
+    const auto px = [skala](int twips) { return RundenGerade(twipsZuPixel(twips) * skala); };
+    for (const auto& [w, r] : m_plaetze)
+        w->setGeometry(px(r.left()), px(r.top()), px(r.width()), px(r.height()));
+    // The client area as designed; the paper-format controls lie below it.
+    setFixedSize(px(6435), px(4545));
 }
 
 frmDrucker::~frmDrucker() = default;

@@ -4,8 +4,11 @@
 // printed label boundary and its colour, the loop-label counts, and the
 // printer's paper. OK stores them and redraws an open preview.
 #include <QDialog>
+#include <QRect>
 #include <array>
 #include <memory>
+#include <utility>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -75,12 +78,16 @@ protected:
     void reject() override;
 
 private:
+    // Records a control's designed place in twips; anordnen places them all.
+    void platz(QWidget* w, int links, int oben, int breite, int hoehe);
+    void anordnen();
     void papierGruppeFreigeben(bool an);
     // The click rule of a centring box: horizontal boxes 0 and 1, vertical 2 and 3.
     void zentrierenKlick(QCheckBox* box, int erste);
     void grenzenRahmenSetzen();
 
     std::unique_ptr<clsPrintDialog> prtDlg;
+    std::vector<std::pair<QWidget*, QRect>> m_plaetze;
 };
 
 // The frame colours of the list, in its order, as stored decimal RGB texts.
