@@ -13,6 +13,7 @@
 #include "platform/dialogs.h"
 #include "platform/system.h"
 #include "print/clsPrintDialog.h"
+#include "print/frmDrucker.h"
 #include "print/frmVorschau.h"
 #include "template/vorlage.h"
 #include "tools/frmTools.h"
@@ -216,7 +217,8 @@ void MDI::menuesAnlegen() {
     item("mnuDateiSpeichernunter", "Speichern &unter", false,
          [this] { mnuDateiSpeichernunter_Click(); });
     submenu("mnuDrucken", "Drucken", false);
-    item("mnuDruckenEinstellungen", "Einstellungen", true);
+    item("mnuDruckenEinstellungen", "Einstellungen", true,
+         [this] { mnuDruckenEinstellungen_Click(); });
     item("mnuDateiDVorschau", "Vorschau", true, [this] { mnuDateiDVorschau_Click(); });
     item("mnuDateiDrucken", "Schild &drucken", true, [this] { mnuDateiDrucken_Click(); });
     trenner("mnuDruckerTrennstrich2");
@@ -593,14 +595,24 @@ void MDI::cmdNext_Click() {
 void MDI::cmdDruckNeueSchilder_Click() {
     auto& p = P();
     const int32_t gemerkt = p.lngAktivesSchild;
+    // One print job with a page per label: print runs of their own would each
+    // overwrite the last in a PDF file and repeat a loop-label sheet.
+    auto* v = nachbarn().vorschau;
+    if (v)
+        v->sammelnBeginnen();
+    // Each window becomes the current one for its page without coming to
+    // the front: activating a window among a thousand costs more than
+    // printing it, and the remembered window gets the focus back anyway.
     for (int32_t i = 1; i <= p.hoechstesSchild(); ++i) {
         if (!istErzeugt(i))
             continue;
         QApplication::processEvents();
-        Schild(i).SetFocus();
-        if (auto* v = nachbarn().vorschau)
+        p.lngAktivesSchild = i;
+        if (v)
             v->drucken();
     }
+    if (v)
+        v->sammelnBeenden();
     if (gemerkt >= 1 && gemerkt <= p.hoechstesSchild()) {
         Schild(gemerkt).SetFocus();
         p.lngAktivesSchild = gemerkt;
@@ -612,6 +624,10 @@ void MDI::mnuDateiDVorschau_Click() {
     p.lngVorschauSchild = p.lngAktivesSchild;
     if (auto* v = nachbarn().vorschau)
         v->zeigen();
+}
+
+void MDI::mnuDruckenEinstellungen_Click() {
+    druckerEinstellungenZeigen();
 }
 
 void MDI::mnuDruckerEinrichten_Click() {

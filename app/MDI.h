@@ -56,6 +56,7 @@ public:
     void mnuDateiSpeichern_Click();
     void mnuDateiSpeichernunter_Click();
     void mnuDateiSchliessen_Click();
+    void mnuDruckenEinstellungen_Click();
     void mnuDateiDVorschau_Click();
     void mnuDateiDrucken_Click();
     void mnuDruckerEinrichten_Click();

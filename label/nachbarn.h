@@ -93,6 +93,11 @@ public:
     virtual void zeigen() = 0;
     // Prints the current label window as one print run.
     virtual void drucken() = 0;
+    // Several print runs as one print job: between the two calls each
+    // drucken() adds the current window as a page of one job; a generated
+    // loop label whose sheet the job already holds adds nothing.
+    virtual void sammelnBeginnen() {}
+    virtual void sammelnBeenden() {}
 };
 
 // The hidden database-choice window of one label window: its database kind
@@ -142,12 +147,13 @@ public:
     virtual void VorlageOeffnen() = 0;
 };
 
-// The loop-label dialog, opened by the new-label dialog. Returns true when
-// it created the loop label, false when it was cancelled.
+// The loop-label dialog, opened by the new-label dialog and by the preview.
+// It is modal to the program but returns at once; danach runs when it
+// closes, with true when its OK created a loop label.
 class Schlaufenetikett {
 public:
     virtual ~Schlaufenetikett() = default;
-    virtual bool zeigen() = 0;
+    virtual void zeigen(std::function<void(bool)> danach) = 0;
 };
 
 // Editing an element in the tool window. ElementLaden runs the load for

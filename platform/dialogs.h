@@ -7,8 +7,10 @@
 
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <optional>
 
+class QPrintDialog;
 class QPrinter;
 class QWidget;
 
@@ -64,6 +66,17 @@ DialogService* dialogeSetzen(DialogService* service);
 
 // The program's own title for message boxes.
 QString programmTitel();
+
+// The printer dialog the Qt service shows for printer: the print dialog, or
+// its set-up form (printer or PDF file, copies and, under "Eigenschaften",
+// paper and orientation; no page range). Both offer printing to a PDF file.
+// Not yet shown; tests drive it without a modal loop.
+std::unique_ptr<QPrintDialog> druckDialogErzeugen(QPrinter& printer, bool einrichten,
+                                                  QWidget* parent);
+
+// Installs Qt's German texts for its own dialogs and buttons (once); false
+// when they are not installed.
+bool qtUebersetzungLaden();
 
 class QtDialoge : public DialogService {
 public:

@@ -4,8 +4,11 @@
 // question nobody expected.
 #include "platform/dialogs.h"
 
+#include <QPageLayout>
+#include <QPageSize>
 #include <deque>
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace sorvo::test {
@@ -16,6 +19,29 @@ struct Gezeigt {
     QString titel;
     int stil = 0;
     DateiAuswahl datei;
+    // Printer dialog: the entries of its printer list and its buttons' texts.
+    QStringList eintraege;
+    QStringList knoepfe;
+};
+
+// What a user does in the real printer dialog, which the scripted service
+// shows without a modal loop. Only what the dialog offers can be done: a
+// printer it does not list, a hidden or disabled control, or a file name the
+// dialog would question fails the test.
+struct DruckerBedienung {
+    // Entry of the printer list: an installed printer's name; empty for the
+    // last entry, printing to a PDF file.
+    std::optional<QString> drucker;
+    // Typed into the output file box.
+    std::optional<QString> datei;
+    // Under "Einstellungen >>": number of copies, "Seiten von" .. "bis".
+    std::optional<int> kopien;
+    std::optional<std::pair<int, int>> seiten;
+    // Under "Eigenschaften": paper and orientation.
+    std::optional<QPageSize> papier;
+    std::optional<QPageLayout::Orientation> ausrichtung;
+    // OK ("Drucken" in the print form) or "Abbrechen".
+    bool ok = true;
 };
 
 class SkriptDialoge : public DialogService {
@@ -29,7 +55,9 @@ public:
     SkriptDialoge& speichern(std::optional<QString> pfad);
     SkriptDialoge& ordner(std::optional<QString> pfad);
     SkriptDialoge& farbe(std::optional<Farbe> f);
+    // Confirms (or cancels) the printer dialog as it opens.
     SkriptDialoge& drucker(bool ok);
+    SkriptDialoge& drucker(DruckerBedienung b);
     SkriptDialoge& eingabe(std::optional<QString> text);
     // Runs while the question is open (e.g. to check state), before it is answered.
     SkriptDialoge& waehrend(std::function<void()> f);
@@ -54,6 +82,7 @@ private:
         std::optional<Farbe> farbe;
         bool ok = false;
         std::function<void()> waehrend;
+        DruckerBedienung bedienung;
     };
     Antwortvorgabe naechste(const QString& art, const Gezeigt& g);
     DialogService* m_vorher = nullptr;

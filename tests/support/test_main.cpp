@@ -51,6 +51,8 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("SORVO_REGISTRY_KEEP"))
         qputenv("SORVO_REGISTRY", (registryOrdner.path() + "/registry.txt").toUtf8());
     QApplication app(argc, argv);
+    // Qt's own dialogs and buttons in German, as the program has them.
+    sorvo::qtUebersetzungLaden();
     ::testing::InitGoogleTest(&argc, argv);
     KeineDialoge keine;
     sorvo::dialogeSetzen(&keine);
