@@ -170,6 +170,10 @@ Farbwahl::Farbwahl(Art art, QWidget* rahmen, Werkzeugfenster& fenster)
                               QStringLiteral("Abbrechen"));
     cmdWeitere->hide();
     cmdAbbrechenFarbe->hide();
+    m_palette.assign(picFarbe2.begin(), picFarbe2.end());
+    m_palette.insert(m_palette.end(), picW.begin(), picW.end());
+    m_palette.emplace_back(cmdWeitere);
+    m_palette.emplace_back(cmdAbbrechenFarbe);
     palettePlatzieren();
 
     connect(cmdFarbe, &QPushButton::clicked, this, &Farbwahl::cmdFarbe_Click);
@@ -178,6 +182,11 @@ Farbwahl::Farbwahl(Art art, QWidget* rahmen, Werkzeugfenster& fenster)
     connect(cmdAbbrechenFarbe, &QPushButton::clicked, this, &Farbwahl::cmdAbbrechenFarbe_Click);
     connect(picFarbe_S, &QAbstractButton::clicked, this, &Farbwahl::picFarbe_S_Click);
     connect(picFarbe_H, &QAbstractButton::clicked, this, &Farbwahl::picFarbe_H_Click);
+}
+
+Farbwahl::~Farbwahl() {
+    for (const QPointer<QWidget>& w : m_palette)
+        delete w.data();
 }
 
 void Farbwahl::musterSetzen(Farbe schrift, Farbe hintergrund) {

@@ -12,9 +12,11 @@
 #include "platform/colour.h"
 
 #include <QAbstractButton>
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <vector>
 
 class QPushButton;
 
@@ -54,6 +56,8 @@ public:
     // (or any widget inside rahmen); the palette is placed from where the
     // chooser stands.
     Farbwahl(Art art, QWidget* rahmen, Werkzeugfenster& fenster);
+    // Takes the palette out of the frame with it.
+    ~Farbwahl() override;
 
     // The element the colours go to, asked at each click: the current text
     // or data field of the current label window. Without one (or when it
@@ -112,6 +116,8 @@ private:
     Werkzeugfenster& m_fenster;
     Farbziel m_ziel = Farbziel::Keins;
     std::function<Beschriftung*()> m_element;
+    // The palette's controls, which live in the frame, not in the chooser.
+    std::vector<QPointer<QWidget>> m_palette;
 };
 
 } // namespace sorvo
