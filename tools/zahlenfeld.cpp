@@ -66,19 +66,19 @@ void ZahlenFeld::bearbeitet(const QString& neu) {
 
 void ZahlenFeld::keyPressEvent(QKeyEvent* e) {
     const int taste = e->key();
-    if (taste == Qt::Key_Return || taste == Qt::Key_Enter) {
-        e->accept();
-        emit eingabe();
-        return;
-    }
-    const Qt::KeyboardModifiers mods = e->modifiers();
-    // Ctrl with a letter or Backspace types a control character.
+    const bool enter = taste == Qt::Key_Return || taste == Qt::Key_Enter;
+    // Ctrl with a letter, Backspace or Enter types a control character.
     const bool steuerzeichen =
-        (mods & Qt::ControlModifier) &&
-        ((taste >= Qt::Key_A && taste <= Qt::Key_Z) || taste == Qt::Key_Backspace);
+        (e->modifiers() & Qt::ControlModifier) &&
+        ((taste >= Qt::Key_A && taste <= Qt::Key_Z) || taste == Qt::Key_Backspace || enter);
     if (steuerzeichen) {
         e->accept();
         piepen();
+        return;
+    }
+    if (enter) {
+        e->accept();
+        emit eingabe();
         return;
     }
     if (taste == Qt::Key_Backspace) {

@@ -93,6 +93,11 @@ TEST_F(ZahlenFeldTest, EnterUndFokusverlustSindZweiSignale) {
     taste(Qt::Key_Enter, QStringLiteral("\r"), Qt::KeypadModifier);
     EXPECT_EQ(enter, 2);
     EXPECT_EQ(verlassen, 0);
+    // Ctrl+Enter types a line feed, which is dropped.
+    taste(Qt::Key_Return, QStringLiteral("\n"), Qt::ControlModifier);
+    EXPECT_EQ(enter, 2);
+    EXPECT_EQ(m_pieptoene, 1);
+    m_pieptoene = 0;
     // Enter is applied, not typed, and gives no beep.
     EXPECT_EQ(m_feld.text(), QStringLiteral("200"));
     EXPECT_EQ(m_pieptoene, 0);
