@@ -11,8 +11,9 @@
 // are rounded halves to even (RundenGerade) everywhere except in the
 // proportional rule, which rounds halves up (Runden).
 //
-// Every function takes the box text as it is and returns the box's new
-// value, or nothing when the trigger leaves everything as it is. Sizes and
+// The trigger functions take the box text as it is and return the box's new
+// value, or nothing when the trigger leaves everything as it is (a box that
+// holds no number included). Sizes and
 // maxima stay within 0 .. 32767; for a maximum, 0 means "no maximum" (the
 // box is then shown empty). Positions stay within the 16-bit range.
 #include <QString>
