@@ -124,7 +124,9 @@ struct Compiled {
     std::vector<int> baseColumns;
 };
 
-Compiled compileQuery(const Query& query, SourceResolver& resolver);
+// forView: the query becomes a view, which must carry the fields themselves
+// rather than the row numbers of a single table.
+Compiled compileQuery(const Query& query, SourceResolver& resolver, bool forView = false);
 
 // SQL quoting for SQLite.
 QString quoteIdentifier(const QString& name);

@@ -742,9 +742,9 @@ private:
 
 } // namespace
 
-Compiled compileQuery(const Query& query, SourceResolver& resolver) {
+Compiled compileQuery(const Query& query, SourceResolver& resolver, bool forView) {
     Compiler c(resolver);
-    Compiled out = c.query(query, nullptr, true);
+    Compiled out = c.query(query, nullptr, !forView);
     if (!c.unresolved.isEmpty()) {
         c.unresolved.removeDuplicates();
         throw JetError(fehler::ParameterFehlen,
