@@ -158,6 +158,11 @@ TextTableData readTextTable(const QString& path) {
         throw JetError(fehler::ObjektNichtGefunden,
                        QStringLiteral("Die Textdatei '%1' kann nicht gelesen werden.").arg(path));
     const QByteArray bytes = f.readAll();
+    // Text has no NUL bytes; a picture or a database under a text name is
+    // no table.
+    if (bytes.contains('\0'))
+        throw JetError(fehler::DatenbankFormat,
+                       QStringLiteral("Die Datei '%1' ist keine Textdatei.").arg(path));
     const QString text =
         bytes.startsWith("\xEF\xBB\xBF") ? QString::fromUtf8(bytes.mid(3)) : ausCp1252(bytes);
     const int lineEnd =
