@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDialog>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -168,6 +169,10 @@ std::optional<QString> QtDialoge::eingabe(const QString& frage, const QString& t
     if (!ok)
         return std::nullopt;
     return s;
+}
+
+int QtDialoge::fensterModal(QDialog& fenster) {
+    return fenster.exec();
 }
 
 } // namespace sorvo

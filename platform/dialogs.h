@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <optional>
 
+class QDialog;
 class QPrinter;
 class QWidget;
 
@@ -54,6 +55,9 @@ public:
     virtual bool druckerWaehlen(QPrinter& printer, bool einrichten) = 0;
     virtual std::optional<QString> eingabe(const QString& frage, const QString& titel,
                                            const QString& vorgabe) = 0;
+    // Shows one of the program's own windows modally and returns its result
+    // (QDialog::Accepted or Rejected) once it is closed.
+    virtual int fensterModal(QDialog& fenster) = 0;
 };
 
 // The service in use. Before any is installed this is the Qt one.
@@ -75,6 +79,7 @@ public:
     bool druckerWaehlen(QPrinter& printer, bool einrichten) override;
     std::optional<QString> eingabe(const QString& frage, const QString& titel,
                                    const QString& vorgabe) override;
+    int fensterModal(QDialog& fenster) override;
 };
 
 } // namespace sorvo
