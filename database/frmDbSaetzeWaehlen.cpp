@@ -172,6 +172,8 @@ frmDbSaetzeWaehlen::frmDbSaetzeWaehlen(QWidget* parent) : QWidget(parent, Qt::Wi
         gridAnlegen(this, "grdDataGrid", QStringLiteral("Pflanzendatensätze"), grdDataGridSpalten);
     grdEigeneDB = gridAnlegen(this, "grdEigeneDB", QStringLiteral("Datensätze der Tabelle"),
                               grdEigeneDBSpalten);
+    // The two names share the plant grid's width.
+    grdDataGrid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     grdDataGrid->setGeometry(0, px(kButtonsHoehe), px(kBreite), px(kHoehe - 425 - kButtonsHoehe));
     grdEigeneDB->setGeometry(0, px(kButtonsHoehe), px(kBreite), px(kEigeneDbHoehe));
     grdEigeneDB->hide();

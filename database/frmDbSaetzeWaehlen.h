@@ -55,7 +55,9 @@ public:
     long ESZaehler = 0;
 
     // The record transfer, registered by the part that does it; runs on
-    // the rows selected in the visible grid.
+    // the rows selected in the visible grid (SelBookmarks), moving Data1's
+    // record set to each. Data1->database() is the label window's open
+    // database, where families and synonyms are looked up.
     std::function<void()> Uebertragung;
 
     void cmdAlle_Click();
