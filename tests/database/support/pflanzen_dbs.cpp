@@ -72,8 +72,12 @@ QStringList feldnamen(const QString& art) {
     for (int i = 0; i < kFelder[k]; ++i)
         f << QStringLiteral("F%1").arg(i, 2, 10, QLatin1Char('0'));
     f[0] = QStringLiteral("ARTNR");
-    f[art == QStringLiteral("vxg") ? 2 : 1] = QStringLiteral("Bot_Name");
-    f[art == QStringLiteral("vxg") ? 1 : 2] = QStringLiteral("DTNAM");
+    // The woody plants keep a group code before the two names.
+    const int bot = art == QStringLiteral("vxg") ? 2 : 1;
+    if (bot == 2)
+        f[1] = QStringLiteral("BKS");
+    f[bot] = QStringLiteral("Bot_Name");
+    f[bot + 1] = QStringLiteral("DTNAM");
     if (art == QStringLiteral("vxf"))
         f[21] = QStringLiteral("DB");
     return f;

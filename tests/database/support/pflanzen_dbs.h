@@ -24,7 +24,7 @@ const std::vector<Pflanze>& pflanzen();
 QString haupttabelle(const QString& art);
 // The field names of a kind's main record set in their order: as many as
 // the category's column list has entries; ARTNR first, the botanical name
-// second (third for "vxg"), the German name third (second for "vxg"),
+// second and the German name third ("vxg": "BKS", then the two names),
 // field 21 "DB" for "vxf".
 QStringList feldnamen(const QString& art);
 
