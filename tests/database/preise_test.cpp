@@ -22,7 +22,8 @@ const QByteArray kPreise = "Nr;Preis\r\n"
                            "b9;1,00\r\n";
 
 QByteArray binaer() {
-    QByteArray b("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10", 24);
+    static const char kopf[] = "\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10";
+    QByteArray b(kopf, sizeof kopf - 1);
     for (int i = 0; i < 64; ++i)
         b.append(static_cast<char>(i * 37));
     return b;
