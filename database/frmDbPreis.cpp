@@ -8,6 +8,7 @@
 #include "platform/system.h"
 
 #include <QCloseEvent>
+#include <QCollator>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -45,6 +46,21 @@ void placeholder(jet::DataControl& d, const QString& caption) {
     d.setCaption(caption);
     d.refresh();
 }
+
+// The list's entries in alphabetical order as a reader expects it: case
+// does not count and an umlaut sorts with its base letter.
+class Eintrag : public QListWidgetItem {
+public:
+    using QListWidgetItem::QListWidgetItem;
+    bool operator<(const QListWidgetItem& anderer) const override {
+        static const QCollator reihenfolge = [] {
+            QCollator c(QLocale(QLocale::German, QLocale::Germany));
+            c.setCaseSensitivity(Qt::CaseInsensitive);
+            return c;
+        }();
+        return reihenfolge.compare(text(), anderer.text()) < 0;
+    }
+};
 
 QPushButton* knopf(const char* name, const QString& text) {
     auto* k = new QPushButton(text);
@@ -142,7 +158,8 @@ bool frmDbPreis::feldGewaehlt() const {
 
 void frmDbPreis::feldListeSetzen(const QStringList& namen) {
     lstDbPreis->clear();
-    lstDbPreis->addItems(namen);
+    for (const QString& n : namen)
+        lstDbPreis->addItem(new Eintrag(n));
 }
 
 void frmDbPreis::showEvent(QShowEvent* e) {

@@ -105,15 +105,14 @@ TEST_F(BindenTest, FieldListsOfEveryKind) {
         const int32_t n = schildMitFeldern();
         direktBinden(n, botrel(), art);
         const Kategorie k = *kategorieAusArt(art);
-        QStringList sortiert = varDfAnzeigeNamen(k);
-        sortiert.sort(Qt::CaseInsensitive);
         QStringList preisListe;
         for (int i = 0; i < DbPreis().lstDbPreis->count(); ++i)
             preisListe << DbPreis().lstDbPreis->item(i)->text();
-        EXPECT_EQ(preisListe.size(), varDfAnzeigeNamen(k).size());
-        QStringList preisSortiert = preisListe;
-        preisSortiert.sort(Qt::CaseInsensitive);
-        EXPECT_EQ(preisListe, preisSortiert);
+        QStringList alle = varDfAnzeigeNamen(k);
+        alle.sort();
+        QStringList gelistet = preisListe;
+        gelistet.sort();
+        EXPECT_EQ(gelistet, alle);
         EXPECT_EQ(nachbarn().werkzeuge->feldnamenAnzahl(), varDfAnzeigeNamen(k).size());
         EXPECT_EQ(nachbarn().werkzeuge->feldnamen2Anzahl(), varDfSpaltenNamen(k).size());
         // The record set's own field names, not the vocabulary.
@@ -122,6 +121,33 @@ TEST_F(BindenTest, FieldListsOfEveryKind) {
         db(n).DbTabellenAnzeigen();
         EXPECT_EQ(DbPreis().lstDbPreis->count(), preisListe.size());
         EXPECT_EQ(nachbarn().werkzeuge->feldnamen2Anzahl(), varDfSpaltenNamen(k).size());
+        Schild(n).schliessen();
+    }
+}
+
+TEST_F(BindenTest, PricesWindowListsFieldsAlphabetically) {
+    // Case does not count, and an umlaut sorts with its base letter.
+    const struct {
+        const char* art;
+        const char* vorher;
+        const char* nachher;
+    } paare[] = {{"vxs", "Botanischer Name", "buntblättrig"},
+                 {"vxs", "buntblättrig", "Deutscher Name"},
+                 {"vxs", "Giftig", "heimisch"},
+                 {"vxt", "Höhe der Nachdüngung", "Hydrokultur pH"},
+                 {"vxt", "Hydrokultur pH", "Hydrokultur Verwendung"},
+                 {"vxg", "Bild", "BKS"}};
+    for (const auto& p : paare) {
+        SCOPED_TRACE(std::string(p.art) + ": " + p.vorher + " < " + p.nachher);
+        const int32_t n = schildMitFeldern();
+        direktBinden(n, botrel(), QString::fromLatin1(p.art));
+        QStringList liste;
+        for (int i = 0; i < DbPreis().lstDbPreis->count(); ++i)
+            liste << DbPreis().lstDbPreis->item(i)->text();
+        const qsizetype a = liste.indexOf(QString::fromUtf8(p.vorher));
+        const qsizetype b = liste.indexOf(QString::fromUtf8(p.nachher));
+        ASSERT_GE(a, 0);
+        EXPECT_EQ(b, a + 1);
         Schild(n).schliessen();
     }
 }

@@ -125,6 +125,34 @@ TEST_F(PreiseTest, LookupOnAnOwnTable) {
     }
 }
 
+TEST_F(PreiseTest, PlantFieldIsFoundByItsShortName) {
+    // The display name leads to the short name, the short name to the
+    // column that feeds data fields of that name; positions in the display
+    // list are no column positions.
+    const struct {
+        const char* art;
+        const char* anzeige;
+        const char* feld;
+    } faelle[] = {{"vxt", "Deutscher Name", "DTNAM"},
+                  {"vxt", "Lichtverträglichkeit", "F20"},
+                  {"vxt", "Bewertung", "F41"},
+                  {"vxg", "Botanischer Name", "Bot_Name"},
+                  {"vxg", "Deutscher Name", "DTNAM"},
+                  {"vxt", "Synonyme", "F46"},
+                  {"vxf", "Deutscher Name", "DTNAM"},
+                  // A cemetery field the column list lacks, and no field.
+                  {"vxf", "Höhe", ""},
+                  {"vxs", "gibt es nicht", ""}};
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(std::string(f.art) + " " + f.anzeige);
+        const int32_t n = schildMitFeldern();
+        direktBinden(n, botrel(), QString::fromLatin1(f.art));
+        S(n).strPreisSpalte = QString::fromUtf8(f.anzeige);
+        EXPECT_EQ(PreisSchluesselFeld(*w().Data1->recordset()), f.feld);
+        Schild(n).schliessen();
+    }
+}
+
 TEST_F(PreiseTest, UnreadableLookupGivesOneMessage) {
     const int32_t n = schildMitFeldern();
     eigeneLaden(n, eigene(), QStringLiteral("Meine Pflanzen"));
