@@ -5,6 +5,7 @@
 #include "app/frmMDIOptionen.h"
 #include "app/werkzeugleiste.h"
 #include "catalogue/mdlDruck.h"
+#include "database/frmDbAuswaehlen.h"
 #include "label/frmLabel.h"
 #include "label/frmNeu.h"
 #include "label/programm.h"
@@ -231,13 +232,15 @@ void MDI::menuesAnlegen() {
 
     top("mnuDatenbanken", "Daten&banken");
     wiederherstellenBeimOeffnen(oben);
-    item("mnuDbLaden", "Botrel-/Sorvo-Datenbank laden", false);
-    item("mnuDbEigeneLaden", "Eigene Datenbank laden", false);
-    item("mnuDbEntladen", "Datenbank entladen", false);
-    item("mnuDBWechseln", "Datenbank wechseln", false);
-    item("mnuDbDatensaetzeWaehlen", "Datensätze  &wählen", false);
+    item("mnuDbLaden", "Botrel-/Sorvo-Datenbank laden", false, [this] { mnuDbLaden_Click(); });
+    item("mnuDbEigeneLaden", "Eigene Datenbank laden", false, [this] { mnuDbEigeneLaden_Click(); });
+    item("mnuDbEntladen", "Datenbank entladen", false, [this] { mnuDbEntladen_Click(); });
+    item("mnuDBWechseln", "Datenbank wechseln", false, [this] { mnuDBWechseln_Click(); });
+    item("mnuDbDatensaetzeWaehlen", "Datensätze  &wählen", false,
+         [this] { mnuDbDatensaetzeWaehlen_Click(); });
     submenu("mnuSonstiges", "Sonstiges", true);
-    item("mnuPreisedatenbank", "Preisedatenbank laden", false);
+    item("mnuPreisedatenbank", "Preisedatenbank laden", false,
+         [this] { mnuPreisedatenbank_Click(); });
 
     top("mnuBotrel", "&Botrel-Programme");
     item("mnuBotrelSuchen", "Botrel suchen", true)->setVisible(false);
@@ -361,6 +364,7 @@ void MDI::MDIForm_Load() {
         namen.fill(QString());
     vorlagenEinrichten();
     vorschauEinrichten();
+    DatenbankenEinrichten();
     m_tools = new frmTools;
     m_bereich->addSubWindow(m_tools);
     m_tools->hide();
@@ -430,6 +434,72 @@ void MDI::mnuDateiNeu_Click() {
     auto* d = new frmNeu(this);
     d->setObjectName(QStringLiteral("frmNeu"));
     d->show();
+}
+
+namespace {
+// The current label window, or 0 when there is none.
+int32_t aktuellesSchild() {
+    const auto& p = P();
+    const int32_t n = p.lngAktivesSchild;
+    return n >= 1 && n <= p.hoechstesSchild() && !p.Schilder[n].blnSchildFrei ? n : 0;
+}
+} // namespace
+
+void MDI::mnuDbLaden_Click() {
+    if (const int32_t n = aktuellesSchild()) {
+        SchildDb(n).DBBotrelAuswaehlen();
+        SchildGeaendert();
+    }
+}
+
+void MDI::mnuDbEigeneLaden_Click() {
+    if (const int32_t n = aktuellesSchild()) {
+        SchildDb(n).DBEigeneAuswaehlen();
+        SchildGeaendert();
+    }
+}
+
+void MDI::mnuDBWechseln_Click() {
+    if (const int32_t n = aktuellesSchild()) {
+        SchildDb(n).DBBotrelWechseln();
+        SchildGeaendert();
+    }
+}
+
+void MDI::mnuDbEntladen_Click() {
+    const int32_t n = aktuellesSchild();
+    if (!n)
+        return;
+    const Antwort a = dialoge().meldung(
+        QStringLiteral("Vorsicht! Beim Entladen einer Datenbank werden automatisch alle "
+                       "Datenfelder gelöscht!\rWollen Sie die Datenbank wirklich entladen?"),
+        Msg::YesNo + Msg::Exclamation, QStringLiteral("Sorvo"));
+    if (a != Antwort::Yes)
+        return;
+    // A data field that could not be removed keeps the database (the user
+    // was told).
+    if (!SchildDb(n).DatenbankEntladen())
+        return;
+    P().blnVorlageGeoeffnet = false;
+    frmLabel& f = Schild(n);
+    if (f.Caption().endsWith(QStringLiteral(" (Vorlage)")))
+        f.setCaption(f.Caption().chopped(10));
+    f.setIcon(fensterIcon(QStringLiteral("pen04")));
+    SchildGeaendert();
+}
+
+void MDI::mnuDbDatensaetzeWaehlen_Click() {
+    if (aktuellesSchild())
+        if (auto* d = nachbarn().datensatzWahl)
+            d->oeffnen();
+}
+
+void MDI::mnuPreisedatenbank_Click() {
+    if (const int32_t n = aktuellesSchild()) {
+        SchildDb(n).DBPreiseLaden();
+        if (auto& zeigen = nachbarn().preisDialogZeigen)
+            zeigen();
+    }
 }
 
 void MDI::mnuDateiOeffnen_Click() {

@@ -61,6 +61,12 @@ public:
     void mnuDateiDrucken_Click();
     void mnuDruckerEinrichten_Click();
     void mnuBeenden_Click();
+    void mnuDbLaden_Click();
+    void mnuDbEigeneLaden_Click();
+    void mnuDBWechseln_Click();
+    void mnuDbEntladen_Click();
+    void mnuDbDatensaetzeWaehlen_Click();
+    void mnuPreisedatenbank_Click();
     void mnuBotrelStarten_Click();
     void mnuBotrelEditorRun_Click();
     void mnuOptionen_Click();

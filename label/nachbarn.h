@@ -102,8 +102,8 @@ public:
 
 // The hidden database-choice window of one label window: its database kind
 // and chosen table, and the operations that bind the window's database.
-// Until the database part is there, the operations bind nothing and the
-// window keeps the paths and kinds it was given.
+// Without the database part (a test's plain object), the operations bind
+// nothing and the window keeps the paths and kinds it was given.
 class DatenbankAuswahl {
 public:
     virtual ~DatenbankAuswahl() = default;
@@ -115,7 +115,10 @@ public:
     virtual void DbTabellenAnzeigen() {}
     virtual void DbTabellenAnzeigenEigeneDb() {}
     virtual void DBPreiseLaden() {}
-    virtual void DatenbankEntladen() {}
+    // Detaches the current window's database and prices table and removes
+    // its data fields that still show a placeholder; false when one of them
+    // could not be removed (the user was told).
+    virtual bool DatenbankEntladen() { return true; }
 };
 
 // The shared record-choice window.
@@ -127,6 +130,10 @@ public:
     virtual void platzhalterBinden(const QString& programmOrdner) = 0;
     virtual void setESZaehler(long n) = 0;
     virtual void entladen() = 0;
+    // Binds the current label window's database, locks the label windows
+    // and the menus, and shows the window with the focus (centred over the
+    // main window the first time).
+    virtual void oeffnen() = 0;
 };
 
 // The field catalogue.

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -219,6 +220,10 @@ std::optional<QString> QtDialoge::eingabe(const QString& frage, const QString& t
     if (!ok)
         return std::nullopt;
     return s;
+}
+
+int QtDialoge::fensterModal(QDialog& fenster) {
+    return fenster.exec();
 }
 
 } // namespace sorvo

@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 
+class QDialog;
 class QPrintDialog;
 class QPrinter;
 class QWidget;
@@ -56,6 +57,9 @@ public:
     virtual bool druckerWaehlen(QPrinter& printer, bool einrichten) = 0;
     virtual std::optional<QString> eingabe(const QString& frage, const QString& titel,
                                            const QString& vorgabe) = 0;
+    // Shows one of the program's own windows modally and returns its result
+    // (QDialog::Accepted or Rejected) once it is closed.
+    virtual int fensterModal(QDialog& fenster) = 0;
 };
 
 // The service in use. Before any is installed this is the Qt one.
@@ -88,6 +92,7 @@ public:
     bool druckerWaehlen(QPrinter& printer, bool einrichten) override;
     std::optional<QString> eingabe(const QString& frage, const QString& titel,
                                    const QString& vorgabe) override;
+    int fensterModal(QDialog& fenster) override;
 };
 
 } // namespace sorvo

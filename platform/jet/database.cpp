@@ -238,7 +238,7 @@ struct Database::Impl : SourceResolver {
                                        .arg(e->name));
                 building.insert(key);
                 try {
-                    const Compiled c = compileQuery(*parseSql(querySql(*e)), *this);
+                    const Compiled c = compileQuery(*parseSql(querySql(*e)), *this, nullptr, true);
                     exec(QStringLiteral("CREATE VIEW %1 AS %2")
                              .arg(quoteIdentifier(e->name), c.sql));
                     info = SourceInfo{e->name, c.columns, false};

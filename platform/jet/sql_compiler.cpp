@@ -761,9 +761,9 @@ private:
 } // namespace
 
 Compiled compileQuery(const Query& query, SourceResolver& resolver,
-                      const std::vector<Parameter>* parameters) {
+                      const std::vector<Parameter>* parameters, bool forView) {
     Compiler c(resolver, parameters);
-    Compiled out = c.query(query, nullptr, true);
+    Compiled out = c.query(query, nullptr, !forView);
     if (!c.unresolved.isEmpty()) {
         c.unresolved.removeDuplicates();
         throw JetError(fehler::ParameterFehlen,

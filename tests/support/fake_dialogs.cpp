@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QApplication>
+#include <QDialog>
 #include <gtest/gtest.h>
 
 namespace sorvo::test {
@@ -60,6 +62,11 @@ SkriptDialoge& SkriptDialoge::drucker(DruckerBedienung b) {
 SkriptDialoge& SkriptDialoge::eingabe(std::optional<QString> text) {
     m_antworten.push_back(
         {QStringLiteral("eingabe"), Antwort::OK, std::move(text), {}, false, {}, {}});
+    return *this;
+}
+SkriptDialoge& SkriptDialoge::fenster(std::function<void(QDialog&)> bedienen) {
+    m_antworten.push_back({QStringLiteral("fenster"), Antwort::OK, {}, {}, false, {}, {}});
+    m_antworten.back().bedienen = std::move(bedienen);
     return *this;
 }
 SkriptDialoge& SkriptDialoge::waehrend(std::function<void()> f) {
@@ -231,6 +238,19 @@ std::optional<QString> SkriptDialoge::eingabe(const QString& frage, const QStrin
     Gezeigt g{QStringLiteral("eingabe"), frage, titel, 0, {}, {}, {}};
     g.datei.dateiname = vorgabe;
     return naechste(QStringLiteral("eingabe"), g).text;
+}
+
+int SkriptDialoge::fensterModal(QDialog& d) {
+    const auto a = naechste(QStringLiteral("fenster"),
+                            {QStringLiteral("fenster"), d.objectName(), d.windowTitle(), 0, {}});
+    d.setResult(QDialog::Rejected);
+    d.show();
+    QApplication::processEvents();
+    if (a.bedienen)
+        a.bedienen(d);
+    if (d.isVisible())
+        d.close();
+    return d.result();
 }
 
 } // namespace sorvo::test

@@ -14,7 +14,9 @@
 namespace sorvo::test {
 
 struct Gezeigt {
-    QString art; // "meldung", "oeffnen", "speichern", "ordner", "farbe", "drucker", "eingabe"
+    // "meldung", "oeffnen", "speichern", "ordner", "farbe", "drucker", "eingabe",
+    // "fenster" (text: the window's object name, titel: its caption)
+    QString art;
     QString text;
     QString titel;
     int stil = 0;
@@ -59,6 +61,10 @@ public:
     SkriptDialoge& drucker(bool ok);
     SkriptDialoge& drucker(DruckerBedienung b);
     SkriptDialoge& eingabe(std::optional<QString> text);
+    // A modal window of the program: it is shown, bedienen acts on it as the
+    // user would (clicks, double-clicks) and the window's result is returned.
+    // A window bedienen leaves open is closed by its close box.
+    SkriptDialoge& fenster(std::function<void(QDialog&)> bedienen);
     // Runs while the question is open (e.g. to check state), before it is answered.
     SkriptDialoge& waehrend(std::function<void()> f);
 
@@ -73,6 +79,7 @@ public:
     bool druckerWaehlen(QPrinter& printer, bool einrichten) override;
     std::optional<QString> eingabe(const QString& frage, const QString& titel,
                                    const QString& vorgabe) override;
+    int fensterModal(QDialog& fenster) override;
 
 private:
     struct Antwortvorgabe {
@@ -83,6 +90,7 @@ private:
         bool ok = false;
         std::function<void()> waehrend;
         DruckerBedienung bedienung;
+        std::function<void(QDialog&)> bedienen = {};
     };
     Antwortvorgabe naechste(const QString& art, const Gezeigt& g);
     DialogService* m_vorher = nullptr;

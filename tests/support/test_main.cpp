@@ -3,6 +3,7 @@
 #include "platform/dialogs.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -41,6 +42,10 @@ public:
     std::optional<QString> eingabe(const QString& f, const QString&, const QString&) override {
         fail("input box", f);
         return std::nullopt;
+    }
+    int fensterModal(QDialog& d) override {
+        fail("modal window", d.windowTitle());
+        return QDialog::Rejected;
     }
 };
 } // namespace

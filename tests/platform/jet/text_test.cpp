@@ -156,6 +156,15 @@ TEST(TextTables, TheTextConnectionOfTheDataControl) {
     }
     data.setRecordSource("fehlt");
     EXPECT_THROW(data.refresh(), JetError);
+    // a file of another kind under a text name is no table
+    writeFile(dir, "bild.txt", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
+    data.setRecordSource("bild");
+    try {
+        data.refresh();
+        ADD_FAILURE() << "a binary file is no text table";
+    } catch (const JetError& e) {
+        EXPECT_EQ(e.number(), fehler::TabellenFormat);
+    }
     data.setDatabaseName(QDir(dir).filePath("kein_ordner"));
     data.setRecordSource("Preise");
     try {
