@@ -3,7 +3,8 @@
 #   make test  installs what is missing, builds and runs every test,
 #              then once more under AddressSanitizer and UBSan
 PACKAGES := cmake g++ make pkg-config qt6-base-dev libgtest-dev libbenchmark-dev \
-            fonts-liberation2 mdbtools mdbtools-dev libsqlite3-dev
+            fonts-liberation2 mdbtools mdbtools-dev libsqlite3-dev \
+            qt6-translations-l10n poppler-utils
 JOBS ?= $(shell nproc)
 BUILD := build
 ASAN_BUILD := build-asan

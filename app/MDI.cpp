@@ -4,6 +4,8 @@
 #include "app/frmInfos.h"
 #include "app/frmMDIOptionen.h"
 #include "app/werkzeugleiste.h"
+#include "catalogue/mdlDruck.h"
+#include "database/frmDbAuswaehlen.h"
 #include "label/frmLabel.h"
 #include "label/frmNeu.h"
 #include "label/programm.h"
@@ -12,6 +14,7 @@
 #include "platform/dialogs.h"
 #include "platform/system.h"
 #include "print/clsPrintDialog.h"
+#include "print/frmDrucker.h"
 #include "print/frmVorschau.h"
 #include "template/vorlage.h"
 #include "tools/frmTools.h"
@@ -21,6 +24,7 @@
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace sorvo {
@@ -33,6 +37,44 @@ int twips(int pixel) {
     return static_cast<int>(pixelZuTwips(pixel));
 }
 
+qint64 flaeche(const QRect& r) {
+    return r.isEmpty() ? 0 : static_cast<qint64>(r.width()) * r.height();
+}
+
+// A stored geometry may come from another screen layout or from damage. The
+// window is never larger than the screens together (or than the program's
+// own first-run size, where that is larger), and a window whose top left
+// corner lies on no screen goes back onto the screen it overlaps most, or
+// the primary one, wholly inside it where it fits. Anything else is kept.
+QRect aufDemBildschirm(const QRect& r) {
+    const auto schirme = QGuiApplication::screens();
+    if (schirme.isEmpty())
+        return r;
+    QRect alle;
+    for (const QScreen* s : schirme)
+        alle |= s->availableGeometry();
+    const int b = std::min(r.width(), std::max(alle.width(), px(kStandardBreite)));
+    const int h = std::min(r.height(), std::max(alle.height(), px(kStandardHoehe)));
+    for (const QScreen* s : schirme)
+        if (s->availableGeometry().contains(r.topLeft()))
+            return {r.topLeft(), QSize(b, h)};
+    const QScreen* ziel = QGuiApplication::primaryScreen();
+    qint64 beste = 0;
+    for (const QScreen* s : schirme) {
+        const qint64 a = flaeche(s->availableGeometry().intersected(r));
+        if (a > beste) {
+            beste = a;
+            ziel = s;
+        }
+    }
+    const QRect frei = ziel ? ziel->availableGeometry() : alle;
+    const int x =
+        std::clamp(r.x(), frei.left(), std::max(frei.left(), frei.left() + frei.width() - b));
+    const int y =
+        std::clamp(r.y(), frei.top(), std::max(frei.top(), frei.top() + frei.height() - h));
+    return {x, y, b, h};
+}
+
 // The label windows that are open, in number order.
 std::vector<frmLabel*> offeneSchilder() {
     std::vector<frmLabel*> v;
@@ -42,6 +84,22 @@ std::vector<frmLabel*> offeneSchilder() {
             v.push_back(p.Schilder[i].frmSchilder.data());
     return v;
 }
+
+// The field catalogue as the label windows reach it. Its start-up call also
+// sets the defaults that belong to a fresh program: one loop label per row,
+// one print per loop label, no database-bound template open.
+class KatalogDienst final : public FeldKatalog {
+public:
+    void TabellenInitialisieren() override {
+        DO().lngSchilderProReihe = 1;
+        DO().lngDruckeProSchild = 1;
+        P().blnVorlageGeoeffnet = false;
+        sorvo::TabellenInitialisieren();
+    }
+    QString FeldBeschreibung(const QString& feldname, const QString& art) const override {
+        return sorvo::FeldBeschreibung(feldname, art);
+    }
+};
 
 bool istErzeugt(int32_t i) {
     const auto& e = P().Schilder[i];
@@ -162,7 +220,8 @@ void MDI::menuesAnlegen() {
     item("mnuDateiSpeichernunter", "Speichern &unter", false,
          [this] { mnuDateiSpeichernunter_Click(); });
     submenu("mnuDrucken", "Drucken", false);
-    item("mnuDruckenEinstellungen", "Einstellungen", true);
+    item("mnuDruckenEinstellungen", "Einstellungen", true,
+         [this] { mnuDruckenEinstellungen_Click(); });
     item("mnuDateiDVorschau", "Vorschau", true, [this] { mnuDateiDVorschau_Click(); });
     item("mnuDateiDrucken", "Schild &drucken", true, [this] { mnuDateiDrucken_Click(); });
     trenner("mnuDruckerTrennstrich2");
@@ -175,13 +234,15 @@ void MDI::menuesAnlegen() {
 
     top("mnuDatenbanken", "Daten&banken");
     wiederherstellenBeimOeffnen(oben);
-    item("mnuDbLaden", "Botrel-/Sorvo-Datenbank laden", false);
-    item("mnuDbEigeneLaden", "Eigene Datenbank laden", false);
-    item("mnuDbEntladen", "Datenbank entladen", false);
-    item("mnuDBWechseln", "Datenbank wechseln", false);
-    item("mnuDbDatensaetzeWaehlen", "Datensätze  &wählen", false);
+    item("mnuDbLaden", "Botrel-/Sorvo-Datenbank laden", false, [this] { mnuDbLaden_Click(); });
+    item("mnuDbEigeneLaden", "Eigene Datenbank laden", false, [this] { mnuDbEigeneLaden_Click(); });
+    item("mnuDbEntladen", "Datenbank entladen", false, [this] { mnuDbEntladen_Click(); });
+    item("mnuDBWechseln", "Datenbank wechseln", false, [this] { mnuDBWechseln_Click(); });
+    item("mnuDbDatensaetzeWaehlen", "Datensätze  &wählen", false,
+         [this] { mnuDbDatensaetzeWaehlen_Click(); });
     submenu("mnuSonstiges", "Sonstiges", true);
-    item("mnuPreisedatenbank", "Preisedatenbank laden", false);
+    item("mnuPreisedatenbank", "Preisedatenbank laden", false,
+         [this] { mnuPreisedatenbank_Click(); });
 
     top("mnuBotrel", "&Botrel-Programme");
     item("mnuBotrelSuchen", "Botrel suchen", true)->setVisible(false);
@@ -258,7 +319,8 @@ void MDI::knoepfeNormal() {
 }
 
 void MDI::geometrieSetzen(int links, int oben, int breite, int hoehe, int status) {
-    setGeometry(px(links), px(oben), std::max(1, px(breite)), std::max(1, px(hoehe)));
+    setGeometry(aufDemBildschirm(
+        QRect(px(links), px(oben), std::max(1, px(breite)), std::max(1, px(hoehe)))));
     setWindowState(status == 2   ? Qt::WindowMaximized
                    : status == 1 ? Qt::WindowMinimized
                                  : Qt::WindowNoState);
@@ -290,8 +352,11 @@ void MDI::MDIForm_Load() {
         k->Tag.clear();
     EinstellungenLaden(*this);
     ProgrammMenuesFreigeben();
-    if (auto* k = nachbarn().katalog)
-        k->TabellenInitialisieren();
+    // A catalogue registered before the load (a test's observer) stays.
+    static KatalogDienst katalog;
+    if (!nachbarn().katalog)
+        nachbarn().katalog = &katalog;
+    nachbarn().katalog->TabellenInitialisieren();
     m_prtDlg = std::make_unique<clsPrintDialog>();
     p.lngMaxTexte = 70;
     p.lngMaxBilder = 30;
@@ -301,6 +366,7 @@ void MDI::MDIForm_Load() {
         namen.fill(QString());
     vorlagenEinrichten();
     vorschauEinrichten();
+    DatenbankenEinrichten();
     m_tools = new frmTools(this);
     m_tools->hide();
     m_tools->Form_Load(Width(), p.blnWerkzeugFensterFolgt);
@@ -372,6 +438,72 @@ void MDI::mnuDateiNeu_Click() {
     auto* d = new frmNeu(this);
     d->setObjectName(QStringLiteral("frmNeu"));
     d->show();
+}
+
+namespace {
+// The current label window, or 0 when there is none.
+int32_t aktuellesSchild() {
+    const auto& p = P();
+    const int32_t n = p.lngAktivesSchild;
+    return n >= 1 && n <= p.hoechstesSchild() && !p.Schilder[n].blnSchildFrei ? n : 0;
+}
+} // namespace
+
+void MDI::mnuDbLaden_Click() {
+    if (const int32_t n = aktuellesSchild()) {
+        SchildDb(n).DBBotrelAuswaehlen();
+        SchildGeaendert();
+    }
+}
+
+void MDI::mnuDbEigeneLaden_Click() {
+    if (const int32_t n = aktuellesSchild()) {
+        SchildDb(n).DBEigeneAuswaehlen();
+        SchildGeaendert();
+    }
+}
+
+void MDI::mnuDBWechseln_Click() {
+    if (const int32_t n = aktuellesSchild()) {
+        SchildDb(n).DBBotrelWechseln();
+        SchildGeaendert();
+    }
+}
+
+void MDI::mnuDbEntladen_Click() {
+    const int32_t n = aktuellesSchild();
+    if (!n)
+        return;
+    const Antwort a = dialoge().meldung(
+        QStringLiteral("Vorsicht! Beim Entladen einer Datenbank werden automatisch alle "
+                       "Datenfelder gelöscht!\rWollen Sie die Datenbank wirklich entladen?"),
+        Msg::YesNo + Msg::Exclamation, QStringLiteral("Sorvo"));
+    if (a != Antwort::Yes)
+        return;
+    // A data field that could not be removed keeps the database (the user
+    // was told).
+    if (!SchildDb(n).DatenbankEntladen())
+        return;
+    P().blnVorlageGeoeffnet = false;
+    frmLabel& f = Schild(n);
+    if (f.Caption().endsWith(QStringLiteral(" (Vorlage)")))
+        f.setCaption(f.Caption().chopped(10));
+    f.setIcon(fensterIcon(QStringLiteral("pen04")));
+    SchildGeaendert();
+}
+
+void MDI::mnuDbDatensaetzeWaehlen_Click() {
+    if (aktuellesSchild())
+        if (auto* d = nachbarn().datensatzWahl)
+            d->oeffnen();
+}
+
+void MDI::mnuPreisedatenbank_Click() {
+    if (const int32_t n = aktuellesSchild()) {
+        SchildDb(n).DBPreiseLaden();
+        if (auto& zeigen = nachbarn().preisDialogZeigen)
+            zeigen();
+    }
 }
 
 void MDI::mnuDateiOeffnen_Click() {
@@ -537,14 +669,24 @@ void MDI::cmdNext_Click() {
 void MDI::cmdDruckNeueSchilder_Click() {
     auto& p = P();
     const int32_t gemerkt = p.lngAktivesSchild;
+    // One print job with a page per label: print runs of their own would each
+    // overwrite the last in a PDF file and repeat a loop-label sheet.
+    auto* v = nachbarn().vorschau;
+    if (v)
+        v->sammelnBeginnen();
+    // Each window becomes the current one for its page without coming to
+    // the front: activating a window among a thousand costs more than
+    // printing it, and the remembered window gets the focus back anyway.
     for (int32_t i = 1; i <= p.hoechstesSchild(); ++i) {
         if (!istErzeugt(i))
             continue;
         QApplication::processEvents();
-        Schild(i).SetFocus();
-        if (auto* v = nachbarn().vorschau)
+        p.lngAktivesSchild = i;
+        if (v)
             v->drucken();
     }
+    if (v)
+        v->sammelnBeenden();
     if (gemerkt >= 1 && gemerkt <= p.hoechstesSchild()) {
         Schild(gemerkt).SetFocus();
         p.lngAktivesSchild = gemerkt;
@@ -556,6 +698,10 @@ void MDI::mnuDateiDVorschau_Click() {
     p.lngVorschauSchild = p.lngAktivesSchild;
     if (auto* v = nachbarn().vorschau)
         v->zeigen();
+}
+
+void MDI::mnuDruckenEinstellungen_Click() {
+    druckerEinstellungenZeigen();
 }
 
 void MDI::mnuDruckerEinrichten_Click() {

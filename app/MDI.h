@@ -56,10 +56,17 @@ public:
     void mnuDateiSpeichern_Click();
     void mnuDateiSpeichernunter_Click();
     void mnuDateiSchliessen_Click();
+    void mnuDruckenEinstellungen_Click();
     void mnuDateiDVorschau_Click();
     void mnuDateiDrucken_Click();
     void mnuDruckerEinrichten_Click();
     void mnuBeenden_Click();
+    void mnuDbLaden_Click();
+    void mnuDbEigeneLaden_Click();
+    void mnuDBWechseln_Click();
+    void mnuDbEntladen_Click();
+    void mnuDbDatensaetzeWaehlen_Click();
+    void mnuPreisedatenbank_Click();
     void mnuBotrelStarten_Click();
     void mnuBotrelEditorRun_Click();
     void mnuOptionen_Click();

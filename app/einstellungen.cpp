@@ -50,9 +50,9 @@ std::optional<bool> wahrheitswert(const QString& text) {
     return std::nullopt;
 }
 
-int geometrie(const QString& name, const char* standard) {
-    const QString s = QString::fromLatin1(standard);
-    return ganzzahl(mitStandard(kSchluesselMDI, name, s)).value_or(s.toInt());
+int geometrie(const QString& name, int standard) {
+    return ganzzahl(mitStandard(kSchluesselMDI, name, QString::number(standard)))
+        .value_or(standard);
 }
 
 bool schalter(const QString& name) {
@@ -103,11 +103,11 @@ void EinstellungenLaden(MDI& mdi) {
         p.strBotrelEditorVerz = ordnerWert(roh(S, QStringLiteral("Botrel-Editor-Verz")));
     }
 
-    const int hoehe = geometrie(QStringLiteral("Hoehe"), "14520");
-    const int breite = geometrie(QStringLiteral("Breite"), "19320");
-    const int links = geometrie(QStringLiteral("Links"), "0");
-    const int oben = geometrie(QStringLiteral("Oben"), "0");
-    int status = geometrie(QStringLiteral("Status"), "2");
+    const int hoehe = geometrie(QStringLiteral("Hoehe"), kStandardHoehe);
+    const int breite = geometrie(QStringLiteral("Breite"), kStandardBreite);
+    const int links = geometrie(QStringLiteral("Links"), 0);
+    const int oben = geometrie(QStringLiteral("Oben"), 0);
+    int status = geometrie(QStringLiteral("Status"), 2);
     if (status < 0 || status > 2)
         status = 2;
     mdi.geometrieSetzen(links, oben, breite, hoehe, status);

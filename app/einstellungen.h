@@ -17,6 +17,10 @@ inline const QString kSchluesselOptionen =
     QStringLiteral("Software\\Kelmarhof\\Sorvo1.0\\Optionen");
 inline const QString kSchluesselVersion = QStringLiteral("Software\\Kelmarhof\\Sorvo1.0\\Version");
 
+// The main window's size when none is stored, in twips.
+inline constexpr int kStandardBreite = 19320;
+inline constexpr int kStandardHoehe = 14520;
+
 void EinstellungenLaden(MDI& mdi);
 void EinstellungenSpeichern(MDI& mdi);
 

@@ -19,10 +19,6 @@ template <class V> void wachsen(V& v, int32_t bis) {
         v.resize(static_cast<size_t>(bis) + 1);
 }
 
-template <class V> auto& an(V& v, int32_t i) {
-    return v.at(static_cast<size_t>(i));
-}
-
 int32_t aktiv() {
     return P().lngAktivesSchild;
 }
@@ -50,7 +46,7 @@ int32_t elementIndexAusCode(int32_t code) {
 
 void frmLabel::elementeAnlegen() {
     // The design controls, index 1 of each kind: invisible until handed out.
-    const auto entwurf = [this](double linksTw, double obenTw) {
+    const auto entwurf = [this](double linksTw, double obenTw, int32_t kind) {
         Beschriftung* b = m_flaeche->neueBeschriftung();
         b->setVisible(false);
         b->setBackColor(kFensterHintergrund);
@@ -61,27 +57,17 @@ void frmLabel::elementeAnlegen() {
         b->setTop(twipsZuMm(obenTw));
         b->setWidth(twipsZuMm(375));
         b->setHeight(twipsZuMm(255));
+        b->setKennung(Elementcode(kind, 1));
         return b;
     };
-    m_texte = {nullptr, entwurf(0, 0)};
-    m_datenfelder = {nullptr, entwurf(60, 480)};
+    m_texte.anlegen(entwurf(0, 0, ArtText));
+    m_datenfelder.anlegen(entwurf(60, 480, ArtDatenfeld));
     Bild* bild = m_flaeche->neuesBild();
     bild->setVisible(false);
     bild->setWidth(twipsZuMm(1695));
     bild->setHeight(twipsZuMm(1335));
-    m_bilder = {nullptr, bild};
-    m_texte[1]->setKennung(Elementcode(ArtText, 1));
-    m_datenfelder[1]->setKennung(Elementcode(ArtDatenfeld, 1));
-    m_bilder[1]->setKennung(Elementcode(ArtBild, 1));
-
-    blnBildStatus.assign(2, false);
-    strBildPfad.assign(2, QString());
-    blnTextStatus.assign(2, false);
-    lngTextMaxBreite.assign(2, 0);
-    lngTextMaxHoehe.assign(2, 0);
-    blnDatenfeldStatus.assign(2, false);
-    lngDatenfeldMaxBreite.assign(2, 0);
-    lngDatenfeldMaxHoehe.assign(2, 0);
+    bild->setKennung(Elementcode(ArtBild, 1));
+    m_bilder.anlegen(bild);
 }
 
 std::pair<int32_t, int32_t> frmLabel::elementVon(const Steuerelement* s) const {
@@ -89,142 +75,108 @@ std::pair<int32_t, int32_t> frmLabel::elementVon(const Steuerelement* s) const {
         return {0, 0};
     const int32_t art = elementArtAusCode(s->Kennung());
     const int32_t i = elementIndexAusCode(s->Kennung());
-    const bool gehoert =
-        (art == ArtText && i <= hoechsterText() && m_texte[i] == s) ||
-        (art == ArtDatenfeld && i <= hoechstesDatenfeld() && m_datenfelder[i] == s) ||
-        (art == ArtBild && i <= hoechstesBild() && m_bilder[i] == s);
+    const bool gehoert = (art == ArtText && m_texte.ist(i, s)) ||
+                         (art == ArtDatenfeld && m_datenfelder.ist(i, s)) ||
+                         (art == ArtBild && m_bilder.ist(i, s));
     return gehoert ? std::pair{art, i} : std::pair{0, 0};
 }
 
-Beschriftung* frmLabel::beschriftungKopie(std::vector<Beschriftung*>& art, int32_t kind) {
-    Beschriftung* b = m_flaeche->neueBeschriftung(*art[1]);
-    art.push_back(b);
-    b->setKennung(Elementcode(kind, static_cast<int32_t>(art.size()) - 1));
-    return b;
-}
-
 bool frmLabel::jeVergeben(int32_t art) const {
-    return art == ArtText        ? m_textVergeben
-           : art == ArtDatenfeld ? m_datenfeldVergeben
-                                 : m_bildVergeben;
-}
-
-int32_t frmLabel::TextIndexNeu() {
-    m_textVergeben = true;
-    const int32_t n = hoechsterText();
-    for (int32_t i = 1; i <= n; ++i)
-        if (!blnTextStatus[i]) {
-            blnTextStatus[i] = true;
-            return i;
-        }
-    beschriftungKopie(m_texte, ArtText);
-    TeStandard(n + 1);
-    wachsen(blnTextStatus, n + 1);
-    wachsen(lngTextMaxBreite, n + 1);
-    wachsen(lngTextMaxHoehe, n + 1);
-    blnTextStatus[n + 1] = true;
-    return n + 1;
-}
-
-int32_t frmLabel::DatenfeldIndexNeu() {
-    m_datenfeldVergeben = true;
-    const int32_t n = hoechstesDatenfeld();
-    for (int32_t i = 1; i <= n; ++i)
-        if (!blnDatenfeldStatus[i]) {
-            blnDatenfeldStatus[i] = true;
-            return i;
-        }
-    beschriftungKopie(m_datenfelder, ArtDatenfeld);
-    DfStandard(n + 1);
-    wachsen(blnDatenfeldStatus, n + 1);
-    wachsen(lngDatenfeldMaxBreite, n + 1);
-    wachsen(lngDatenfeldMaxHoehe, n + 1);
-    blnDatenfeldStatus[n + 1] = true;
-    return n + 1;
-}
-
-int32_t frmLabel::BildIndexNeu() {
-    m_bildVergeben = true;
-    const int32_t n = hoechstesBild();
-    for (int32_t i = 1; i <= n; ++i)
-        if (!blnBildStatus[i]) {
-            blnBildStatus[i] = true;
-            return i;
-        }
-    // A copy of the lowest control: its picture, size and position too.
-    Bild* b = m_flaeche->neuesBild(*m_bilder[1]);
-    m_bilder.push_back(b);
-    b->setKennung(Elementcode(ArtBild, n + 1));
-    wachsen(blnBildStatus, n + 1);
-    wachsen(strBildPfad, n + 1);
-    blnBildStatus[n + 1] = true;
-    return n + 1;
-}
-
-bool frmLabel::TextNeu() {
-    if (zuViele(TextZaehlen(), P().lngMaxTexte, "Zu viele Texte!"))
-        return false;
-    const int32_t i = TextIndexNeu();
-    S(aktiv()).lngAktuellerText = i;
-    lblText(i).setLeft(0);
-    lblText(i).setTop(0);
-    ReihenfolgeEintragen(Elementcode(ArtText, i));
-    return true;
-}
-
-bool frmLabel::DatenfeldNeu() {
-    if (zuViele(DatenfeldZaehlen(), P().lngMaxDatenfelder, "Zu viele Datenfelder!"))
-        return false;
-    const int32_t i = DatenfeldIndexNeu();
-    S(aktiv()).lngAktuellesDatenfeld = i;
-    lblDatenfeld(i).setLeft(0);
-    lblDatenfeld(i).setTop(0);
-    ReihenfolgeEintragen(Elementcode(ArtDatenfeld, i));
-    return true;
-}
-
-bool frmLabel::BildNeu() {
-    if (zuViele(BilderZaehlen(), P().lngMaxBilder, "Zu viele Bilder!"))
-        return false;
-    const int32_t i = BildIndexNeu();
-    S(aktiv()).lngAktuellesBild = i;
-    imgBild(i).setLeft(0);
-    imgBild(i).setTop(0);
-    ReihenfolgeEintragen(Elementcode(ArtBild, i));
-    return true;
-}
-
-int32_t frmLabel::TextZaehlen() const {
-    return static_cast<int32_t>(std::count(blnTextStatus.begin() + 1, blnTextStatus.end(), true));
-}
-int32_t frmLabel::DatenfeldZaehlen() const {
-    return static_cast<int32_t>(
-        std::count(blnDatenfeldStatus.begin() + 1, blnDatenfeldStatus.end(), true));
-}
-int32_t frmLabel::BilderZaehlen() const {
-    return static_cast<int32_t>(std::count(blnBildStatus.begin() + 1, blnBildStatus.end(), true));
+    return art == ArtText        ? m_texte.vergeben()
+           : art == ArtDatenfeld ? m_datenfelder.vergeben()
+                                 : m_bilder.vergeben();
 }
 
 namespace {
+// A new or deleted text or data field: 8 point MS Sans Serif, black on an
+// opaque white background, no frame, left-aligned.
 void standardAussehen(Beschriftung& b) {
+    static const Aussehen standard{
+        QStringLiteral("MS Sans Serif"), 8, false, false, false, 0, 0xFFFFFF, 1, 0, 0};
     b.setCaption(QString());
     b.setVisible(false);
     b.setWordWrap(false);
-    b.setBackStyle(1);
-    b.setBackColor(0xFFFFFF);
+    b.setAussehen(standard);
     b.setLeft(0);
     b.setTop(0);
-    b.setForeColor(0);
-    b.setFontBold(false);
-    b.setFontItalic(false);
-    b.setFontUnderline(false);
-    b.setFontName(QStringLiteral("MS Sans Serif"));
-    b.setFontSize(8);
-    b.setBorderStyle(0);
-    b.setAlignment(0);
     b.canvas()->nachVorne(&b);
 }
 } // namespace
+
+int32_t frmLabel::beschriftungIndexNeu(Beschriftungen& art, int32_t kind) {
+    if (const int32_t frei = art.freienBelegen())
+        return frei;
+    Beschriftung* b = m_flaeche->neueBeschriftung(art[1]);
+    const int32_t i = art.anhaengen(b);
+    b->setKennung(Elementcode(kind, i));
+    standardAussehen(*b);
+    return i;
+}
+
+int32_t frmLabel::TextIndexNeu() {
+    return beschriftungIndexNeu(m_texte, ArtText);
+}
+
+int32_t frmLabel::DatenfeldIndexNeu() {
+    return beschriftungIndexNeu(m_datenfelder, ArtDatenfeld);
+}
+
+int32_t frmLabel::BildIndexNeu() {
+    if (const int32_t frei = m_bilder.freienBelegen())
+        return frei;
+    // A copy of the lowest control: its picture, size and position too.
+    Bild* b = m_flaeche->neuesBild(m_bilder[1]);
+    const int32_t i = m_bilder.anhaengen(b);
+    b->setKennung(Elementcode(ArtBild, i));
+    return i;
+}
+
+bool frmLabel::elementNeu(int32_t kind) {
+    auto& p = P();
+    auto& e = S(aktiv());
+    const bool text = kind == ArtText, bild = kind == ArtBild;
+    if (zuViele(text   ? TextZaehlen()
+                : bild ? BilderZaehlen()
+                       : DatenfeldZaehlen(),
+                text   ? p.lngMaxTexte
+                : bild ? p.lngMaxBilder
+                       : p.lngMaxDatenfelder,
+                text   ? "Zu viele Texte!"
+                : bild ? "Zu viele Bilder!"
+                       : "Zu viele Datenfelder!"))
+        return false;
+    const int32_t i = text ? TextIndexNeu() : bild ? BildIndexNeu() : DatenfeldIndexNeu();
+    (text ? e.lngAktuellerText : bild ? e.lngAktuellesBild : e.lngAktuellesDatenfeld) = i;
+    Steuerelement& s = text   ? static_cast<Steuerelement&>(lblText(i))
+                       : bild ? static_cast<Steuerelement&>(imgBild(i))
+                              : static_cast<Steuerelement&>(lblDatenfeld(i));
+    s.setLeft(0);
+    s.setTop(0);
+    ReihenfolgeEintragen(Elementcode(kind, i));
+    return true;
+}
+
+bool frmLabel::TextNeu() {
+    return elementNeu(ArtText);
+}
+
+bool frmLabel::DatenfeldNeu() {
+    return elementNeu(ArtDatenfeld);
+}
+
+bool frmLabel::BildNeu() {
+    return elementNeu(ArtBild);
+}
+
+int32_t frmLabel::TextZaehlen() const {
+    return m_texte.zaehlen();
+}
+int32_t frmLabel::DatenfeldZaehlen() const {
+    return m_datenfelder.zaehlen();
+}
+int32_t frmLabel::BilderZaehlen() const {
+    return m_bilder.zaehlen();
+}
 
 void frmLabel::TeStandard(int32_t j) {
     standardAussehen(lblText(j));
@@ -233,18 +185,20 @@ void frmLabel::DfStandard(int32_t j) {
     standardAussehen(lblDatenfeld(j));
 }
 
+void frmLabel::beschriftungLoeschen(Beschriftungen& art, int32_t kind, int32_t j) {
+    standardAussehen(art[j]);
+    // The maximum height stays for the slot's next element.
+    art.werte(j).maxBreite = 0;
+    art.setStatus(j, false);
+    ReihenfolgeAustragen(Elementcode(kind, j));
+}
+
 void frmLabel::TextLoeschen(int32_t j) {
-    TeStandard(j);
-    an(lngTextMaxBreite, j) = 0;
-    an(blnTextStatus, j) = false;
-    ReihenfolgeAustragen(Elementcode(ArtText, j));
+    beschriftungLoeschen(m_texte, ArtText, j);
 }
 
 void frmLabel::DatenfeldLoeschen(int32_t j) {
-    DfStandard(j);
-    an(lngDatenfeldMaxBreite, j) = 0;
-    an(blnDatenfeldStatus, j) = false;
-    ReihenfolgeAustragen(Elementcode(ArtDatenfeld, j));
+    beschriftungLoeschen(m_datenfelder, ArtDatenfeld, j);
 }
 
 void frmLabel::BildLoeschen(int32_t j) {
@@ -254,8 +208,8 @@ void frmLabel::BildLoeschen(int32_t j) {
     b.setTop(0);
     b.setLeft(0);
     m_flaeche->nachVorne(&b);
-    an(strBildPfad, j).clear();
-    an(blnBildStatus, j) = false;
+    m_bilder.werte(j).pfad.clear();
+    m_bilder.setStatus(j, false);
     ReihenfolgeAustragen(Elementcode(ArtBild, j));
 }
 
@@ -269,55 +223,52 @@ void frmLabel::elementeLeeren() {
 }
 
 void frmLabel::BildPfadSchreiben(int32_t i, const QString& Pfad) {
-    an(strBildPfad, i) = Pfad;
+    m_bilder.werte(i).pfad = Pfad;
 }
 QString frmLabel::BildPfadLesen(int32_t i) const {
-    return an(strBildPfad, i);
+    return m_bilder.werte(i).pfad;
 }
 void frmLabel::BildStatusSchreiben(int32_t i, bool Status) {
-    an(blnBildStatus, i) = Status;
-    m_bildVergeben = m_bildVergeben || Status;
+    m_bilder.setStatus(i, Status);
 }
 bool frmLabel::BildStatusLesen(int32_t i) const {
-    return an(blnBildStatus, i);
+    return m_bilder.status(i);
 }
 void frmLabel::TextMaxBreiteSchreiben(int32_t i, int32_t maxBreite) {
-    an(lngTextMaxBreite, i) = maxBreite;
+    m_texte.werte(i).maxBreite = maxBreite;
 }
 QString frmLabel::TextMaxBreiteLesen(int32_t i) const {
-    return QString::number(an(lngTextMaxBreite, i));
+    return QString::number(m_texte.werte(i).maxBreite);
 }
 void frmLabel::TextMaxHoeheSchreiben(int32_t i, int32_t maxHoehe) {
-    an(lngTextMaxHoehe, i) = maxHoehe;
+    m_texte.werte(i).maxHoehe = maxHoehe;
 }
 QString frmLabel::TextMaxHoeheLesen(int32_t i) const {
-    return QString::number(an(lngTextMaxHoehe, i));
+    return QString::number(m_texte.werte(i).maxHoehe);
 }
 void frmLabel::TextStatusSchreiben(int32_t i, bool Status) {
-    an(blnTextStatus, i) = Status;
-    m_textVergeben = m_textVergeben || Status;
+    m_texte.setStatus(i, Status);
 }
 bool frmLabel::TextStatusLesen(int32_t i) const {
-    return an(blnTextStatus, i);
+    return m_texte.status(i);
 }
 void frmLabel::DatenfeldMaxBreiteSchreiben(int32_t i, int32_t maxBreite) {
-    an(lngDatenfeldMaxBreite, i) = maxBreite;
+    m_datenfelder.werte(i).maxBreite = maxBreite;
 }
 QString frmLabel::DatenfeldMaxBreiteLesen(int32_t i) const {
-    return QString::number(an(lngDatenfeldMaxBreite, i));
+    return QString::number(m_datenfelder.werte(i).maxBreite);
 }
 void frmLabel::DatenfeldMaxHoeheSchreiben(int32_t i, int32_t maxHoehe) {
-    an(lngDatenfeldMaxHoehe, i) = maxHoehe;
+    m_datenfelder.werte(i).maxHoehe = maxHoehe;
 }
 QString frmLabel::DatenfeldMaxHoeheLesen(int32_t i) const {
-    return QString::number(an(lngDatenfeldMaxHoehe, i));
+    return QString::number(m_datenfelder.werte(i).maxHoehe);
 }
 void frmLabel::DatenfeldStatusSchreiben(int32_t i, bool Status) {
-    an(blnDatenfeldStatus, i) = Status;
-    m_datenfeldVergeben = m_datenfeldVergeben || Status;
+    m_datenfelder.setStatus(i, Status);
 }
 bool frmLabel::DatenfeldStatusLesen(int32_t i) const {
-    return an(blnDatenfeldStatus, i);
+    return m_datenfelder.status(i);
 }
 
 void DatenfeldEntfernen(int32_t win, int32_t j) {

@@ -162,10 +162,17 @@ void frmLabel::Form_Activate() {
 
 void frmLabel::Form_MouseDown(Qt::MouseButton button, double, double) {
     auto& p = P();
-    p.lngAktivesSchild = nummer();
+    const int32_t n = nummer();
+    p.lngAktivesSchild = n;
     if (button == Qt::LeftButton && p.blnWerkzeugFensterFolgt)
         if (auto* w = nachbarn().werkzeuge)
             w->NeuePosition();
+    // The right button offers the records while the label still shows a
+    // data field placeholder.
+    if (button == Qt::RightButton && n >= 1 && n <= p.hoechstesSchild() && S(n).blnDbGeladen &&
+        PlatzhalterPruefen() == QStringLiteral("OK"))
+        if (auto* d = nachbarn().datensatzWahl)
+            d->oeffnen();
 }
 
 bool frmLabel::QueryUnload(int modus) {

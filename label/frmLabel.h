@@ -1,6 +1,8 @@
 #pragma once
 // The label window: one label, its elements and its window events. It is a
 // child window of the main window; its client area has a millimetre scale.
+#include "label/elementspeicher.h"
+
 #include <QMdiSubWindow>
 #include <QPointF>
 #include <cstdint>
@@ -101,14 +103,12 @@ public:
 
     // --- Element store --------------------------------------------------
     // The element controls by index (1 .. highest loaded index of the kind).
-    Beschriftung& lblText(int32_t i) const { return *m_texte.at(static_cast<size_t>(i)); }
-    Beschriftung& lblDatenfeld(int32_t i) const {
-        return *m_datenfelder.at(static_cast<size_t>(i));
-    }
-    Bild& imgBild(int32_t i) const { return *m_bilder.at(static_cast<size_t>(i)); }
-    int32_t hoechsterText() const { return static_cast<int32_t>(m_texte.size()) - 1; }
-    int32_t hoechstesDatenfeld() const { return static_cast<int32_t>(m_datenfelder.size()) - 1; }
-    int32_t hoechstesBild() const { return static_cast<int32_t>(m_bilder.size()) - 1; }
+    Beschriftung& lblText(int32_t i) const { return m_texte[i]; }
+    Beschriftung& lblDatenfeld(int32_t i) const { return m_datenfelder[i]; }
+    Bild& imgBild(int32_t i) const { return m_bilder[i]; }
+    int32_t hoechsterText() const { return m_texte.hoechster(); }
+    int32_t hoechstesDatenfeld() const { return m_datenfelder.hoechster(); }
+    int32_t hoechstesBild() const { return m_bilder.hoechster(); }
 
     // Hand out an index (the lowest free slot, else a new control).
     int32_t BildIndexNeu();
@@ -180,28 +180,23 @@ private:
     double verhaeltnisX() const;
     double verhaeltnisY() const;
 
+    using Beschriftungen = ElementSpeicher<Beschriftung, BeschriftungsWerte>;
     void elementeAnlegen();
-    Beschriftung* beschriftungKopie(std::vector<Beschriftung*>& art, int32_t kind);
+    // Hands out an index of a text or data field: the lowest free slot, else
+    // a new control made from the kind's first one, with the standard look.
+    int32_t beschriftungIndexNeu(Beschriftungen& art, int32_t kind);
+    // Creates an element of a kind in the current window, within its limit.
+    bool elementNeu(int32_t kind);
+    // Deletes a text or data field: standard look, no maximum width, free.
+    void beschriftungLoeschen(Beschriftungen& art, int32_t kind, int32_t j);
 
     QString m_tag;
     ElementCanvas* m_flaeche;
     double m_innenBreite = 0;
     double m_innenHoehe = 0;
-    // Index 0 is never an element.
-    std::vector<Beschriftung*> m_texte;
-    std::vector<Beschriftung*> m_datenfelder;
-    std::vector<Bild*> m_bilder;
-    bool m_textVergeben = false;
-    bool m_datenfeldVergeben = false;
-    bool m_bildVergeben = false;
-    std::vector<char> blnBildStatus;
-    std::vector<QString> strBildPfad;
-    std::vector<char> blnTextStatus;
-    std::vector<int32_t> lngTextMaxBreite;
-    std::vector<int32_t> lngTextMaxHoehe;
-    std::vector<char> blnDatenfeldStatus;
-    std::vector<int32_t> lngDatenfeldMaxBreite;
-    std::vector<int32_t> lngDatenfeldMaxHoehe;
+    Beschriftungen m_texte;
+    Beschriftungen m_datenfelder;
+    ElementSpeicher<Bild, BildWerte> m_bilder;
     int m_modus = DurchBenutzer;
 
     // Drag state. The grab offset is kept in the window's outer twips per

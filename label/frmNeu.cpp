@@ -15,6 +15,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -148,14 +149,25 @@ void frmNeu::cboFormat_Click() {
         fraHQ->setVisible(false);
         hide();
         auto* s = nachbarn().schlaufenetikett;
-        if (s && s->zeigen()) {
-            // The loop-label dialog made the label; this one is done.
-            m_fertig = true;
-            deleteLater();
-        } else {
+        if (!s) {
             cmdOK->setEnabled(false);
             show();
+            return;
         }
+        QPointer<frmNeu> selbst = this;
+        s->zeigen([selbst](bool erstellt) {
+            if (!selbst)
+                return;
+            if (erstellt) {
+                // The loop-label dialog made the label; this one is done.
+                selbst->m_fertig = true;
+                selbst->deleteLater();
+            } else {
+                // A format must be chosen anew.
+                selbst->cmdOK->setEnabled(false);
+                selbst->show();
+            }
+        });
         return;
     }
     if (i >= 0 && i < kSchlaufe) {
@@ -194,13 +206,8 @@ void frmNeu::cmdOK_Click() {
     e.sngSchildHoehe = static_cast<float>(*hoehe);
     e.sngSchildBreite = static_cast<float>(*breite);
     e.blnSchlaufenetikett = false;
+    SchildMenuesFreigeben();
     if (auto* m = nachbarn().mdi) {
-        for (const char* name :
-             {"mnuDateiSpeichern", "mnuDateiSpeichernunter", "mnuDateiSchliessen", "mnuDrucken"})
-            m->menuAktivSetzen(QString::fromLatin1(name), true);
-        m->knopfSetzen(QStringLiteral("cmdSpeichern"), true, QStringLiteral("save_n"));
-        m->knopfSetzen(QStringLiteral("cmdDrucken"), true, QStringLiteral("print_n"));
-        m->knopfSetzen(QStringLiteral("cmdVorschau"), true, QStringLiteral("preview_n"));
         if (!e.blnDbGeladen) {
             m->menuAktivSetzen(QStringLiteral("mnuDbLaden"), true);
             m->menuAktivSetzen(QStringLiteral("mnuDbEigeneLaden"), true);

@@ -93,12 +93,17 @@ public:
     virtual void zeigen() = 0;
     // Prints the current label window as one print run.
     virtual void drucken() = 0;
+    // Several print runs as one print job: between the two calls each
+    // drucken() adds the current window as a page of one job; a generated
+    // loop label whose sheet the job already holds adds nothing.
+    virtual void sammelnBeginnen() {}
+    virtual void sammelnBeenden() {}
 };
 
 // The hidden database-choice window of one label window: its database kind
 // and chosen table, and the operations that bind the window's database.
-// Until the database part is there, the operations bind nothing and the
-// window keeps the paths and kinds it was given.
+// Without the database part (a test's plain object), the operations bind
+// nothing and the window keeps the paths and kinds it was given.
 class DatenbankAuswahl {
 public:
     virtual ~DatenbankAuswahl() = default;
@@ -110,7 +115,10 @@ public:
     virtual void DbTabellenAnzeigen() {}
     virtual void DbTabellenAnzeigenEigeneDb() {}
     virtual void DBPreiseLaden() {}
-    virtual void DatenbankEntladen() {}
+    // Detaches the current window's database and prices table and removes
+    // its data fields that still show a placeholder; false when one of them
+    // could not be removed (the user was told).
+    virtual bool DatenbankEntladen() { return true; }
 };
 
 // The shared record-choice window.
@@ -122,6 +130,10 @@ public:
     virtual void platzhalterBinden(const QString& programmOrdner) = 0;
     virtual void setESZaehler(long n) = 0;
     virtual void entladen() = 0;
+    // Binds the current label window's database, locks the label windows
+    // and the menus, and shows the window with the focus (centred over the
+    // main window the first time).
+    virtual void oeffnen() = 0;
 };
 
 // The field catalogue.
@@ -142,12 +154,13 @@ public:
     virtual void VorlageOeffnen() = 0;
 };
 
-// The loop-label dialog, opened by the new-label dialog. Returns true when
-// it created the loop label, false when it was cancelled.
+// The loop-label dialog, opened by the new-label dialog and by the preview.
+// It is modal to the program but returns at once; danach runs when it
+// closes, with true when its OK created a loop label.
 class Schlaufenetikett {
 public:
     virtual ~Schlaufenetikett() = default;
-    virtual bool zeigen() = 0;
+    virtual void zeigen(std::function<void(bool)> danach) = 0;
 };
 
 // Editing an element in the tool window. ElementLaden runs the load for

@@ -90,7 +90,9 @@ struct Programm {
     // before it is marked so that unmarking can put it back.
     int32_t lngAltHintergrundFarbe = 0;
 
-    // Names of the user-defined properties per plant category.
+    // Names of the user-defined properties 1 to 5 per plant category, in the
+    // order Topfpflanzen, Stauden, Gehoelze, Apfel, Obst, Friedhof (the
+    // catalogue's Kategorie).
     std::array<std::array<QString, 5>, 6> strBenuNamen{};
 
     // The label windows; index = window number.

@@ -138,6 +138,18 @@ void NavigationAus() {
     navigationSetzen("cmdDruckNeueSchilder", false, "printschilder");
 }
 
+void SchildMenuesFreigeben() {
+    auto* m = nachbarn().mdi;
+    if (!m)
+        return;
+    for (const char* name :
+         {"mnuDateiSpeichern", "mnuDateiSpeichernunter", "mnuDateiSchliessen", "mnuDrucken"})
+        m->menuAktivSetzen(QString::fromLatin1(name), true);
+    m->knopfSetzen(QStringLiteral("cmdSpeichern"), true, QStringLiteral("save_n"));
+    m->knopfSetzen(QStringLiteral("cmdDrucken"), true, QStringLiteral("print_n"));
+    m->knopfSetzen(QStringLiteral("cmdVorschau"), true, QStringLiteral("preview_n"));
+}
+
 QString TextErsetzen(QString& Text, const QString& Suche, const QString& Ersatz) {
     if (Suche.isEmpty())
         return Text;

@@ -26,6 +26,10 @@ void MenuesFreigeben();
 void WerkzeugeWiederherstellen();
 void NavigationEin();
 void NavigationAus();
+// Enables what an opened label needs of the main window: Save, Save As,
+// Close and the print menu, and the toolbar's save, print and preview
+// pictures in their normal look.
+void SchildMenuesFreigeben();
 
 // --- Text and numbers -------------------------------------------------------
 // Replaces every occurrence of Suche in Text (which is changed too); the

@@ -2,13 +2,16 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLibraryInfo>
 #include <QMessageBox>
-#include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QTranslator>
 
 namespace sorvo {
 namespace {
@@ -151,13 +154,62 @@ std::optional<Farbe> QtDialoge::farbeWaehlen(Farbe start) {
     return ausQColor(c);
 }
 
-bool QtDialoge::druckerWaehlen(QPrinter& printer, bool einrichten) {
-    if (einrichten) {
-        QPageSetupDialog d(&printer, besitzer());
-        return d.exec() == QDialog::Accepted;
+namespace {
+
+// The set-up form: a page range belongs to one print run, not to the
+// printer, so its group stays hidden whenever the dialog shows itself.
+class Druckeinrichtung final : public QPrintDialog {
+public:
+    using QPrintDialog::QPrintDialog;
+    void setVisible(bool sichtbar) override {
+        QPrintDialog::setVisible(sichtbar);
+        if (sichtbar)
+            if (auto* bereich = findChild<QWidget*>(QStringLiteral("gbPrintRange")))
+                bereich->hide();
     }
-    QPrintDialog d(&printer, besitzer());
-    return d.exec() == QDialog::Accepted;
+};
+
+} // namespace
+
+std::unique_ptr<QPrintDialog> druckDialogErzeugen(QPrinter& printer, bool einrichten,
+                                                  QWidget* parent) {
+    std::unique_ptr<QPrintDialog> d = einrichten
+                                          ? std::make_unique<Druckeinrichtung>(&printer, parent)
+                                          : std::make_unique<QPrintDialog>(&printer, parent);
+    // The page set-up dialog alone offers neither a printer nor a file, so
+    // the set-up is the print dialog without what belongs to one print run.
+    QAbstractPrintDialog::PrintDialogOptions o =
+        QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize;
+    if (!einrichten)
+        o |= QAbstractPrintDialog::PrintPageRange | QAbstractPrintDialog::PrintCollateCopies;
+    d->setOptions(o);
+    if (einrichten) {
+        d->setWindowTitle(QStringLiteral("Drucker einrichten"));
+        // Confirming the set-up prints nothing.
+        if (auto* knoepfe = d->findChild<QDialogButtonBox*>())
+            if (QPushButton* ok = knoepfe->button(QDialogButtonBox::Ok))
+                ok->setText(QStringLiteral("OK"));
+    }
+    return d;
+}
+
+bool qtUebersetzungLaden() {
+    static QTranslator* geladen = nullptr;
+    if (geladen)
+        return true;
+    auto* t = new QTranslator(QCoreApplication::instance());
+    if (!t->load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete t;
+        return false;
+    }
+    QCoreApplication::installTranslator(t);
+    geladen = t;
+    return true;
+}
+
+bool QtDialoge::druckerWaehlen(QPrinter& printer, bool einrichten) {
+    const auto d = druckDialogErzeugen(printer, einrichten, besitzer());
+    return d->exec() == QDialog::Accepted;
 }
 
 std::optional<QString> QtDialoge::eingabe(const QString& frage, const QString& titel,
@@ -168,6 +220,10 @@ std::optional<QString> QtDialoge::eingabe(const QString& frage, const QString& t
     if (!ok)
         return std::nullopt;
     return s;
+}
+
+int QtDialoge::fensterModal(QDialog& fenster) {
+    return fenster.exec();
 }
 
 } // namespace sorvo

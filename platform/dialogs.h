@@ -7,8 +7,11 @@
 
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <optional>
 
+class QDialog;
+class QPrintDialog;
 class QPrinter;
 class QWidget;
 
@@ -54,6 +57,9 @@ public:
     virtual bool druckerWaehlen(QPrinter& printer, bool einrichten) = 0;
     virtual std::optional<QString> eingabe(const QString& frage, const QString& titel,
                                            const QString& vorgabe) = 0;
+    // Shows one of the program's own windows modally and returns its result
+    // (QDialog::Accepted or Rejected) once it is closed.
+    virtual int fensterModal(QDialog& fenster) = 0;
 };
 
 // The service in use. Before any is installed this is the Qt one.
@@ -65,6 +71,17 @@ DialogService* dialogeSetzen(DialogService* service);
 // The program's own title for message boxes.
 QString programmTitel();
 
+// The printer dialog the Qt service shows for printer: the print dialog, or
+// its set-up form (printer or PDF file, copies and, under "Eigenschaften",
+// paper and orientation; no page range). Both offer printing to a PDF file.
+// Not yet shown; tests drive it without a modal loop.
+std::unique_ptr<QPrintDialog> druckDialogErzeugen(QPrinter& printer, bool einrichten,
+                                                  QWidget* parent);
+
+// Installs Qt's German texts for its own dialogs and buttons (once); false
+// when they are not installed.
+bool qtUebersetzungLaden();
+
 class QtDialoge : public DialogService {
 public:
     Antwort meldung(const QString& text, int stil, const QString& titel) override;
@@ -75,6 +92,7 @@ public:
     bool druckerWaehlen(QPrinter& printer, bool einrichten) override;
     std::optional<QString> eingabe(const QString& frage, const QString& titel,
                                    const QString& vorgabe) override;
+    int fensterModal(QDialog& fenster) override;
 };
 
 } // namespace sorvo

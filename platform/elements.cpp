@@ -304,6 +304,24 @@ void Beschriftung::setAlignment(int a) {
     neuZeichnen();
 }
 
+Aussehen Beschriftung::aussehen() const {
+    return {schriftName_, schriftGroesse_, fett_,    kursiv_,       unterstrichen_,
+            vordergrund_, hintergrund_,    deckend_, BorderStyle(), ausrichtung_};
+}
+
+void Beschriftung::setAussehen(const Aussehen& a) {
+    setFontName(a.schrift);
+    setFontSize(a.groesse);
+    setFontBold(a.fett);
+    setFontItalic(a.kursiv);
+    setFontUnderline(a.unterstrichen);
+    setForeColor(a.vordergrund);
+    setBackStyle(a.hintergrundArt);
+    setBackColor(a.hintergrund);
+    setBorderStyle(a.rahmen);
+    setAlignment(a.ausrichtung);
+}
+
 void Beschriftung::setWordWrap(bool ja) {
     anpassen(); // a pending fit belongs to the old setting
     umbruch_ = ja;

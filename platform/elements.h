@@ -118,6 +118,23 @@ private:
     int32_t kennung_ = 0;
 };
 
+// The look of a caption control: font, colours, background, frame and
+// alignment; not its place, size, caption or wrapping. Copied from one control
+// to another, and written to and read from templates, as one value.
+struct Aussehen {
+    QString schrift;
+    double groesse = 0;
+    bool fett = false;
+    bool kursiv = false;
+    bool unterstrichen = false;
+    Farbe vordergrund = 0;
+    Farbe hintergrund = 0;
+    int hintergrundArt = 0; // BackStyle
+    int rahmen = 0;         // BorderStyle
+    int ausrichtung = 0;    // Alignment
+    bool operator==(const Aussehen&) const = default;
+};
+
 // A caption control. AutoSize with WordWrap off: the control takes the width
 // and height of its unwrapped text. AutoSize with WordWrap on: it keeps its
 // width and takes the height of the text wrapped at that width. AutoSize off:
@@ -159,6 +176,10 @@ public:
     // 0 left, 1 right, 2 centred; other values are ignored.
     int Alignment() const { return ausrichtung_; }
     void setAlignment(int a);
+
+    Aussehen aussehen() const;
+    // Font name before size, so that the size is normalised for that font.
+    void setAussehen(const Aussehen& a);
 
     bool WordWrap() const { return umbruch_; }
     void setWordWrap(bool ja);

@@ -3,12 +3,19 @@
 // file per user that the main program and its updater share. The variable
 // SORVO_REGISTRY names another file (tests, a second profile).
 //
-// The file is our own small format, written whole through a temporary file
-// and locked against the other program while it is rewritten:
+// The file is our own small format, LF or CR LF line ends:
 //   [HKEY_LOCAL_MACHINE\Software\...\Pfade]
 //   Botrel-Verz=C:\\Botrel\\ (escaped)
 // Backslashes, line breaks, '=' in names and brackets are escaped with '\'.
 // Keys and value names compare case-insensitively and keep their spelling.
+// Lines that are neither (comments, damage) are passed over, and so is
+// everything below a broken key line up to the next good one.
+//
+// The file is read once and kept; it is read again only when it changed on
+// disk (the updater and a second profile write it too). A write replaces
+// the one line of its value and keeps every other byte as it was, then
+// replaces the file through a temporary one, locked against the other
+// program while it does so.
 #include <QString>
 #include <cstdint>
 #include <optional>

@@ -10,6 +10,9 @@ namespace sorvo {
 
 namespace {
 
+// Float margins against double heights: a row that ends on the bottom edge fits.
+constexpr double kRasterToleranz = 1e-3;
+
 bool erzeugt(frmLabel& f) {
     return f.Caption().contains(QLatin1String("erzeugt von"));
 }
@@ -38,28 +41,41 @@ void frmVorschau::Ausgabe(int32_t Prozent) {
     const int32_t schild = P().lngAktivesSchild;
     if (schild < 1 || schild > P().hoechstesSchild() || S(schild).blnSchildFrei)
         return;
+    const bool drucker = objZiel && objZiel->istDrucker();
+    const bool raster = erzeugt(Schild(schild)) && S(schild).blnSchlaufenetikett;
+    const bool gesammelt = drucker && Printer().sammelt();
+    // A dropped job takes no more pages; a loop-label sheet holds every
+    // generated loop label of its height, so it goes into a job once.
+    if (gesammelt && (Printer().sammelnFehlgeschlagen() ||
+                      (raster && Printer().rasterGesammelt(Schild(schild).ScaleHeight()))))
+        return;
     try {
         DruckStart(Prozent);
         const int32_t cur = P().lngAktivesSchild;
-        if (!erzeugt(Schild(cur)) || !S(cur).blnSchlaufenetikett)
+        if (!raster) {
             SchildElementeDrucken();
-        else
+        } else {
             SchilderRasterDrucken();
+            if (gesammelt)
+                Printer().rasterGesammeltMerken(Schild(cur).ScaleHeight());
+        }
         DruckEnde();
         ScrollbarsAusrichten();
     } catch (const std::exception&) {
         // What was drawn stays on the preview; a half-drawn print document
         // is dropped instead of going out with the next run.
-        if (objZiel && objZiel->istDrucker())
+        if (drucker)
             Printer().abbrechen();
-        else if (auto* b = dynamic_cast<Bildflaeche*>(objZiel))
+        else if (auto* b = dynamic_cast<Bildflaeche*>(objZiel)) {
             b->fertig();
+        }
         dialoge().meldung(QStringLiteral("Fehler beim Drucken!\rKontrollieren Sie ob der "
                                          "Standard-Drucker definiert ist!"),
                           Msg::Exclamation, QStringLiteral("Fehler beim Drucken!"));
         return;
     }
-    if (!isVisible())
+    // A collected job keeps the window for its next run.
+    if (!isVisible() && !gesammelt)
         vorschauEntladen();
 }
 
@@ -74,12 +90,19 @@ void frmVorschau::DruckStart(int32_t Prozent) {
 
     auto zentrieren = [this] {
         auto& e = S(P().lngAktivesSchild);
+        // A loop label's place on the sheet is its own dialog's business;
+        // centring would move the whole grid.
+        if (e.blnSchlaufenetikett)
+            return;
         if (DO().blnHZentrieren)
             e.sngGrenzeLinks = sngSeitenBreite / 2 - e.sngSchildBreite / 2;
         if (DO().blnVZentrieren)
             e.sngGrenzeOben = sngSeitenHoehe / 2 - e.sngSchildHoehe / 2;
     };
     if (objZiel->istDrucker()) {
+        // In a collected job every run is a page of its own.
+        if (drucker.sammelt())
+            drucker.neueSeite();
         zentrieren();
         return;
     }
@@ -98,10 +121,12 @@ void frmVorschau::DruckStart(int32_t Prozent) {
 
 void frmVorschau::DruckEnde() {
     objZiel->ScaleMode = lngAlterScaleMode;
-    if (objZiel->istDrucker())
-        Printer().EndDoc();
-    else if (auto* b = dynamic_cast<Bildflaeche*>(objZiel))
+    if (objZiel->istDrucker()) {
+        if (!Printer().sammelt())
+            Printer().EndDoc();
+    } else if (auto* b = dynamic_cast<Bildflaeche*>(objZiel)) {
         b->fertig();
+    }
 }
 
 void frmVorschau::elementeZeichnen(int32_t j) {
@@ -140,6 +165,14 @@ void frmVorschau::SchilderRasterDrucken() {
         throw DruckFehler("no labels per row");
     RandWaechter gesichert(cur);
     const double hoehe = Schild(cur).ScaleHeight();
+    const bool drucker = objZiel->istDrucker();
+    // A row that would run past the bottom of the printable area goes on on
+    // a new sheet, again at the distance from the sheet's top edge. The
+    // preview shows the first sheet.
+    const double unten = drucker ? Printer().druckHoeheMm() : sngSeitenHoehe;
+    if (drucker)
+        Printer().oeffnen();
+    int32_t ersteReihe = 0; // first row of the current sheet
     int32_t k = 1;
     for (int32_t j = 1; j <= P().hoechstesSchild(); ++j) {
         for (int32_t kopie = 1; kopie <= DO().lngDruckeProSchild; ++kopie) {
@@ -147,7 +180,15 @@ void frmVorschau::SchilderRasterDrucken() {
                 continue;
             const int32_t reihe = (k - 1) / proReihe;
             const int32_t spalte = (k - 1) % proReihe;
-            S(cur).sngGrenzeOben = static_cast<float>(hoehe * reihe) + gesichert.oben;
+            double oben = hoehe * (reihe - ersteReihe) + gesichert.oben;
+            if (reihe > ersteReihe && oben + hoehe > unten + kRasterToleranz) {
+                if (!drucker)
+                    return;
+                Printer().neueSeite();
+                ersteReihe = reihe;
+                oben = gesichert.oben;
+            }
+            S(cur).sngGrenzeOben = static_cast<float>(oben);
             S(cur).sngGrenzeLinks = S(cur).sngEtikettBreite * spalte + gesichert.links;
             elementeZeichnen(j);
             DruckSchildrahmen();

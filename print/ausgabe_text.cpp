@@ -32,6 +32,29 @@ qsizetype letzteTrennstelle(const QString& s) {
     return -1;
 }
 
+// How many characters from the front of s fit into breite (mm) on one line
+// of the measuring caption's font; at least one, so every line takes some.
+qsizetype passendeZeichen(Beschriftung& mess, const QString& s, double breite) {
+    const auto breiteVon = [&](qsizetype n) {
+        mess.setCaption(s.left(n));
+        return mess.Width();
+    };
+    if (breiteVon(s.size()) <= breite + kHoehenToleranz)
+        return s.size();
+    qsizetype gut = 1, schlecht = s.size();
+    while (schlecht - gut > 1) {
+        const qsizetype mitte = (gut + schlecht) / 2;
+        if (breiteVon(mitte) <= breite + kHoehenToleranz)
+            gut = mitte;
+        else
+            schlecht = mitte;
+    }
+    // Never between the halves of a surrogate pair.
+    if (gut > 1 && s.at(gut - 1).isHighSurrogate())
+        --gut;
+    return gut;
+}
+
 } // namespace
 
 void frmVorschau::DruckTeOriginal(int32_t i, int32_t l) {
@@ -86,12 +109,21 @@ void frmVorschau::elementOriginal(const Beschriftung& e, int32_t maxBreite, int3
         umbruch.setCaption(kandidat);
         while (umbruch.Height() > zeilenHoehe + kHoehenToleranz) {
             const qsizetype k = letzteTrennstelle(kandidat);
-            // A single word wider than the wrapping width stays whole.
             if (k < 0)
                 break;
             kandidat.truncate(k);
             schnitt = k;
             umbruch.setCaption(kandidat);
+        }
+        // A word wider than the wrapping width breaks between characters, so
+        // that no ink passes the element's edge. (A line that still holds a
+        // blank fits: the wrapping would have broken it there.)
+        if (umbruch.WordWrap() && letzteTrennstelle(kandidat) < 0) {
+            const qsizetype passt = passendeZeichen(bezug, kandidat, umbruch.Width());
+            if (passt < kandidat.size()) {
+                kandidat.truncate(passt);
+                schnitt = -1;
+            }
         }
         zeilen_.append(kandidat);
         if (schnitt < 0) {
@@ -129,16 +161,17 @@ void frmVorschau::druckwerteSetzen(const Beschriftung& e, double maxHoehe) {
     sngDruckOben = static_cast<float>(e.Top());
     sngDruckBreite = static_cast<float>(e.Width());
     sngDruckHoehe = static_cast<float>(e.Height());
-    strDruckSchrift = e.FontName();
-    sngDruckGroesse = static_cast<float>(e.FontSize());
-    blnDruckFett = e.FontBold();
-    blnDruckKursiv = e.FontItalic();
-    blnDruckUnterstrichen = e.FontUnderline();
-    lngDruckFarbe = e.ForeColor();
-    lngDruckHintergrund = e.BackColor();
-    lngDruckDeckend = e.BackStyle();
+    const Aussehen a = e.aussehen();
+    strDruckSchrift = a.schrift;
+    sngDruckGroesse = static_cast<float>(a.groesse);
+    blnDruckFett = a.fett;
+    blnDruckKursiv = a.kursiv;
+    blnDruckUnterstrichen = a.unterstrichen;
+    lngDruckFarbe = a.vordergrund;
+    lngDruckHintergrund = a.hintergrund;
+    lngDruckDeckend = a.hintergrundArt;
     sngDruckMaxHoehe = static_cast<float>(maxHoehe);
-    lngDruckAusrichtung = e.Alignment();
+    lngDruckAusrichtung = a.ausrichtung;
     strDruckText = e.Caption();
 }
 

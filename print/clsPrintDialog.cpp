@@ -87,6 +87,8 @@ void clsPrintDialog::ShowPrinter(long hWnd) {
         const QStringList namen = QPrinterInfo::availablePrinterNames();
         for (const QString& n : namen) {
             if (n == name) {
+                // A printer chosen after a PDF file prints on paper again.
+                p.setOutputFileName(QString());
                 p.setPrinterName(n);
                 break;
             }

@@ -36,6 +36,16 @@ QPrinter& programmDrucker() {
     return *p;
 }
 
+void druckerErneuern() {
+    QPrinter*& p = druckerZeiger();
+    if (!p)
+        return;
+    auto* neu = new QPrinter(QPrinter::HighResolution);
+    druckerUebernehmen(*p, *neu);
+    delete p;
+    p = neu;
+}
+
 int druckerAusrichtung(const QPrinter& drucker) {
     return drucker.pageLayout().orientation() == QPageLayout::Landscape ? 2 : 1;
 }

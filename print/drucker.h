@@ -18,6 +18,10 @@ namespace sorvo {
 // and the painter's origin lies at the printable area's top left corner.
 QPrinter& programmDrucker();
 
+// Makes the program's printer anew with the same device and settings. A
+// printer whose print document could not be started stays busy for good.
+void druckerErneuern();
+
 // Orientation and paper in the classic numbering: 1 portrait, 2 landscape;
 // the paper code of papier.h (9 = DIN A4).
 int druckerAusrichtung(const QPrinter& drucker);

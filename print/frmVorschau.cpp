@@ -7,6 +7,8 @@
 #include "label/programm.h"
 #include "platform/canvas.h"
 #include "platform/elements.h"
+#include "print/frmDrucker.h"
+#include "print/frmSchlaufenetikett.h"
 
 #include <QCloseEvent>
 #include <QMenuBar>
@@ -49,6 +51,13 @@ public:
         v.objZiel = &Printer();
         v.Ausgabe(100);
     }
+    void sammelnBeginnen() override { Printer().sammelnBeginnen(); }
+    void sammelnBeenden() override {
+        Printer().sammelnBeenden();
+        // Runs of a collected job leave a hidden preview window loaded.
+        if (vorschauGeladen() && !Vorschaufenster().isVisible())
+            vorschauEntladen();
+    }
 };
 
 } // namespace
@@ -79,6 +88,8 @@ void vorschauEntladen() {
 void vorschauEinrichten() {
     static VorschauDienst dienst;
     nachbarn().vorschau = &dienst;
+    DO().druckerEinstellungen = [] { druckerEinstellungenZeigen(); };
+    schlaufenetikettEinrichten();
 }
 
 frmVorschau::frmVorschau(QWidget* parent) : QMainWindow(parent, Qt::Window) {
@@ -198,7 +209,7 @@ void frmVorschau::mnuEinstellungen_Click() {
     if (S(P().lngAktivesSchild).blnSchlaufenetikett) {
         DO().blnSchlaufeAusVorschau = true;
         if (nachbarn().schlaufenetikett)
-            nachbarn().schlaufenetikett->zeigen();
+            nachbarn().schlaufenetikett->zeigen({});
     } else if (DO().druckerEinstellungen) {
         DO().druckerEinstellungen();
     }

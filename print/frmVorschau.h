@@ -12,10 +12,12 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <stdexcept>
+#include <vector>
 
 class QAction;
 class QPrinter;
@@ -37,6 +39,9 @@ struct DruckOptionen {
     int32_t lngDruckeProSchild = 1;
     // Set just before the preview opens the loop-label dialog.
     bool blnSchlaufeAusVorschau = false;
+    // The margins the print settings keep while a centring box is checked,
+    // in the order of its margin boxes: left, right, top, bottom.
+    std::array<float, 4> sngGrenzeGemerkt{};
     // The print settings dialog, shown modally from the preview; empty while
     // the program has none (its menu item then stays disabled).
     std::function<void()> druckerEinstellungen;
@@ -92,13 +97,35 @@ public:
     int32_t HeightTwips();
     // Opens the document; throws DruckFehler when the printer cannot print.
     void oeffnen();
+    // Ends the page: the next drawing goes on a new page of the same
+    // document (the first call only opens the document).
+    void neueSeite();
+    // Height of the printable area in millimetres, from its top edge.
+    double druckHoeheMm();
     void EndDoc();
     // Drops a half-drawn document after a failure.
     void abbrechen();
 
+    // One print job for several runs (all generated labels): until
+    // sammelnBeenden, each run on the printer is a page of its own in one
+    // open document, and EndDoc leaves it open. A failure drops the job;
+    // the further runs then print nothing.
+    void sammelnBeginnen();
+    // Sends the collected job (unless it was dropped).
+    void sammelnBeenden();
+    bool sammelt() const { return sammeln_; }
+    bool sammelnFehlgeschlagen() const { return sammelFehler_; }
+    // The generated loop labels of one height are one sheet: a job holds
+    // each sheet once.
+    bool rasterGesammelt(double hoehe) const;
+    void rasterGesammeltMerken(double hoehe) { sammelRaster_.push_back(hoehe); }
+
 private:
     QPrinter* drucker_ = nullptr;
     std::unique_ptr<QPainter> painter_;
+    bool sammeln_ = false;
+    bool sammelFehler_ = false;
+    std::vector<double> sammelRaster_;
 };
 DruckerZiel& Printer();
 
@@ -261,7 +288,9 @@ bool vorschauGeladen();
 // Unloads it (it goes with the next turn of the event loop).
 void vorschauEntladen();
 
-// Registers the preview and printing in nachbarn().vorschau.
+// Registers the preview and printing (nachbarn().vorschau), the print
+// settings (DO().druckerEinstellungen) and the loop-label dialog
+// (nachbarn().schlaufenetikett).
 void vorschauEinrichten();
 
 } // namespace sorvo

@@ -9,10 +9,12 @@
 #include "print/drucker.h"
 #include "print/frmVorschau.h"
 
+#include <QFile>
 #include <QMouseEvent>
 #include <QPageLayout>
 #include <QPaintEvent>
 #include <QPrinter>
+#include <algorithm>
 #include <cmath>
 
 namespace sorvo {
@@ -75,9 +77,28 @@ void DruckerZiel::oeffnen() {
         return;
     QPrinter& d = drucker();
     auto p = std::make_unique<QPainter>();
-    if (!p->begin(&d))
+    if (!p->begin(&d)) {
+        // A failed start can leave the printer busy for good (a PDF printer
+        // without a file: no printer chosen yet); the program's printer is
+        // made anew so that the next run can print.
+        if (!drucker_)
+            druckerErneuern();
         throw DruckFehler("printer cannot be opened");
+    }
     painter_ = std::move(p);
+}
+
+void DruckerZiel::neueSeite() {
+    if (!painter_) {
+        oeffnen();
+        return;
+    }
+    if (!drucker().newPage())
+        throw DruckFehler("no new page");
+}
+
+double DruckerZiel::druckHoeheMm() {
+    return drucker().pageLayout().paintRect(QPageLayout::Millimeter).height();
 }
 
 void DruckerZiel::EndDoc() {
@@ -89,10 +110,38 @@ void DruckerZiel::EndDoc() {
 
 void DruckerZiel::abbrechen() {
     if (painter_) {
-        drucker().abort();
+        QPrinter& d = drucker();
+        d.abort();
         painter_->end();
         painter_.reset();
+        // A PDF document cannot be aborted: the file it wrote goes instead.
+        if (d.outputFormat() == QPrinter::PdfFormat && !d.outputFileName().isEmpty())
+            QFile::remove(d.outputFileName());
     }
+    if (sammeln_)
+        sammelFehler_ = true;
+}
+
+void DruckerZiel::sammelnBeginnen() {
+    sammeln_ = false;
+    abbrechen();
+    sammeln_ = true;
+    sammelFehler_ = false;
+    sammelRaster_.clear();
+}
+
+void DruckerZiel::sammelnBeenden() {
+    if (!sammeln_)
+        return;
+    sammeln_ = false;
+    sammelRaster_.clear();
+    if (!sammelFehler_)
+        EndDoc();
+    sammelFehler_ = false;
+}
+
+bool DruckerZiel::rasterGesammelt(double hoehe) const {
+    return std::find(sammelRaster_.begin(), sammelRaster_.end(), hoehe) != sammelRaster_.end();
 }
 
 // ---------------------------------------------------------------------------

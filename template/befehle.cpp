@@ -134,15 +134,7 @@ void VorlageOeffnen() {
         return;
     }
     p.strOeffnenDatei = *wahl;
-    if (m) {
-        m->menuAktivSetzen(QStringLiteral("mnuDateiSpeichern"), true);
-        m->menuAktivSetzen(QStringLiteral("mnuDateiSpeichernunter"), true);
-        m->knopfSetzen(QStringLiteral("cmdSpeichern"), true, QStringLiteral("save_n"));
-        m->menuAktivSetzen(QStringLiteral("mnuDateiSchliessen"), true);
-        m->menuAktivSetzen(QStringLiteral("mnuDrucken"), true);
-        m->knopfSetzen(QStringLiteral("cmdDrucken"), true, QStringLiteral("print_n"));
-        m->knopfSetzen(QStringLiteral("cmdVorschau"), true, QStringLiteral("preview_n"));
-    }
+    SchildMenuesFreigeben();
     p.blnWerkzeugeAktiv = true;
     NeuesSchild();
     const int32_t w = p.lngAktivesSchild;

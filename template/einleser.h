@@ -28,9 +28,9 @@ public:
     void abschliessen();
 
 private:
-    struct Aussehen;
-    Aussehen aussehenLesen(Felder& f);
-    void aussehenSetzen(Beschriftung& c, const Aussehen& a);
+    struct Beschriftungsfelder;
+    Beschriftungsfelder beschriftungLesen(Felder& f);
+    void beschriftungSetzen(Beschriftung& c, const Beschriftungsfelder& b);
 
     void text(Felder& f);
     void datenfeld(Felder& f);

@@ -45,13 +45,10 @@ const QString kBildPlatzhalter = QStringLiteral("<Bild>");
 
 } // namespace
 
-struct Einleser::Aussehen {
-    int16_t links, oben, maxBreite, maxHoehe, hintergrundArt;
-    int32_t hintergrund, vordergrund;
-    bool fett, kursiv, unterstrichen;
-    QString schrift;
-    double groesse;
-    int16_t rahmen, ausrichtung;
+// The fields 2 to 15 of an L or D record: place, maxima and look.
+struct Einleser::Beschriftungsfelder {
+    int16_t links, oben, maxBreite, maxHoehe;
+    Aussehen aussehen;
 };
 
 Antwort dateiFehlt(const QString& art, const QString& pfad, int stil, const QString& zusatz) {
@@ -122,12 +119,13 @@ bool Einleser::zeile(const QString& z) {
     return true;
 }
 
-Einleser::Aussehen Einleser::aussehenLesen(Felder& f) {
-    Aussehen a{};
-    a.links = f.ganzzahl();
-    a.oben = f.ganzzahl();
-    a.maxBreite = f.ganzzahl();
-    a.maxHoehe = f.ganzzahl();
+Einleser::Beschriftungsfelder Einleser::beschriftungLesen(Felder& f) {
+    Beschriftungsfelder b{};
+    b.links = f.ganzzahl();
+    b.oben = f.ganzzahl();
+    b.maxBreite = f.ganzzahl();
+    b.maxHoehe = f.ganzzahl();
+    Aussehen& a = b.aussehen;
     a.hintergrundArt = auswahl(f.ganzzahl(), 1);
     a.hintergrund = f.farbe();
     a.vordergrund = f.farbe();
@@ -138,29 +136,20 @@ Einleser::Aussehen Einleser::aussehenLesen(Felder& f) {
     a.groesse = f.groesse();
     a.rahmen = auswahl(f.ganzzahl(), 1);
     a.ausrichtung = auswahl(f.ganzzahl(), 2);
-    return a;
+    return b;
 }
 
-void Einleser::aussehenSetzen(Beschriftung& c, const Aussehen& a) {
-    c.setLeft(a.links);
-    c.setTop(a.oben);
-    c.setBackStyle(a.hintergrundArt);
-    c.setBackColor(a.hintergrund);
-    c.setForeColor(a.vordergrund);
-    c.setFontBold(a.fett);
-    c.setFontItalic(a.kursiv);
-    c.setFontUnderline(a.unterstrichen);
-    c.setFontName(a.schrift);
-    c.setFontSize(a.groesse);
-    c.setBorderStyle(a.rahmen);
-    c.setAlignment(a.ausrichtung);
+void Einleser::beschriftungSetzen(Beschriftung& c, const Beschriftungsfelder& b) {
+    c.setLeft(b.links);
+    c.setTop(b.oben);
+    c.setAussehen(b.aussehen);
 }
 
 void Einleser::text(Felder& f) {
     frmLabel& s = Schild(m_w);
     s.TextNeu();
     const int32_t i = index(f.ganzzahl(), s.hoechsterText());
-    const Aussehen a = aussehenLesen(f);
+    const Beschriftungsfelder a = beschriftungLesen(f);
     // The caption keeps its blanks: they are part of the user's text.
     QString text = f.restUngetrimmt();
     ZeichenErsetzen(text, 197, 10);
@@ -169,7 +158,7 @@ void Einleser::text(Felder& f) {
     Beschriftung& c = s.lblText(i);
     s.TextMaxBreiteSchreiben(i, a.maxBreite);
     s.TextMaxHoeheSchreiben(i, a.maxHoehe);
-    aussehenSetzen(c, a);
+    beschriftungSetzen(c, a);
     c.setAutoSize(false);
     if (m_quelle == Quelle::Datei) {
         TextLayoutLaden(text, i);
@@ -187,13 +176,13 @@ void Einleser::datenfeld(Felder& f) {
     frmLabel& s = Schild(m_w);
     s.DatenfeldNeu();
     const int32_t i = index(f.ganzzahl(), s.hoechstesDatenfeld());
-    const Aussehen a = aussehenLesen(f);
+    const Beschriftungsfelder a = beschriftungLesen(f);
     const QString text = f.restUngetrimmt();
 
     Beschriftung& c = s.lblDatenfeld(i);
     s.DatenfeldMaxBreiteSchreiben(i, a.maxBreite);
     s.DatenfeldMaxHoeheSchreiben(i, a.maxHoehe);
-    aussehenSetzen(c, a);
+    beschriftungSetzen(c, a);
     const bool bild = text == kBildPlatzhalter;
     if (m_quelle == Quelle::Kopie) {
         c.setCaption(text);

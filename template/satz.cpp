@@ -41,12 +41,13 @@ QString zahlText(int32_t n) {
 // The fields 2 to 16 of an L or D record.
 QString beschriftungsFelder(const Beschriftung& c, const QString& maxBreite,
                             const QString& maxHoehe, const QString& text) {
+    const Aussehen a = c.aussehen();
     return ganzeMm(c.Left()) + kTrenner + ganzeMm(c.Top()) + kTrenner + maxBreite + kTrenner +
-           maxHoehe + kTrenner + zahlText(c.BackStyle()) + kTrenner + zahlText(c.BackColor()) +
-           kTrenner + zahlText(c.ForeColor()) + kTrenner + wahrheit(c.FontBold()) + kTrenner +
-           wahrheit(c.FontItalic()) + kTrenner + wahrheit(c.FontUnderline()) + kTrenner +
-           c.FontName() + kTrenner + schriftGroesse(c.FontSize()) + kTrenner +
-           zahlText(c.BorderStyle()) + kTrenner + zahlText(c.Alignment()) + kTrenner + text;
+           maxHoehe + kTrenner + zahlText(a.hintergrundArt) + kTrenner + zahlText(a.hintergrund) +
+           kTrenner + zahlText(a.vordergrund) + kTrenner + wahrheit(a.fett) + kTrenner +
+           wahrheit(a.kursiv) + kTrenner + wahrheit(a.unterstrichen) + kTrenner + a.schrift +
+           kTrenner + schriftGroesse(a.groesse) + kTrenner + zahlText(a.rahmen) + kTrenner +
+           zahlText(a.ausrichtung) + kTrenner + text;
 }
 
 // Rounds half to even; nullopt when the result lies outside lo .. hi.

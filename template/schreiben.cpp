@@ -3,6 +3,7 @@
 #include "label/frmLabel.h"
 #include "label/programm.h"
 #include "platform/cp1252.h"
+#include "template/dateiaufrufe.h"
 #include "template/einleser.h"
 
 #include <QDir>
@@ -14,6 +15,11 @@
 #include <unistd.h>
 
 namespace sorvo {
+
+satz::DateiAufrufe& satz::dateiAufrufe() {
+    static DateiAufrufe aufrufe{::close, ::rename};
+    return aufrufe;
+}
 
 namespace {
 
@@ -81,12 +87,12 @@ void dateiErsetzen(const QString& pfad, const QByteArray& inhalt) {
     }
     if (::fsync(fd) != 0)
         throw abbrechen(errno);
-    if (::close(fd) != 0) {
+    if (satz::dateiAufrufe().schliessen(fd) != 0) {
         const int fehler = errno;
         ::unlink(vorlage.constData());
         throw dateiFehler(fehler);
     }
-    if (::rename(vorlage.constData(), zielName.constData()) != 0) {
+    if (satz::dateiAufrufe().umbenennen(vorlage.constData(), zielName.constData()) != 0) {
         const int fehler = errno;
         ::unlink(vorlage.constData());
         throw dateiFehler(fehler);

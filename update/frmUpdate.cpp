@@ -1,17 +1,21 @@
 #include "update/frmUpdate.h"
 
+#include "platform/bilder.h"
 #include "platform/dialogs.h"
 #include "platform/registry.h"
 #include "platform/system.h"
-#include "platform/units.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <cstdio>
+#include <optional>
+#include <utility>
+#include <vector>
 
 namespace sorvo::update {
 
@@ -24,6 +28,9 @@ const QString kNichtNotwendig = QStringLiteral("Update nicht notwendig!");
 const QString kNeuerOderGleich =
     QStringLiteral("Sie haben eine neuere (oder die gleiche) Sorvo-Version auf Ihrem Computer "
                    "installiert!\r\rEin Update ist nicht notwendig!");
+const QString kNeuere = QStringLiteral(
+    "Sie haben eine neuere Sorvo-Version auf Ihrem Computer installiert!\r\rEin Update ist nicht "
+    "notwendig!");
 
 QString lesen(const QString& key, const char* name) {
     return RegStringLesen(HKEY_LOCAL_MACHINE, key, QString::fromLatin1(name)).value_or(QString());
@@ -45,19 +52,44 @@ bool ersetzen(const QString& neu, const QString& ziel) {
     QFile::remove(temp);
     if (!QFile::copy(neu, temp))
         return false;
+    const QFileInfo quelle(neu);
     QFile kopie(temp);
-    kopie.setPermissions(QFile(neu).permissions());
     // The copy keeps the new file's time, so a later update compares right.
-    if (kopie.open(QIODevice::ReadWrite)) {
-        kopie.setFileTime(QFileInfo(neu).lastModified(), QFileDevice::FileModificationTime);
-        kopie.close();
-    }
-    if (std::rename(QFile::encodeName(temp).constData(), QFile::encodeName(ziel).constData()) !=
-        0) {
+    // Opened for reading only: the copy already carries the new file's
+    // permissions, which may forbid writing, and the owner may set the time
+    // of a file it can only read.
+    const bool zeit = kopie.open(QIODevice::ReadOnly) &&
+                      kopie.setFileTime(quelle.lastModified(), QFileDevice::FileModificationTime);
+    kopie.close();
+    // Only the file's own mode: the "User" flags say what this process may
+    // do, and would turn into owner bits.
+    kopie.setPermissions(quelle.permissions() &
+                         ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser));
+    if (!zeit || std::rename(QFile::encodeName(temp).constData(),
+                             QFile::encodeName(ziel).constData()) != 0) {
         QFile::remove(temp);
         return false;
     }
     return true;
+}
+
+// Major, minor and revision of a version text; nothing unless it is three
+// plain decimal numbers joined by ".".
+std::optional<std::array<int, 3>> versionLesen(const QString& text) {
+    const QStringList teile = text.split(QLatin1Char('.'));
+    if (teile.size() != 3)
+        return std::nullopt;
+    std::array<int, 3> v{};
+    for (size_t i = 0; i < v.size(); ++i) {
+        const QString& t = teile[static_cast<qsizetype>(i)];
+        if (t.isEmpty() || t.size() > 9)
+            return std::nullopt;
+        for (const QChar c : t)
+            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+                return std::nullopt;
+        v[i] = t.toInt();
+    }
+    return v;
 }
 } // namespace
 
@@ -77,29 +109,46 @@ int PfadTeileAbtrennen(QString& Pfad) {
     }
 }
 
-std::optional<int> deutscheGanzzahl(const QString& text) {
-    QString s = text.trimmed();
-    s.remove(QLatin1Char('.'));
-    s.replace(QLatin1Char(','), QLatin1Char('.'));
-    if (s.isEmpty())
-        return std::nullopt;
-    bool ok = false;
-    const double d = s.toDouble(&ok);
-    if (!ok || d < -2147483648.0 || d > 2147483647.0)
-        return std::nullopt;
-    return RundenGerade(d);
+QString eigeneVersion() {
+    const Version v = programmVersion();
+    return QStringLiteral("%1.%2.%3").arg(v.major).arg(v.minor).arg(v.revision);
 }
 
-frmUpdate::frmUpdate(const QString& updateOrdner, QWidget* parent)
-    : QWidget(parent), m_updateOrdner(updateOrdner) {
+VersionUrteil versionVergleichen(const QString& installiert, const QString& update) {
+    if (installiert.isEmpty())
+        return VersionUrteil::Laeuft;
+    const auto I = versionLesen(installiert);
+    const auto U = versionLesen(update);
+    if (!I || !U)
+        return VersionUrteil::NeuereOderGleiche; // what we cannot read we never overwrite
+    if (*U > *I)
+        return VersionUrteil::Laeuft;
+    if (std::pair((*I)[0], (*I)[1]) > std::pair((*U)[0], (*U)[1]))
+        return VersionUrteil::Neuere;
+    return VersionUrteil::NeuereOderGleiche;
+}
+
+frmUpdate::frmUpdate(const QString& updateOrdner, const QString& version, QWidget* parent)
+    : QWidget(parent), m_updateOrdner(updateOrdner), m_version(version) {
     setWindowTitle(QStringLiteral("Sorvo-Update"));
+    Image1 = new QLabel;
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setPixmap(logoBild());
     lblAnzeige1 = new QLabel(QStringLiteral("Sorvo-Update auf Version:"));
+    lblAnzeige1->setObjectName(QStringLiteral("lblAnzeige1"));
     lblAnzeige2 = new QLabel(QStringLiteral("<Update-Version>"));
+    lblAnzeige2->setObjectName(QStringLiteral("lblAnzeige2"));
+    lblAnzeige2->setTextFormat(Qt::PlainText);
     cmdStart = new QPushButton(QStringLiteral("Ausführen"));
-    auto* l = new QVBoxLayout(this);
-    l->addWidget(lblAnzeige1);
-    l->addWidget(lblAnzeige2);
-    l->addWidget(cmdStart);
+    cmdStart->setObjectName(QStringLiteral("cmdStart"));
+    auto* rechts = new QVBoxLayout;
+    rechts->addWidget(lblAnzeige1);
+    rechts->addWidget(lblAnzeige2);
+    rechts->addStretch();
+    rechts->addWidget(cmdStart);
+    auto* l = new QHBoxLayout(this);
+    l->addWidget(Image1);
+    l->addLayout(rechts);
     Timer1.setInterval(2000);
     Timer1.setSingleShot(true);
     connect(&Timer1, &QTimer::timeout, this, [this] { ende(); });
@@ -112,8 +161,7 @@ void frmUpdate::ende() {
 }
 
 void frmUpdate::KonstantenSetzen() {
-    const Version v = programmVersion();
-    updateVersion = QStringLiteral("%1.%2.%3").arg(v.major).arg(v.minor).arg(v.revision);
+    updateVersion = m_version;
     Updatedateien.fill(QString());
     Updatedateien[1] = QStringLiteral("sorvo");
 }
@@ -139,24 +187,16 @@ bool frmUpdate::InstallationPruefen() {
                           QStringLiteral("Sorvo wurde nicht richtig installiert!"));
         return false;
     }
-    if (installierteVersion.isEmpty())
+    switch (versionVergleichen(installierteVersion, updateVersion)) {
+    case VersionUrteil::Laeuft:
         return true;
-    // Major and minor part ("1.0") and revision (".44"), read the German way.
-    const auto I1 = deutscheGanzzahl(installierteVersion.mid(0, 3));
-    const auto I2 = deutscheGanzzahl(installierteVersion.mid(3, 5));
-    const auto U1 = deutscheGanzzahl(updateVersion.mid(0, 3));
-    const auto U2 = deutscheGanzzahl(updateVersion.mid(3, 5));
-    QString text;
-    if (!I1 || !I2 || !U1 || !U2)
-        text = kNeuerOderGleich; // an unreadable version is never overwritten
-    else if (*U1 < *I1)
-        text = QStringLiteral("Sie haben eine neuere Sorvo-Version auf Ihrem Computer "
-                              "installiert!\r\rEin Update ist nicht notwendig!");
-    else if (*U1 > *I1 || *U2 > *I2)
-        return true;
-    else
-        text = kNeuerOderGleich;
-    dialoge().meldung(text, Msg::Information, kNichtNotwendig);
+    case VersionUrteil::Neuere:
+        dialoge().meldung(kNeuere, Msg::Information, kNichtNotwendig);
+        return false;
+    case VersionUrteil::NeuereOderGleiche:
+        break;
+    }
+    dialoge().meldung(kNeuerOderGleich, Msg::Information, kNichtNotwendig);
     return false;
 }
 
@@ -177,8 +217,15 @@ void frmUpdate::cmdStart_Click() {
 }
 
 void frmUpdate::UpdateAusfuehren() {
+    // Everything is checked before the first file is touched, so that a
+    // refusal leaves the installation as it was.
+    struct Schritt {
+        QString neu;
+        QString ziel;
+    };
+    std::vector<Schritt> schritte;
     QString fehlend;
-    QStringList nichtKopiert;
+    bool nichtAelter = false;
     for (int i = 1; i <= 25; ++i) {
         const QString E = Updatedateien[static_cast<size_t>(i)];
         if (E.isEmpty())
@@ -190,15 +237,16 @@ void frmUpdate::UpdateAusfuehren() {
             fehlend += N + QLatin1Char('\r');
             continue;
         }
-        const QString installiert = mitTrenner(installationsOrdner) + QString(E).replace('\\', '/');
-        if (dateiExistiert(installiert) &&
-            !(QFileInfo(installiert).lastModified() < QFileInfo(neu).lastModified())) {
-            dialoge().meldung(kNeuerOderGleich, Msg::Information, kNichtNotwendig);
-            ende();
-            return;
-        }
-        if (!ersetzen(neu, installiert))
-            nichtKopiert << installiert;
+        const QString ziel = mitTrenner(installationsOrdner) + QString(E).replace('\\', '/');
+        if (dateiExistiert(ziel) &&
+            !(QFileInfo(ziel).lastModified() < QFileInfo(neu).lastModified()))
+            nichtAelter = true;
+        schritte.push_back({neu, ziel});
+    }
+    if (nichtAelter) {
+        dialoge().meldung(kNeuerOderGleich, Msg::Information, kNichtNotwendig);
+        ende();
+        return;
     }
     if (!fehlend.isEmpty()) {
         dialoge().meldung(QStringLiteral("Folgende Dateien konnten nicht gefunden werden!\r") +
@@ -210,10 +258,15 @@ void frmUpdate::UpdateAusfuehren() {
         ende();
         return;
     }
-    if (!nichtKopiert.isEmpty()) {
+    QStringList nichtErsetzt;
+    for (const Schritt& k : schritte)
+        if (!ersetzen(k.neu, k.ziel))
+            nichtErsetzt << k.ziel;
+    if (!nichtErsetzt.isEmpty()) {
         dialoge().meldung(QStringLiteral("Folgende Dateien konnten nicht ersetzt werden:\r") +
-                              nichtKopiert.join(QLatin1Char('\r')) +
-                              QStringLiteral("\r\rDie installierten Dateien sind unverändert."),
+                              nichtErsetzt.join(QLatin1Char('\r')) +
+                              QStringLiteral("\r\rDiese Dateien sind unverändert, alle anderen "
+                                             "wurden ersetzt."),
                           Msg::Exclamation, QStringLiteral("Sorvo-Update"));
         ende();
         return;

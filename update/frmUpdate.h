@@ -6,23 +6,36 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
-#include <optional>
 
 class QLabel;
 class QPushButton;
 
 namespace sorvo::update {
 
+// The version this build installs, "Major.Minor.Revision".
+QString eigeneVersion();
+
+// What the version check decides for an installed and an update version.
+enum class VersionUrteil {
+    Laeuft,            // no installed version, or the update is higher
+    NeuereOderGleiche, // same major and minor, same or lower revision; or unreadable
+    Neuere,            // the installation has a higher major or minor number
+};
+VersionUrteil versionVergleichen(const QString& installiert, const QString& update);
+
 class frmUpdate : public QWidget {
     Q_OBJECT
 public:
-    // updateOrdner: the folder that holds the new files (the updater's own).
-    explicit frmUpdate(const QString& updateOrdner, QWidget* parent = nullptr);
+    // updateOrdner: the folder that holds the new files (the updater's own);
+    // version: the version the update installs.
+    explicit frmUpdate(const QString& updateOrdner, const QString& version = eigeneVersion(),
+                       QWidget* parent = nullptr);
 
     // Start sequence; false when the program has to end (a message was shown).
     bool Form_Load();
     void cmdStart_Click();
 
+    QLabel* Image1;
     QLabel* lblAnzeige1;
     QLabel* lblAnzeige2;
     QPushButton* cmdStart;
@@ -48,14 +61,11 @@ private:
     void ende();
 
     QString m_updateOrdner;
+    QString m_version;
     bool m_beendet = false;
 };
 
 // Cuts Pfad behind its last separator; returns how many separators it held.
 int PfadTeileAbtrennen(QString& Pfad);
-
-// A whole number read with the German rules: "." groups digits and is
-// skipped, "," is the decimal separator, halves round to the even number.
-std::optional<int> deutscheGanzzahl(const QString& text);
 
 } // namespace sorvo::update

@@ -69,22 +69,24 @@ struct Database::Impl : SourceResolver {
         registerTableModule(db, &stores);
     }
 
+    // SQLite's own texts speak of its inner workings, in English; the user
+    // is told what failed, and the engine's own reason where it gave one.
+    [[noreturn]] void fehlgeschlagen(const QString& was) const {
+        const QString grund = fehlerMeldung(db, QString());
+        throw JetError(fehler::SyntaxFehler, grund.isEmpty() ? was + QLatin1Char('.')
+                                                             : was + QStringLiteral(": ") + grund);
+    }
+
     void exec(const QString& sql) {
-        char* err = nullptr;
-        if (sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &err) != SQLITE_OK) {
-            const QString msg = QString::fromUtf8(err ? err : "");
-            sqlite3_free(err);
-            throw JetError(fehler::SyntaxFehler,
-                           QStringLiteral("Fehler in der Abfrage: %1").arg(msg));
-        }
+        if (sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
+            fehlgeschlagen(QStringLiteral("Fehler in der Abfrage"));
     }
 
     void prepare(Statement& s, const QString& sql) {
         const QByteArray u = sql.toUtf8();
         if (sqlite3_prepare_v2(db, u.constData(), static_cast<int>(u.size()), &s.stmt, nullptr) !=
             SQLITE_OK)
-            throw JetError(fehler::SyntaxFehler, QStringLiteral("Fehler in der Abfrage: %1")
-                                                     .arg(QString::fromUtf8(sqlite3_errmsg(db))));
+            fehlgeschlagen(QStringLiteral("Fehler in der Abfrage"));
     }
 
     // Keeps the rows and shows them to SQLite as a virtual table.
@@ -236,7 +238,7 @@ struct Database::Impl : SourceResolver {
                                        .arg(e->name));
                 building.insert(key);
                 try {
-                    const Compiled c = compileQuery(*parseSql(querySql(*e)), *this);
+                    const Compiled c = compileQuery(*parseSql(querySql(*e)), *this, nullptr, true);
                     exec(QStringLiteral("CREATE VIEW %1 AS %2")
                              .arg(quoteIdentifier(e->name), c.sql));
                     info = SourceInfo{e->name, c.columns, false};
@@ -257,7 +259,43 @@ struct Database::Impl : SourceResolver {
             QStringLiteral("Die Tabelle oder Abfrage '%1' wurde nicht gefunden.").arg(source));
     }
 
-    std::shared_ptr<Recordset> run(const QString& source) {
+    // A parameter's value in the form the tables show their values to SQLite.
+    static void bind(sqlite3_stmt* stmt, int index, const Value& v) {
+        switch (v.type()) {
+        case DataType::Empty:
+            sqlite3_bind_null(stmt, index);
+            break;
+        case DataType::Boolean:
+        case DataType::Byte:
+        case DataType::Integer:
+        case DataType::Long:
+            sqlite3_bind_int64(stmt, index, v.toInt64());
+            break;
+        case DataType::Currency:
+        case DataType::Single:
+        case DataType::Double:
+        case DataType::Date:
+        case DataType::Decimal:
+            sqlite3_bind_double(stmt, index, v.toDouble());
+            break;
+        case DataType::Binary:
+        case DataType::LongBinary: {
+            const QByteArray b = v.toBytes();
+            sqlite3_bind_blob64(stmt, index, b.constData(), static_cast<sqlite3_uint64>(b.size()),
+                                SQLITE_TRANSIENT);
+            break;
+        }
+        default: {
+            const QByteArray u = v.toString().toUtf8();
+            sqlite3_bind_text64(stmt, index, u.constData(), static_cast<sqlite3_uint64>(u.size()),
+                                SQLITE_TRANSIENT, SQLITE_UTF8);
+            break;
+        }
+        }
+    }
+
+    std::shared_ptr<Recordset> run(const QString& source,
+                                   const std::vector<Parameter>* parameters = nullptr) {
         if (!db)
             closed();
         std::shared_ptr<Query> query;
@@ -284,9 +322,14 @@ struct Database::Impl : SourceResolver {
                 query->parts.push_back(std::move(s));
             }
         }
-        const Compiled compiled = compileQuery(*query, *this);
+        const Compiled compiled = compileQuery(*query, *this, parameters);
         Statement st;
         prepare(st, compiled.sql);
+        if (parameters) {
+            const int used = sqlite3_bind_parameter_count(st.stmt);
+            for (int i = 0; i < used && i < static_cast<int>(parameters->size()); ++i)
+                bind(st.stmt, i + 1, (*parameters)[static_cast<size_t>(i)].value);
+        }
 
         auto d = std::make_unique<Recordset::Daten>();
         d->id = nextRecordsetId++;
@@ -301,9 +344,7 @@ struct Database::Impl : SourceResolver {
             while ((rc = sqlite3_step(st.stmt)) == SQLITE_ROW)
                 d->baseRows.push_back(static_cast<int>(sqlite3_column_int64(st.stmt, 0) - 1));
             if (rc != SQLITE_DONE)
-                throw JetError(fehler::SyntaxFehler,
-                               QStringLiteral("Fehler beim Ausführen der Abfrage: %1")
-                                   .arg(QString::fromUtf8(sqlite3_errmsg(db))));
+                fehlgeschlagen(QStringLiteral("Fehler beim Ausführen der Abfrage"));
             d->rows = static_cast<int>(d->baseRows.size());
             return std::make_shared<Recordset>(std::move(d));
         }
@@ -343,9 +384,7 @@ struct Database::Impl : SourceResolver {
             ++d->rows;
         }
         if (rc != SQLITE_DONE)
-            throw JetError(fehler::SyntaxFehler,
-                           QStringLiteral("Fehler beim Ausführen der Abfrage: %1")
-                               .arg(QString::fromUtf8(sqlite3_errmsg(db))));
+            fehlgeschlagen(QStringLiteral("Fehler beim Ausführen der Abfrage"));
         // Fields of unknown type take the kind of their first value.
         for (int i = 0; i < n; ++i) {
             if (d->fields[i].type != DataType::Empty)
@@ -460,6 +499,11 @@ QString Database::querySql(const QString& query) const {
 
 std::shared_ptr<Recordset> Database::openRecordset(const QString& source) {
     return d->run(source);
+}
+
+std::shared_ptr<Recordset> Database::openRecordset(const QString& sql,
+                                                   const std::vector<Parameter>& parameters) {
+    return d->run(sql, &parameters);
 }
 
 void Database::close() {

@@ -1,5 +1,7 @@
 #include "platform/jet/gridmodel.h"
 
+#include "platform/jet/zahlen.h"
+
 #include <QLocale>
 #include <set>
 
@@ -60,7 +62,7 @@ QString RecordsetModel::defaultDisplay(const Value& v) {
     case DataType::Single:
     case DataType::Double:
     case DataType::Decimal:
-        return german.toString(v.toDouble(), 'g', QLocale::FloatingPointShortest);
+        return detail::zahlText(v, german);
     case DataType::Date: {
         const QDateTime dt = v.toDateTime();
         return dt.time() == QTime(0, 0) ? dt.toString(QStringLiteral("dd.MM.yyyy"))

@@ -42,6 +42,7 @@ inline constexpr int NichtUnterstuetzt = 3251;
 inline constexpr int DatenbankFormat = 3343;
 inline constexpr int Beschaedigt = 3049;
 inline constexpr int PfadUngueltig = 3044;
+inline constexpr int TabellenFormat = 3274;
 } // namespace fehler
 
 class JetError : public std::runtime_error {
@@ -207,6 +208,15 @@ struct TableDef {
     bool linked = false;   // a table kept in another file
 };
 
+// A value for a name that the SQL does not resolve as a field ("[Nummer]"),
+// as a parameter query takes it. It is bound to the statement and never
+// becomes SQL text, so nothing in it can change the query. A field of the
+// same name wins over it.
+struct Parameter {
+    QString name; // compared without regard to case
+    Value value;
+};
+
 // An open database: an Access file, or a folder of text tables.
 class Database {
 public:
@@ -233,6 +243,10 @@ public:
     QString querySql(const QString& query) const;
     // A table name, a stored query name or SQL text.
     std::shared_ptr<Recordset> openRecordset(const QString& source);
+    // SQL text whose unresolved names take the given values; a name that is
+    // neither a field nor given still throws ParameterFehlen.
+    std::shared_ptr<Recordset> openRecordset(const QString& sql,
+                                             const std::vector<Parameter>& parameters);
     void close();
 
 private:

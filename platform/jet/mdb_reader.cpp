@@ -3,6 +3,7 @@
 #include "platform/cp1252.h"
 #include "platform/jet/mdb_format.h"
 #include "platform/jet/rc4.h"
+#include "platform/jet/zahlen.h"
 
 // glib first: mdbtools.h uses its types without including it in C++.
 #include <glib.h>
@@ -229,7 +230,7 @@ struct MdbFile::Impl {
     }
 
     // The pages a page map names; throws when it points outside the file.
-    void checkPageMap(uint32_t pgRow, const QString& table) const {
+    std::vector<uint32_t> mapPages(uint32_t pgRow, const QString& table) const {
         std::string row;
         const QString what = QStringLiteral("Seitenkarte der Tabelle '%1'").arg(table);
         if (!this->row(pgRow, row) || row.empty())
@@ -237,14 +238,19 @@ struct MdbFile::Impl {
         const auto* map = reinterpret_cast<const uint8_t*>(row.data());
         const int len = static_cast<int>(row.size());
         const QString beyond = QStringLiteral("Tabelle '%1' reicht über das Dateiende").arg(table);
+        std::vector<uint32_t> pages;
+        const auto add = [&](uint64_t p) {
+            if (p >= pageCount)
+                damaged(path, beyond);
+            pages.push_back(static_cast<uint32_t>(p));
+        };
         if (map[0] == 0) {
             if (len < 5)
                 damaged(path, what);
             const uint32_t base = u32(map + 1);
             for (int i = 0; i < (len - 5) * 8; ++i)
-                if ((map[5 + i / 8] & (1 << (i % 8))) &&
-                    base + static_cast<uint32_t>(i) >= pageCount)
-                    damaged(path, beyond);
+                if (map[5 + i / 8] & (1 << (i % 8)))
+                    add(static_cast<uint64_t>(base) + static_cast<uint32_t>(i));
         } else if (map[0] == 1) {
             const uint32_t bits = static_cast<uint32_t>(L->pageSize - 4) * 8;
             uint8_t pg[MDB_PGSIZE];
@@ -255,18 +261,19 @@ struct MdbFile::Impl {
                 if (!readPage(mp, pg) || pg[0] != PageUsageMap)
                     damaged(path, what);
                 for (uint32_t i = 0; i < bits; ++i)
-                    if ((pg[4 + i / 8] & (1 << (i % 8))) &&
-                        static_cast<uint64_t>(k) * bits + i >= pageCount)
-                        damaged(path, beyond);
+                    if (pg[4 + i / 8] & (1 << (i % 8)))
+                        add(static_cast<uint64_t>(k) * bits + i);
             }
         } else {
             damaged(path, what);
         }
+        return pages;
     }
 
     // Checks the table definition (the pages libmdb will read for it) and
     // returns its columns in field order.
-    std::vector<ColumnDef> checkTable(const CatalogEntry& e, uint32_t* rowsHint = nullptr) const {
+    std::vector<ColumnDef> checkTable(const CatalogEntry& e, uint32_t* rowsHint = nullptr,
+                                      std::vector<uint32_t>* pages = nullptr) const {
         const QString what = QStringLiteral("Tabellendefinition '%1'").arg(e.name);
         const uint32_t first = static_cast<uint32_t>(e.tableDefPage());
         const int ps = L->pageSize;
@@ -336,7 +343,9 @@ struct MdbFile::Impl {
             raw[i].def.name = QString::fromStdU16String(name);
             pos += len;
         }
-        checkPageMap(u32(b() + L->tdefUsageMap), e.name);
+        const std::vector<uint32_t> owned = mapPages(u32(b() + L->tdefUsageMap), e.name);
+        if (pages)
+            *pages = owned;
         std::string freeMap;
         if (!row(u32(b() + L->tdefFreeMap), freeMap))
             damaged(path, what);
@@ -441,8 +450,10 @@ struct MdbFile::Impl {
             out.integer = static_cast<int64_t>(u64(p));
             break;
         case ColFloat:
+            // Every text made of it later, in SQL too, shows the Single's
+            // own digits.
             out.kind = Cell::Real;
-            out.real = f32(p);
+            out.real = singleAlsDezimal(f32(p));
             break;
         case ColDouble:
         case ColDateTime:
@@ -609,7 +620,19 @@ int MdbFile::rowCountHint(const CatalogEntry& table) {
 
 void MdbFile::readRows(const CatalogEntry& table,
                        const std::function<void(const std::vector<Cell>&)>& row) {
-    std::vector<ColumnDef> cols = d->checkTable(table);
+    std::vector<uint32_t> pages;
+    std::vector<ColumnDef> cols = d->checkTable(table, nullptr, &pages);
+    // libmdb passes over a page of the map that is not one of the table's
+    // data pages; its rows would be lost without a word.
+    {
+        std::vector<uint8_t> pg(static_cast<size_t>(d->L->pageSize));
+        const auto owner = static_cast<uint32_t>(table.tableDefPage());
+        for (uint32_t p : pages)
+            if (!d->readPage(p, pg.data()) || pg[0] != PageData || u32(pg.data() + 4) != owner)
+                damaged(d->path, QStringLiteral("Seite %1 ist keine Datenseite der Tabelle '%2'")
+                                     .arg(p)
+                                     .arg(table.name));
+    }
     MdbCatalogEntry ce;
     auto t = d->openTable(table, ce, cols);
     std::vector<MdbField> fields(t->num_cols);

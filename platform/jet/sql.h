@@ -124,7 +124,12 @@ struct Compiled {
     std::vector<int> baseColumns;
 };
 
-Compiled compileQuery(const Query& query, SourceResolver& resolver);
+// parameters: values for names the query does not resolve; parameter i is
+// written as "?<i + 1>" for the caller to bind. forView: the query becomes a
+// view, which must carry the fields themselves rather than the row numbers of
+// a single table.
+Compiled compileQuery(const Query& query, SourceResolver& resolver,
+                      const std::vector<Parameter>* parameters = nullptr, bool forView = false);
 
 // SQL quoting for SQLite.
 QString quoteIdentifier(const QString& name);

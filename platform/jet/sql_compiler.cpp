@@ -143,7 +143,8 @@ const Function* findFunction(const QString& name) {
 
 class Compiler {
 public:
-    explicit Compiler(SourceResolver& resolver) : m_resolver(resolver) {}
+    explicit Compiler(SourceResolver& resolver, const std::vector<Parameter>* parameters = nullptr)
+        : m_resolver(resolver), m_parameters(parameters) {}
 
     QStringList unresolved;
 
@@ -194,7 +195,18 @@ public:
 
 private:
     SourceResolver& m_resolver;
+    const std::vector<Parameter>* m_parameters = nullptr;
     int m_derived = 0;
+
+    // A given parameter of this name, as the numbered placeholder SQLite binds.
+    std::optional<Gen> parameter(const QString& name) const {
+        if (!m_parameters)
+            return std::nullopt;
+        for (size_t i = 0; i < m_parameters->size(); ++i)
+            if ((*m_parameters)[i].name.compare(name, Qt::CaseInsensitive) == 0)
+                return Gen{QStringLiteral("?%1").arg(i + 1), (*m_parameters)[i].value.type()};
+        return std::nullopt;
+    }
     bool m_usedOutputName = false;
 
     QString orderKey(const OrderItem& o, const Scope& scope,
@@ -234,7 +246,7 @@ private:
             return sql;
         }
         case FromItem::Kind::Derived: {
-            Compiler inner(m_resolver);
+            Compiler inner(m_resolver, m_parameters);
             const Compiled c = inner.query(*f.query, nullptr);
             unresolved += inner.unresolved;
             const QString alias =
@@ -554,12 +566,16 @@ private:
             if (!sourceOf(whole, scope).isEmpty())
                 return column(whole, scope);
         }
-        unresolved << (e.qualifier.isEmpty() ? e.text : e.qualifier + QLatin1Char('.') + e.text);
+        const QString name =
+            e.qualifier.isEmpty() ? e.text : e.qualifier + QLatin1Char('.') + e.text;
+        if (auto p = parameter(name))
+            return *p;
+        unresolved << name;
         return {QStringLiteral("NULL"), DataType::Empty};
     }
 
     Compiled subquery(const Query& q, const Scope& scope) {
-        Compiler inner(m_resolver);
+        Compiler inner(m_resolver, m_parameters);
         const Compiled c = inner.query(q, &scope);
         unresolved += inner.unresolved;
         return c;
@@ -638,6 +654,8 @@ private:
         case Expr::Kind::Column:
             return column(e, scope);
         case Expr::Kind::Param:
+            if (auto p = parameter(e.text))
+                return *p;
             unresolved << e.text;
             return {QStringLiteral("NULL"), DataType::Empty};
         case Expr::Kind::Unary: {
@@ -742,9 +760,10 @@ private:
 
 } // namespace
 
-Compiled compileQuery(const Query& query, SourceResolver& resolver) {
-    Compiler c(resolver);
-    Compiled out = c.query(query, nullptr, true);
+Compiled compileQuery(const Query& query, SourceResolver& resolver,
+                      const std::vector<Parameter>* parameters, bool forView) {
+    Compiler c(resolver, parameters);
+    Compiled out = c.query(query, nullptr, !forView);
     if (!c.unresolved.isEmpty()) {
         c.unresolved.removeDuplicates();
         throw JetError(fehler::ParameterFehlen,

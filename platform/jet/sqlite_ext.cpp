@@ -9,6 +9,9 @@
 #include <array>
 #include <cfenv>
 #include <cmath>
+#include <mutex>
+#include <set>
+#include <string_view>
 #include <vector>
 
 namespace sorvo::jet::detail {
@@ -328,7 +331,8 @@ void fnPlus(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     const auto a = number(argv[0]);
     const auto b = number(argv[1]);
     if (!a || !b) {
-        sqlite3_result_error(ctx, "Datentypen in Kriterienausdruck unverträglich.", -1);
+        sqlite3_result_error(ctx, eigeneMeldung("Datentypen in Kriterienausdruck unverträglich."),
+                             -1);
         return;
     }
     sqlite3_result_double(ctx, *a + *b);
@@ -474,7 +478,7 @@ void fnReplace(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
 void fnAsc(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     textFunction(ctx, argc, argv, [&](const QString& s) {
         if (s.isEmpty())
-            sqlite3_result_error(ctx, "Ungültiger Prozeduraufruf.", -1);
+            sqlite3_result_error(ctx, eigeneMeldung("Ungültiger Prozeduraufruf."), -1);
         else
             sqlite3_result_int(ctx, s.at(0).unicode());
     });
@@ -493,7 +497,7 @@ void fnStr(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     }
     const auto n = number(argv[0]);
     if (!n) {
-        sqlite3_result_error(ctx, "Datentypen unverträglich.", -1);
+        sqlite3_result_error(ctx, eigeneMeldung("Datentypen unverträglich."), -1);
         return;
     }
     // Str writes a point and keeps a place for the sign.
@@ -526,12 +530,12 @@ void fnVal(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
 void roundTo(sqlite3_context* ctx, sqlite3_value* v, double lo, double hi, bool integer) {
     const auto n = number(v);
     if (!n) {
-        sqlite3_result_error(ctx, "Datentypen unverträglich.", -1);
+        sqlite3_result_error(ctx, eigeneMeldung("Datentypen unverträglich."), -1);
         return;
     }
     const double r = integer ? bankers(*n) : *n;
     if (r < lo || r > hi) {
-        sqlite3_result_error(ctx, "Überlauf.", -1);
+        sqlite3_result_error(ctx, eigeneMeldung("Überlauf."), -1);
         return;
     }
     if (integer)
@@ -564,7 +568,7 @@ void fnCcur(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
         return sqlite3_result_null(ctx);
     const auto n = number(argv[0]);
     if (!n)
-        return sqlite3_result_error(ctx, "Datentypen unverträglich.", -1);
+        return sqlite3_result_error(ctx, eigeneMeldung("Datentypen unverträglich."), -1);
     sqlite3_result_double(ctx, bankers(*n * 10000.0) / 10000.0);
 }
 void fnCbool(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
@@ -581,14 +585,14 @@ void fnCbool(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     else if (s == QLatin1String("false") || s == QLatin1String("falsch"))
         sqlite3_result_int(ctx, 0);
     else
-        sqlite3_result_error(ctx, "Datentypen unverträglich.", -1);
+        sqlite3_result_error(ctx, eigeneMeldung("Datentypen unverträglich."), -1);
 }
 void fnCdate(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     if (anyNull(argc, argv))
         return sqlite3_result_null(ctx);
     const auto d = dateOf(argv[0]);
     if (!d)
-        return sqlite3_result_error(ctx, "Datentypen unverträglich.", -1);
+        return sqlite3_result_error(ctx, eigeneMeldung("Datentypen unverträglich."), -1);
     sqlite3_result_double(ctx, *d);
 }
 
@@ -597,7 +601,7 @@ template <typename F> void math1(sqlite3_context* ctx, int argc, sqlite3_value**
         return sqlite3_result_null(ctx);
     const auto n = number(argv[0]);
     if (!n)
-        return sqlite3_result_error(ctx, "Datentypen unverträglich.", -1);
+        return sqlite3_result_error(ctx, eigeneMeldung("Datentypen unverträglich."), -1);
     const double r = f(*n);
     if (sqlite3_value_type(argv[0]) == SQLITE_INTEGER && r == std::trunc(r))
         sqlite3_result_int64(ctx, static_cast<qint64>(r));
@@ -624,7 +628,7 @@ void fnSqr(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
         return sqlite3_result_null(ctx);
     const auto n = number(argv[0]);
     if (!n || *n < 0)
-        return sqlite3_result_error(ctx, "Ungültiger Prozeduraufruf.", -1);
+        return sqlite3_result_error(ctx, eigeneMeldung("Ungültiger Prozeduraufruf."), -1);
     sqlite3_result_double(ctx, std::sqrt(*n));
 }
 void fnRound(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
@@ -641,7 +645,7 @@ template <typename F> void datePart(sqlite3_context* ctx, int argc, sqlite3_valu
     const auto d = dateOf(argv[0]);
     const QDateTime dt = d ? fromOleDate(*d) : QDateTime();
     if (!dt.isValid())
-        return sqlite3_result_error(ctx, "Datentypen unverträglich.", -1);
+        return sqlite3_result_error(ctx, eigeneMeldung("Datentypen unverträglich."), -1);
     sqlite3_result_int(ctx, f(dt));
 }
 void fnYear(sqlite3_context* c, int n, sqlite3_value** v) {
@@ -717,7 +721,7 @@ void fnDateSerial(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     // months and days beyond their range roll over, as the engine does
     const QDate d = QDate(y, 1, 1).addMonths(intArg(argv[1]) - 1).addDays(intArg(argv[2]) - 1);
     if (!d.isValid())
-        return sqlite3_result_error(ctx, "Ungültiger Prozeduraufruf.", -1);
+        return sqlite3_result_error(ctx, eigeneMeldung("Ungültiger Prozeduraufruf."), -1);
     sqlite3_result_double(ctx, toOleDate(QDateTime(d, QTime(0, 0))));
 }
 
@@ -857,7 +861,7 @@ void registerJetExtensions(sqlite3* db) {
     auto check = [&](int rc) {
         if (rc != SQLITE_OK)
             throw JetError(fehler::NichtUnterstuetzt,
-                           QStringLiteral("SQLite: %1").arg(QString::fromUtf8(sqlite3_errmsg(db))));
+                           QStringLiteral("Die Datenbank-Maschine kann nicht gestartet werden."));
     };
     check(sqlite3_create_collation_v2(db, "JET", SQLITE_UTF8, nullptr, collateGeneral, nullptr));
     struct Entry {
@@ -941,6 +945,33 @@ void registerJetExtensions(sqlite3* db) {
     for (const auto& a : aggregates)
         check(sqlite3_create_function_v2(db, a.name, 1, SQLITE_UTF8, nullptr, nullptr, a.step,
                                          a.final, nullptr));
+}
+
+namespace {
+// The engine's own messages for failures inside SQLite, by their text.
+struct Meldungen {
+    std::mutex sperre;
+    std::set<std::string, std::less<>> texte;
+};
+Meldungen& meldungen() {
+    static Meldungen m;
+    return m;
+}
+} // namespace
+
+const char* eigeneMeldung(const char* text) {
+    Meldungen& m = meldungen();
+    const std::lock_guard<std::mutex> halten(m.sperre);
+    return m.texte.insert(text).first->c_str();
+}
+
+QString fehlerMeldung(sqlite3* db, const QString& sonst) {
+    const char* text = sqlite3_errmsg(db);
+    Meldungen& m = meldungen();
+    const std::lock_guard<std::mutex> halten(m.sperre);
+    if (text && m.texte.find(std::string_view(text)) != m.texte.end())
+        return QString::fromUtf8(text);
+    return sonst;
 }
 
 } // namespace sorvo::jet::detail

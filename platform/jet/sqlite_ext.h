@@ -13,6 +13,14 @@ namespace sorvo::jet::detail {
 // Registers everything on a connection; throws JetError when SQLite refuses.
 void registerJetExtensions(sqlite3* db);
 
+// The last failure on db as the user is told it: the engine's own German
+// messages (from its functions and tables) as they are, anything SQLite
+// says of itself, in English and about its inner workings, as sonst.
+QString fehlerMeldung(sqlite3* db, const QString& sonst);
+// A message of the engine's own for a failure inside SQLite, which
+// fehlerMeldung passes on; valid for the whole run.
+const char* eigeneMeldung(const char* text);
+
 // Exposed for tests of the rules themselves.
 int compareGeneral(const QString& a, const QString& b);
 // Two texts have the same key exactly when the collation finds them equal.

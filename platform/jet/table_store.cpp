@@ -289,7 +289,7 @@ int connect(sqlite3* db, void* aux, int argc, const char* const* argv, sqlite3_v
             char** err) {
     auto* registry = static_cast<StoreRegistry*>(aux);
     if (argc < 4) {
-        *err = sqlite3_mprintf("jet: no table");
+        *err = sqlite3_mprintf("%s", eigeneMeldung("Die Tabelle fehlt."));
         return SQLITE_ERROR;
     }
     std::string key = argv[3];
@@ -297,7 +297,7 @@ int connect(sqlite3* db, void* aux, int argc, const char* const* argv, sqlite3_v
         key = key.substr(1, key.size() - 2);
     const auto it = registry->find(key);
     if (it == registry->end()) {
-        *err = sqlite3_mprintf("jet: unknown table %s", key.c_str());
+        *err = sqlite3_mprintf("%s", eigeneMeldung("Die Tabelle fehlt."));
         return SQLITE_ERROR;
     }
     QStringList cols;
@@ -306,8 +306,11 @@ int connect(sqlite3* db, void* aux, int argc, const char* const* argv, sqlite3_v
     const QByteArray schema =
         QStringLiteral("CREATE TABLE x(%1)").arg(cols.join(QStringLiteral(", "))).toUtf8();
     const int rc = sqlite3_declare_vtab(db, schema.constData());
-    if (rc != SQLITE_OK)
+    if (rc != SQLITE_OK) {
+        *err = sqlite3_mprintf(
+            "%s", eigeneMeldung("Die Feldnamen der Tabelle können nicht verwendet werden."));
         return rc;
+    }
     auto* v = new Vtab();
     v->store = it->second;
     *out = v;
@@ -479,7 +482,7 @@ void registerTableModule(sqlite3* db, StoreRegistry* registry) {
     }();
     if (sqlite3_create_module_v2(db, "jet", &module, registry, nullptr) != SQLITE_OK)
         throw JetError(fehler::NichtUnterstuetzt,
-                       QStringLiteral("SQLite: %1").arg(QString::fromUtf8(sqlite3_errmsg(db))));
+                       QStringLiteral("Die Datenbank-Maschine kann nicht gestartet werden."));
 }
 
 } // namespace sorvo::jet::detail

@@ -158,6 +158,12 @@ TextTableData readTextTable(const QString& path) {
         throw JetError(fehler::ObjektNichtGefunden,
                        QStringLiteral("Die Textdatei '%1' kann nicht gelesen werden.").arg(path));
     const QByteArray bytes = f.readAll();
+    // No text table holds a NUL byte; a picture or a database named *.txt does.
+    if (bytes.contains('\0'))
+        throw JetError(fehler::TabellenFormat,
+                       QStringLiteral("Die Datei '%1' ist keine Textdatei; die externe Tabelle hat "
+                                      "nicht das erwartete Format.")
+                           .arg(path));
     const QString text =
         bytes.startsWith("\xEF\xBB\xBF") ? QString::fromUtf8(bytes.mid(3)) : ausCp1252(bytes);
     const int lineEnd =

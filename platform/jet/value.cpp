@@ -1,12 +1,34 @@
 #include "platform/jet/jet.h"
+#include "platform/jet/zahlen.h"
 
 #include <QLocale>
+#include <charconv>
 #include <cmath>
 
 namespace sorvo::jet {
 
 JetError::JetError(int number, const QString& description)
     : std::runtime_error(description.toStdString()), m_number(number), m_description(description) {}
+
+namespace detail {
+
+double singleAlsDezimal(double wert) {
+    const auto f = static_cast<float>(wert);
+    if (!std::isfinite(f))
+        return wert;
+    char text[32];
+    const auto ende = std::to_chars(text, text + sizeof text, f).ptr;
+    double d = 0;
+    std::from_chars(text, ende, d);
+    return d;
+}
+
+QString zahlText(const Value& v, const QLocale& locale) {
+    const double d = v.type() == DataType::Single ? singleAlsDezimal(v.toDouble()) : v.toDouble();
+    return locale.toString(d, 'g', QLocale::FloatingPointShortest);
+}
+
+} // namespace detail
 
 namespace {
 const QDate oleNull(1899, 12, 30);
@@ -180,10 +202,9 @@ QString Value::toString() const {
         return s;
     }
     case DataType::Single:
-        return QString::number(static_cast<float>(m_real), 'g', QLocale::FloatingPointShortest);
     case DataType::Double:
     case DataType::Decimal:
-        return QString::number(m_real, 'g', QLocale::FloatingPointShortest);
+        return detail::zahlText(*this, QLocale::c());
     case DataType::Date: {
         const QDateTime dt = toDateTime();
         const bool hasTime = dt.time() != QTime(0, 0);

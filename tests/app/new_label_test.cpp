@@ -147,9 +147,9 @@ TEST_F(NeuTest, LoopLabelBranchCancelledDisablesOkUntilAnotherFormat) {
     struct Abbruch : Schlaufenetikett {
         bool sichtbarBeimAufruf = true;
         frmNeu* d = nullptr;
-        bool zeigen() override {
+        void zeigen(std::function<void(bool)> danach) override {
             sichtbarBeimAufruf = d->isVisible();
-            return false;
+            danach(false);
         }
     } schlaufe;
     nachbarn().schlaufenetikett = &schlaufe;

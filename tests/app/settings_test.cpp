@@ -3,8 +3,14 @@
 #include "platform/registry.h"
 #include "platform/system.h"
 #include "tests/app/mdi_fixture.h"
+#include "tests/support/schreibschutz.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
+#include <functional>
 
 namespace sorvo::test {
 namespace {
@@ -126,6 +132,131 @@ TEST_F(EinstellungenTest, ValuesThatDoNotConvertFallBackToTheirDefaults) {
     EXPECT_EQ(m_mdi->normaleGeometrie().size(), QSize(19320, 14520));
     EXPECT_FALSE(P().blnAenderungSpeichern);
     EXPECT_TRUE(P().blnRahmenDrucken);
+}
+
+// The names of the values the program writes at its end in its own keys.
+bool eigenerWert(const QByteArray& zeile) {
+    for (const char* name :
+         {"Sorvo-Verz=", "Botrel-Verz=", "Botrel-Bilder-Verz=", "Botrel-Editor-Verz=", "Hoehe=",
+          "Breite=", "Links=", "Oben=", "Status=", "blnVorlageVordergrund=",
+          "blnAenderungSpeichern=", "blnWerkzeugFensterFolgt=", "blnRahmenDrucken=",
+          "strRahmenDruckFarbe=", "Version="})
+        if (zeile.startsWith(name))
+            return true;
+    return zeile.startsWith("[HKEY_LOCAL_MACHINE\\\\Software\\\\Kelmarhof\\\\Sorvo1.0\\\\");
+}
+
+// The file without the lines of the program's own values and keys: what no
+// run of the program may change.
+QByteArray fremdeZeilen(const QByteArray& datei) {
+    QByteArray rest;
+    for (qsizetype anfang = 0; anfang < datei.size();) {
+        qsizetype ende = datei.indexOf('\n', anfang);
+        ende = ende < 0 ? datei.size() : ende + 1;
+        const QByteArray zeile = datei.mid(anfang, ende - anfang);
+        if (!eigenerWert(zeile))
+            rest += zeile;
+        anfang = ende;
+    }
+    return rest;
+}
+
+QByteArray inhalt(const QString& pfad) {
+    QFile f(pfad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+TEST_F(EinstellungenTest, BadSettingsFilesStillShowTheMainWindowAndLoseNothing) {
+    const QByteArray pfade = "[HKEY_LOCAL_MACHINE\\\\Software\\\\Kelmarhof\\\\Sorvo1.0\\\\Pfade]\n";
+    const QByteArray mdi = "[HKEY_LOCAL_MACHINE\\\\Software\\\\Kelmarhof\\\\Sorvo1.0\\\\MDI]\n";
+    const QByteArray fremd = "[HKEY_LOCAL_MACHINE\\\\Software\\\\Fremd]\n";
+    QByteArray kurzeZeilen = fremd;
+    for (int i = 0; kurzeZeilen.size() < (10 << 20); ++i)
+        kurzeZeilen += "w" + QByteArray::number(i) + "=" + QByteArray::number(i % 97) + "\n";
+    QByteArray crlf = pfade + "Sorvo-Verz=/opt/sorvo\nBotrel-Bilder-Verz=/bilder/\n" + mdi +
+                      "Status=0\nLinks=150\nFremd=x\n";
+    crlf.replace("\n", "\r\n");
+    const QByteArray riesig = "2147483647\n";
+
+    enum class Ort { Datei, Ordner, Schreibgeschuetzt };
+    const struct {
+        const char* was;
+        QByteArray datei;
+        Ort ort;
+        std::function<void()> pruefen;
+    } faelle[] = {
+        {"10 MB of short lines", pfade + "Sorvo-Verz=/opt/sorvo\n" + kurzeZeilen, Ort::Datei,
+         [] {}},
+        {"one line of 10 MB",
+         pfade + "Sorvo-Verz=/opt/sorvo\nBotrel-Verz=" + QByteArray(10 << 20, 'x') + "\n" + mdi +
+             "Status=0\n",
+         Ort::Datei, [] { EXPECT_TRUE(P().strBotrelVerz.isEmpty()); }},
+        {"invalid UTF-8 in another entry",
+         pfade + "Sorvo-Verz=/opt/sorvo\nFremd-Verz=G\xe4rten\xff\xfe\n" + fremd + "\x80=\xc3\n",
+         Ort::Datei, [] {}},
+        {"CR LF", crlf, Ort::Datei, [] { EXPECT_EQ(P().strBotrelBilderVerz, "/bilder/"); }},
+        {"a folder in place of the file",
+         {},
+         Ort::Ordner,
+         [] { EXPECT_EQ(P().strBotrelBilderVerz, ""); }},
+        {"an unwritable folder",
+         pfade + "Sorvo-Verz=/opt/sorvo\nBotrel-Bilder-Verz=/bilder/\n" + mdi + "Status=0\n",
+         Ort::Schreibgeschuetzt, [] { EXPECT_EQ(P().strBotrelBilderVerz, "/bilder/"); }},
+        {"huge geometry",
+         mdi + "Status=0\nLinks=" + riesig + "Oben=" + riesig + "Breite=" + riesig +
+             "Hoehe=" + riesig,
+         Ort::Datei, [] {}},
+        {"huge geometry below and left of every screen",
+         mdi + "Status=0\nLinks=-2147483648\nOben=-2147483648\nBreite=" + riesig +
+             "Hoehe=" + riesig,
+         Ort::Datei, [] {}},
+    };
+    int nr = 0;
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.was);
+        const QString ordner = m_dir.filePath(QStringLiteral("fall%1").arg(++nr));
+        const QString datei = ordner + QStringLiteral("/registry.txt");
+        ASSERT_TRUE(QDir().mkpath(f.ort == Ort::Ordner ? datei : ordner));
+        if (f.ort != Ort::Ordner) {
+            QFile out(datei);
+            ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+            ASSERT_EQ(out.write(f.datei), f.datei.size());
+        }
+        qputenv("SORVO_REGISTRY", datei.toUtf8());
+        std::optional<OhneSchreibrecht> gesperrt;
+        if (f.ort == Ort::Schreibgeschuetzt) {
+            gesperrt.emplace(ordner, datei);
+            ASSERT_TRUE(gesperrt->wirkt());
+        }
+
+        lauf([&] {
+            EXPECT_TRUE(m_mdi->isVisible());
+            // The window's normal place lies on a screen, its top left corner
+            // inside that screen's free area.
+            const QRect g =
+                m_mdi->normalGeometry().isValid() ? m_mdi->normalGeometry() : m_mdi->geometry();
+            const QScreen* schirm = QGuiApplication::screenAt(g.topLeft());
+            ASSERT_NE(schirm, nullptr) << g.x() << "," << g.y();
+            EXPECT_TRUE(schirm->availableGeometry().contains(g.topLeft()));
+            EXPECT_LE(g.width(), std::max(schirm->availableGeometry().width(), 19320 / 15));
+            EXPECT_LE(g.height(), std::max(schirm->availableGeometry().height(), 14520 / 15));
+            f.pruefen();
+        });
+        gesperrt.reset();
+
+        switch (f.ort) {
+        case Ort::Datei:
+            EXPECT_EQ(fremdeZeilen(inhalt(datei)), fremdeZeilen(f.datei));
+            EXPECT_EQ(lesen(kSchluesselPfade, "Sorvo-Verz"), programmOrdner());
+            break;
+        case Ort::Ordner:
+            EXPECT_TRUE(QFileInfo(datei).isDir());
+            break;
+        case Ort::Schreibgeschuetzt:
+            EXPECT_EQ(inhalt(datei), f.datei);
+            break;
+        }
+    }
 }
 
 TEST_F(EinstellungenTest, OptionsDialogAppliesOnOkOnly) {

@@ -5,6 +5,7 @@
 #include "label/unterprogramme.h"
 #include "platform/registry.h"
 #include "platform/system.h"
+#include "print/frmVorschau.h"
 #include "tests/app/mdi_fixture.h"
 #include "tools/frmTools.h"
 
@@ -71,6 +72,23 @@ TEST_F(StartTest, EmptyStoreGivesDefaultsAndOnlyFreeSlotZero) {
     EXPECT_FALSE(m_mdi->werkzeuge()->isVisible());
 }
 
+// Without a catalogue given beforehand the program registers its own; its
+// start-up call puts back the loop-label options and the template flag.
+TEST_F(StartTest, LoadRegistersTheFieldCatalogueAndItsDefaults) {
+    ASSERT_EQ(nachbarn().katalog, nullptr);
+    DO().lngSchilderProReihe = 3;
+    DO().lngDruckeProSchild = 4;
+    P().blnVorlageGeoeffnet = true;
+    starten();
+    const FeldKatalog* k = nachbarn().katalog;
+    ASSERT_NE(k, nullptr);
+    EXPECT_EQ(DO().lngSchilderProReihe, 1);
+    EXPECT_EQ(DO().lngDruckeProSchild, 1);
+    EXPECT_FALSE(P().blnVorlageGeoeffnet);
+    EXPECT_EQ(k->FeldBeschreibung(QStringLiteral("Syn."), QStringLiteral("vxt")), "Synonyme");
+    EXPECT_EQ(k->FeldBeschreibung(QStringLiteral("Syn."), QStringLiteral("eig")), "");
+}
+
 TEST_F(StartTest, FilledStoreEnablesSiblingProgramsThatExist) {
     const QString botrel = m_dir.path() + QStringLiteral("/botrel/");
     const QString editor = m_dir.path() + QStringLiteral("/editor/");
@@ -111,8 +129,7 @@ TEST_F(StartTest, SecondInstanceEndsAtOnceAndVersionIsBuilt) {
         QStringLiteral("sorvo-starttest-%1").arg(QCoreApplication::applicationPid());
     frmStart erste;
     ASSERT_TRUE(erste.Form_Load(name));
-    const Version v = programmVersion();
-    EXPECT_EQ(P().strVersion, QStringLiteral("%1.%2.%3").arg(v.major).arg(v.minor).arg(v.revision));
+    EXPECT_EQ(P().strVersion, QStringLiteral(SORVO_ERKLAERTE_VERSION));
     EXPECT_EQ(erste.size(), erste.startbild->size());
     P().strVersion.clear();
     frmStart zweite;
@@ -139,16 +156,19 @@ TEST_F(StartTest, SplashClickShowsMainWindowAndStopsTheTimer) {
     m_mdi = std::move(mdi);
 }
 
-TEST_F(StartTest, AboutBoxShowsVersion) {
+TEST_F(StartTest, AboutBoxShowsTheVersionTheBuildDeclares) {
+    // The version goes from the build through the start window to the box.
+    frmStart start;
+    ASSERT_TRUE(
+        start.Form_Load(QStringLiteral("sorvo-ueber-%1").arg(QCoreApplication::applicationPid())));
     starten();
-    P().strVersion = QStringLiteral("1.0.44");
-    m_mdi->mnuUeberSorvo_Click();
+    m_mdi->menu(QStringLiteral("mnuUeberSorvo"))->trigger();
     auto* info = m_mdi->findChild<frmInfos*>();
     ASSERT_NE(info, nullptr);
     EXPECT_TRUE(info->isModal());
     EXPECT_EQ(info->windowTitle(), "Über Sorvo");
     EXPECT_EQ(info->lblName->text(), "Programmversion:");
-    EXPECT_EQ(info->lblVersion->text(), "1.0.44");
+    EXPECT_EQ(info->lblVersion->text(), QStringLiteral(SORVO_ERKLAERTE_VERSION));
     info->cmdOK->click();
     QApplication::processEvents();
 }

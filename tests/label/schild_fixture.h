@@ -46,6 +46,30 @@ inline Beschriftung& festerText(frmLabel& f, double links, double oben, double b
     return t;
 }
 
+// A new text of window n (made current) in Arial 12, black on a transparent
+// background, fitted as the label window fits it, and shown.
+inline Beschriftung& textAnlegen(int32_t n, const QString& caption, double links, double oben,
+                                 int32_t maxBreite = 0, int32_t* index = nullptr) {
+    P().lngAktivesSchild = n;
+    frmLabel& f = Schild(n);
+    EXPECT_TRUE(f.TextNeu());
+    const int32_t i = S(n).lngAktuellerText;
+    Beschriftung& t = f.lblText(i);
+    t.setFontName(QStringLiteral("Arial"));
+    t.setFontSize(12);
+    t.setForeColor(0);
+    t.setBackStyle(0);
+    t.setLeft(links);
+    t.setTop(oben);
+    t.setCaption(caption);
+    f.TextMaxBreiteSchreiben(i, maxBreite);
+    TextAnpassen(i, n);
+    t.setVisible(true);
+    if (index)
+        *index = i;
+    return t;
+}
+
 class SchildTest : public ::testing::Test {
 protected:
     void SetUp() override {

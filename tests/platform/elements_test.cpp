@@ -206,3 +206,42 @@ TEST_F(Beschriftungen, UngueltigeWerteWerdenIgnoriert) {
     EXPECT_EQ(b->BackStyle(), 0);
     EXPECT_EQ(b->BorderStyle(), 1);
 }
+
+TEST_F(Beschriftungen, DasAussehenGehtAlsGanzesVonEinerBeschriftungAufDieAndere) {
+    Beschriftung* quelle = neu("Quelle");
+    quelle->setFontName(QStringLiteral("Arial"));
+    quelle->setFontSize(14);
+    quelle->setFontBold(true);
+    quelle->setFontUnderline(true);
+    quelle->setForeColor(RGB(200, 10, 20));
+    quelle->setBackColor(kSchaltflaeche);
+    quelle->setBackStyle(0);
+    quelle->setBorderStyle(1);
+    quelle->setAlignment(2);
+    quelle->setLeft(12.5);
+
+    Beschriftung* ziel = neu("Ziel", true);
+    ziel->setLeft(3);
+    const double hoeheVorher = ziel->Height();
+    ziel->setAussehen(quelle->aussehen());
+    const Aussehen a = ziel->aussehen();
+    EXPECT_EQ(a, quelle->aussehen());
+    const Aussehen erwartet{QStringLiteral("Arial"), quelle->FontSize(), true, false, true,
+                            RGB(200, 10, 20),        kSchaltflaeche,     0,    1,     2};
+    EXPECT_EQ(a, erwartet);
+    // Place, caption and wrapping stay the target's; its size follows the font.
+    EXPECT_EQ(ziel->Left(), 3);
+    EXPECT_EQ(ziel->Caption(), "Ziel");
+    EXPECT_TRUE(ziel->WordWrap());
+    EXPECT_GT(ziel->Height(), hoeheVorher);
+
+    // The size is taken for the look's font, as when name and then size are set.
+    Beschriftung* einzeln = neu("x");
+    einzeln->setFontName(QStringLiteral("MS Sans Serif"));
+    einzeln->setFontSize(10);
+    Aussehen sansSerif = a;
+    sansSerif.schrift = QStringLiteral("MS Sans Serif");
+    sansSerif.groesse = 10;
+    ziel->setAussehen(sansSerif);
+    EXPECT_EQ(ziel->FontSize(), einzeln->FontSize());
+}

@@ -34,12 +34,16 @@ TEST(Einheiten, TwipsMillimetresPixels) {
 TEST(Farben, RgbLongAndSystemColours) {
     EXPECT_EQ(RGB(255, 0, 0), 0x0000FF);
     EXPECT_EQ(RGB(255, 128, 128), 0x8080FF);
-    EXPECT_EQ(kSchaltflaeche, static_cast<Farbe>(-2147483633)); // &H8000000F as stored
     EXPECT_TRUE(istSystemFarbe(kFensterHintergrund));
     EXPECT_FALSE(istSystemFarbe(RGB(255, 255, 255)));
     EXPECT_EQ(zuQColor(0x8080FF), QColor(255, 128, 128));
     QPalette p;
     p.setColor(QPalette::Base, QColor(1, 2, 3));
+    p.setColor(QPalette::Button, QColor(4, 5, 6));
     EXPECT_EQ(zuQColor(kFensterHintergrund, p), QColor(1, 2, 3));
+    // System colours as template files hold them, signed: -2147483633 is
+    // the button face (&H8000000F), -2147483643 the window background.
+    EXPECT_EQ(zuQColor(static_cast<Farbe>(-2147483633), p), QColor(4, 5, 6));
+    EXPECT_EQ(zuQColor(static_cast<Farbe>(-2147483643), p), QColor(1, 2, 3));
     EXPECT_EQ(ausQColor(QColor(10, 20, 30)), RGB(10, 20, 30));
 }

@@ -55,7 +55,7 @@ struct TextFall {
     int32_t maxBreite;
     int ausrichtung;
     // The label window cuts a word wider than the element at its edge; the
-    // page shows it whole.
+    // page breaks it between characters, so it takes more lines there.
     bool abgeschnitten = false;
 };
 
@@ -86,14 +86,23 @@ TEST_F(VorschauTest, LinesBreakAndAlignWhereTheLabelWindowShowsThem) {
         const auto gezeigt =
             baender(fenster.copy(QRect(3, 3, fenster.width() - 6, fenster.height() - 6)));
         const auto zeilen = Vorschaufenster().letzteZeilen();
-        ASSERT_EQ(gedruckt.size(), gezeigt.size()) << zeilen.join(QLatin1Char('|')).toStdString();
         EXPECT_GE(zeilen.size(), 2);
+        if (fall.abgeschnitten) {
+            ASSERT_GT(gedruckt.size(), gezeigt.size())
+                << zeilen.join(QLatin1Char('|')).toStdString();
+            EXPECT_NEAR(gedruckt[0].oben, gezeigt[0].oben, 2);
+            EXPECT_NEAR(gedruckt[0].links, gezeigt[0].links, 2);
+            // No ink past the element's right edge.
+            const int kante = mmPx(10 + fall.links + fall.maxBreite, zoom) - schild.left();
+            for (size_t k = 0; k < gedruckt.size(); ++k)
+                EXPECT_LE(gedruckt[k].rechts, kante + 1) << k;
+            continue;
+        }
+        ASSERT_EQ(gedruckt.size(), gezeigt.size()) << zeilen.join(QLatin1Char('|')).toStdString();
         for (size_t k = 0; k < gedruckt.size(); ++k) {
             EXPECT_NEAR(gedruckt[k].oben, gezeigt[k].oben, 2) << k;
             EXPECT_NEAR(gedruckt[k].links, gezeigt[k].links, 2) << k;
-            if (!fall.abgeschnitten) {
-                EXPECT_NEAR(gedruckt[k].rechts, gezeigt[k].rechts, 2) << k;
-            }
+            EXPECT_NEAR(gedruckt[k].rechts, gezeigt[k].rechts, 2) << k;
         }
     }
 }

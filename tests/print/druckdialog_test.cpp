@@ -3,9 +3,18 @@
 #include "print/papier.h"
 #include "tests/support/fake_dialogs.h"
 
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
 #include <QPageLayout>
+#include <QPainter>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 namespace sorvo::test {
@@ -14,30 +23,21 @@ void druckerGrundstellung(); // papier_test.cpp
 
 namespace {
 
-// A scripted dialog service whose printer dialog lets the test act as the
-// user on the printer the dialog shows, before the scripted answer.
-class DruckerSkript : public SkriptDialoge {
-public:
-    std::function<void(QPrinter&)> benutzer;
-    const QPrinter* gezeigterDrucker = nullptr;
-    bool druckerWaehlen(QPrinter& p, bool einrichten) override {
-        gezeigterDrucker = &p;
-        if (benutzer)
-            benutzer(p);
-        return SkriptDialoge::druckerWaehlen(p, einrichten);
-    }
-};
-
-void a5Quer(QPrinter& p) {
-    p.setPageSize(QPageSize(QPageSize::A5));
-    p.setPageOrientation(QPageLayout::Landscape);
-}
-
 class Druckdialog : public ::testing::Test {
 protected:
     void SetUp() override { druckerGrundstellung(); }
     void TearDown() override { druckerGrundstellung(); }
+    QString datei(const char* name) const { return m_dir.filePath(QString::fromLatin1(name)); }
+    QTemporaryDir m_dir;
 };
+
+// The printer dialog that is open, found while it waits for the user.
+QPrintDialog* offenerDruckdialog() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* d = qobject_cast<QPrintDialog*>(w); d && d->isVisible())
+            return d;
+    return nullptr;
+}
 
 TEST(DruckdialogFlags, EachFlagSetsItsOwnBit) {
     using Let = void (clsPrintDialog::*)(bool);
@@ -100,33 +100,57 @@ TEST(DruckdialogText, ClipNullChar) {
     EXPECT_EQ(clsPrintDialog::ClipNullChar("ab" + QString(nul) + "cd" + QString(nul)),
               QStringLiteral("ab"));
     EXPECT_EQ(clsPrintDialog::ClipNullChar(QString()), QString());
-    EXPECT_EQ(clsPrintDialog().Version(), QStringLiteral("1.00 (14.01.2000)"));
 }
 
-TEST_F(Druckdialog, OkMakesTheChosenSettingsTheProgramsPrinter) {
+TEST_F(Druckdialog, SetUpFormOffersAPdfFileAndSpeaksGerman) {
+    // As on a machine without a printer: the list holds the file entry.
     clsPrintDialog dlg;
-    DruckerSkript d;
-    d.benutzer = [](QPrinter& p) {
-        a5Quer(p);
-        p.setCopyCount(3);
-        p.setColorMode(QPrinter::GrayScale);
-        p.setOutputFileName(QStringLiteral("/tmp/schilder.pdf"));
-    };
-    d.drucker(true);
     dlg.PD_PrintSetup(true);
+    SkriptDialoge d;
+    d.drucker(false);
     dlg.ShowPrinter(0);
-
     ASSERT_EQ(d.gezeigt().size(), 1u);
-    EXPECT_EQ(d.gezeigt()[0].text, QStringLiteral("einrichten"));
-    EXPECT_NE(d.gezeigterDrucker, &programmDrucker());
+    const Gezeigt& g = d.gezeigt()[0];
+    EXPECT_EQ(g.text, QStringLiteral("einrichten"));
+    EXPECT_EQ(g.titel, QStringLiteral("Drucker einrichten"));
+    ASSERT_FALSE(g.eintraege.isEmpty());
+    EXPECT_EQ(g.eintraege.last(), QStringLiteral("In PDF-Datei drucken"));
+    for (const QString& name : QPrinterInfo::availablePrinterNames())
+        EXPECT_TRUE(g.eintraege.contains(name)) << name.toStdString();
+    EXPECT_TRUE(g.knoepfe.contains(QStringLiteral("OK")));
+    EXPECT_TRUE(g.knoepfe.contains(QStringLiteral("Abbrechen")));
+    EXPECT_TRUE(dlg.Cancelled());
+
+    // The print form prints.
+    clsPrintDialog druck;
+    SkriptDialoge d2;
+    d2.drucker(false);
+    druck.ShowPrinter();
+    ASSERT_EQ(d2.gezeigt().size(), 1u);
+    EXPECT_EQ(d2.gezeigt()[0].titel, QStringLiteral("Drucken"));
+    EXPECT_TRUE(d2.gezeigt()[0].knoepfe.contains(QStringLiteral("&Drucken")));
+}
+
+TEST_F(Druckdialog, PdfFileChosenInTheSetUpBecomesTheProgramsPrinter) {
+    clsPrintDialog dlg;
+    dlg.PD_PrintSetup(true);
+    SkriptDialoge d;
+    DruckerBedienung b;
+    b.drucker = QString();
+    b.datei = datei("schilder.pdf");
+    b.kopien = 3;
+    b.papier = QPageSize(QPageSize::A5);
+    b.ausrichtung = QPageLayout::Landscape;
+    d.drucker(b);
+    dlg.ShowPrinter(0);
     EXPECT_FALSE(dlg.Cancelled());
 
     const QPrinter& p = programmDrucker();
+    EXPECT_EQ(p.outputFormat(), QPrinter::PdfFormat);
+    EXPECT_EQ(p.outputFileName(), datei("schilder.pdf"));
     EXPECT_EQ(p.pageLayout().pageSize().id(), QPageSize::A5);
     EXPECT_EQ(druckerAusrichtung(p), 2);
     EXPECT_EQ(p.copyCount(), 3);
-    EXPECT_EQ(p.colorMode(), QPrinter::GrayScale);
-    EXPECT_EQ(p.outputFileName(), QStringLiteral("/tmp/schilder.pdf"));
     EXPECT_EQ(PapierBreite(), 210);
     EXPECT_EQ(PapierHoehe(), 148);
 
@@ -137,35 +161,46 @@ TEST_F(Druckdialog, OkMakesTheChosenSettingsTheProgramsPrinter) {
     EXPECT_EQ(dlg.PaperWidth(), 2100);
     EXPECT_EQ(dlg.PaperLength(), 1480);
     EXPECT_EQ(dlg.Copies(), 3);
-    EXPECT_EQ(dlg.Color(), 1);
-    EXPECT_EQ(dlg.Duplex(), 1); // a PDF printer prints one side
+    EXPECT_EQ(dlg.Duplex(), 1); // a PDF file has one side
     EXPECT_EQ(dlg.FormName(), QPageSize(QPageSize::A5).name());
     EXPECT_TRUE(dlg.OrientationValid());
     EXPECT_TRUE(dlg.PaperSizeValid());
     EXPECT_TRUE(dlg.CopiesValid());
     EXPECT_FALSE(dlg.ScalePercentValid()); // not reported
     EXPECT_FALSE(dlg.DitherTypeValid());
+
+    // Printing now writes that file.
+    QPainter maler;
+    ASSERT_TRUE(maler.begin(&programmDrucker()));
+    maler.drawText(QPointF(100, 100), QStringLiteral("Probe"));
+    maler.end();
+    EXPECT_TRUE(QFile::exists(datei("schilder.pdf")));
 }
 
 TEST_F(Druckdialog, CancelChangesNeitherPrinterNorMirror) {
     clsPrintDialog dlg;
     {
-        DruckerSkript d;
-        d.benutzer = a5Quer;
-        d.drucker(true);
+        SkriptDialoge d;
+        DruckerBedienung b;
+        b.datei = datei("a.pdf");
+        b.papier = QPageSize(QPageSize::A5);
+        b.ausrichtung = QPageLayout::Landscape;
+        d.drucker(b);
         dlg.ShowPrinter();
     }
-    DruckerSkript d;
-    d.benutzer = [](QPrinter& p) {
-        p.setPageSize(QPageSize(QPageSize::A3));
-        p.setPageOrientation(QPageLayout::Portrait);
-        p.setCopyCount(7);
-    };
-    d.drucker(false);
+    SkriptDialoge d;
+    DruckerBedienung b;
+    b.datei = datei("b.pdf");
+    b.kopien = 7;
+    b.papier = QPageSize(QPageSize::A3);
+    b.ausrichtung = QPageLayout::Portrait;
+    b.ok = false;
+    d.drucker(b);
     dlg.ShowPrinter();
 
     EXPECT_TRUE(dlg.Cancelled());
     const QPrinter& p = programmDrucker();
+    EXPECT_EQ(p.outputFileName(), datei("a.pdf"));
     EXPECT_EQ(p.pageLayout().pageSize().id(), QPageSize::A5);
     EXPECT_EQ(druckerAusrichtung(p), 2);
     EXPECT_EQ(p.copyCount(), 1);
@@ -180,53 +215,48 @@ TEST_F(Druckdialog, CancelChangesNeitherPrinterNorMirror) {
 }
 
 TEST_F(Druckdialog, DialogOpensOnTheCurrentSettingsAndOkKeepsThem) {
-    a5Quer(programmDrucker());
-    programmDrucker().setCopyCount(2);
+    QPrinter& p = programmDrucker();
+    p.setOutputFileName(datei("vorher.pdf"));
+    p.setPageSize(QPageSize(QPageSize::A5));
+    p.setPageOrientation(QPageLayout::Landscape);
+    p.setCopyCount(2);
     clsPrintDialog dlg;
-    DruckerSkript d;
-    QPageSize gezeigt;
-    d.benutzer = [&](QPrinter& p) { gezeigt = p.pageLayout().pageSize(); };
-    d.drucker(true);
     dlg.PD_PrintSetup(true);
+    SkriptDialoge d;
+    QString gezeigteDatei, gezeigterEintrag;
+    d.drucker(true).waehrend([&] {
+        QPrintDialog* offen = offenerDruckdialog();
+        ASSERT_NE(offen, nullptr);
+        gezeigteDatei = offen->findChild<QLineEdit*>(QStringLiteral("filename"))->text();
+        gezeigterEintrag = offen->findChild<QComboBox*>(QStringLiteral("printers"))->currentText();
+    });
     dlg.ShowPrinter();
-    EXPECT_EQ(gezeigt.id(), QPageSize::A5);
-    EXPECT_EQ(programmDrucker().pageLayout().pageSize().id(), QPageSize::A5);
-    EXPECT_EQ(druckerAusrichtung(programmDrucker()), 2);
-    EXPECT_EQ(programmDrucker().copyCount(), 2);
+    EXPECT_EQ(gezeigteDatei, datei("vorher.pdf"));
+    EXPECT_EQ(gezeigterEintrag, QStringLiteral("In PDF-Datei drucken"));
+    EXPECT_EQ(p.outputFileName(), datei("vorher.pdf"));
+    EXPECT_EQ(p.pageLayout().pageSize().id(), QPageSize::A5);
+    EXPECT_EQ(druckerAusrichtung(p), 2);
+    EXPECT_EQ(p.copyCount(), 2);
 }
 
-TEST_F(Druckdialog, OwnPaperSizeSurvivesAndReadsAsUserDefined) {
-    clsPrintDialog dlg;
-    DruckerSkript d;
-    d.benutzer = [](QPrinter& p) {
-        p.setPageSize(QPageSize(QSizeF(100, 75), QPageSize::Millimeter, QStringLiteral("Schild")));
-        p.setPageOrientation(QPageLayout::Portrait);
-    };
-    d.drucker(true);
-    dlg.ShowPrinter();
-    EXPECT_EQ(dlg.PaperSize(), 256);
-    EXPECT_EQ(PapierBreite(), 100);
-    EXPECT_EQ(PapierHoehe(), 75);
-    EXPECT_EQ(FormatUebers(druckerPapierFormat(programmDrucker())),
-              QStringLiteral("Benutzerdefiniert"));
-}
-
-TEST_F(Druckdialog, PageRangeGoesInAndComesBack) {
+TEST_F(Druckdialog, PageRangeOnlyInThePrintForm) {
     clsPrintDialog dlg;
     dlg.PD_PageNums(true);
     dlg.PDnFromPage(2);
     dlg.PDnToPage(5);
-    DruckerSkript d;
-    int von = 0, bis = 0;
-    d.benutzer = [&](QPrinter& p) {
-        von = p.fromPage();
-        bis = p.toPage();
-        p.setFromTo(3, 4);
-    };
-    d.drucker(true);
+    SkriptDialoge d;
+    QPair<int, int> gezeigt;
+    DruckerBedienung b;
+    b.datei = datei("bereich.pdf");
+    b.seiten = std::make_pair(3, 4);
+    d.drucker(b).waehrend([&] {
+        QPrintDialog* offen = offenerDruckdialog();
+        ASSERT_NE(offen, nullptr);
+        gezeigt = {offen->findChild<QSpinBox*>(QStringLiteral("from"))->value(),
+                   offen->findChild<QSpinBox*>(QStringLiteral("to"))->value()};
+    });
     dlg.ShowPrinter();
-    EXPECT_EQ(von, 2);
-    EXPECT_EQ(bis, 5);
+    EXPECT_EQ(gezeigt, qMakePair(2, 5));
     EXPECT_EQ(dlg.PDnFromPage(), 3);
     EXPECT_EQ(dlg.PDnToPage(), 4);
 
@@ -234,11 +264,41 @@ TEST_F(Druckdialog, PageRangeGoesInAndComesBack) {
     clsPrintDialog ohne;
     ohne.PDnFromPage(2);
     ohne.PDnToPage(5);
-    d.benutzer = nullptr;
-    d.drucker(true);
+    SkriptDialoge d2;
+    d2.drucker(true);
     ohne.ShowPrinter();
     EXPECT_EQ(ohne.PDnFromPage(), 2);
     EXPECT_EQ(ohne.PDnToPage(), 5);
+}
+
+TEST_F(Druckdialog, WhatTheSetUpFormDoesNotOffer) {
+    // A user cannot pick a page range in the set-up, nor a printer that is
+    // not installed.
+    struct Fall {
+        const char* was;
+        std::function<void(DruckerBedienung&)> tun;
+        const char* meldung;
+    };
+    const Fall faelle[] = {
+        {"range", [](DruckerBedienung& b) { b.seiten = std::make_pair(1, 2); }, "page range"},
+        {"printer", [](DruckerBedienung& b) { b.drucker = QStringLiteral("Kein Drucker 4711"); },
+         "lists no printer"},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.was);
+        clsPrintDialog dlg;
+        dlg.PD_PrintSetup(true);
+        DruckerBedienung b;
+        b.datei = datei("x.pdf");
+        f.tun(b);
+        EXPECT_NONFATAL_FAILURE(
+            {
+                SkriptDialoge d;
+                d.drucker(b);
+                dlg.ShowPrinter();
+            },
+            f.meldung);
+    }
 }
 
 TEST_F(Druckdialog, UnknownPrinterNameIsReportedWithoutMessage) {
@@ -283,7 +343,7 @@ TEST_F(Druckdialog, WithoutDefaultPrinterTheErrorIsRaisedAndShown) {
 
     // Asking for the default printer's settings fails the same way and
     // leaves the program's printer alone.
-    a5Quer(programmDrucker());
+    programmDrucker().setPageSize(QPageSize(QPageSize::A5));
     clsPrintDialog dlg;
     dlg.PD_ReturnDefault(true);
     SkriptDialoge d;

@@ -58,6 +58,18 @@ protected:
 
     QString pdfPfad() const { return m_dir.path() + QStringLiteral("/schild.pdf"); }
 
+    // Window n as a loop label: column step, left offset and distance from
+    // the sheet's top edge; no right or bottom margin.
+    static void schlaufeSetzen(int32_t n, float etikettBreite, float links, float oben) {
+        auto& e = S(n);
+        e.blnSchlaufenetikett = true;
+        e.sngEtikettBreite = etikettBreite;
+        e.sngGrenzeLinks = links;
+        e.sngGrenzeOben = oben;
+        e.sngGrenzeRechts = 0;
+        e.sngGrenzeUnten = 0;
+    }
+
     // A picture of one colour on the current window.
     Bild& bild(double links, double oben, double breite, double hoehe, Qt::GlobalColor farbe) {
         frmLabel& f = Schild(P().lngAktivesSchild);
@@ -77,24 +89,7 @@ protected:
     // A text of the current window, fitted as the label window fits it.
     Beschriftung& text(const QString& caption, double links, double oben, int32_t maxBreite = 0,
                        int32_t* index = nullptr) {
-        const int32_t n = P().lngAktivesSchild;
-        frmLabel& f = Schild(n);
-        EXPECT_TRUE(f.TextNeu());
-        const int32_t i = S(n).lngAktuellerText;
-        Beschriftung& t = f.lblText(i);
-        t.setFontName(QStringLiteral("Arial"));
-        t.setFontSize(12);
-        t.setForeColor(RGB(0, 0, 0));
-        t.setBackStyle(0);
-        t.setLeft(links);
-        t.setTop(oben);
-        t.setCaption(caption);
-        f.TextMaxBreiteSchreiben(i, maxBreite);
-        TextAnpassen(i, n);
-        t.setVisible(true);
-        if (index)
-            *index = i;
-        return t;
+        return textAnlegen(P().lngAktivesSchild, caption, links, oben, maxBreite, index);
     }
 
     // Draws the current window on a shown preview at the zoom.

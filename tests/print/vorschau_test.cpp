@@ -142,6 +142,28 @@ TEST_F(VorschauTest, AFailedRunIsReportedAndLeavesNothingBehind) {
     EXPECT_TRUE(dialoge.alleBeantwortet());
 }
 
+TEST_F(VorschauTest, TheProgramsPrinterPrintsAgainAfterAFailedStart) {
+    // As on a machine without a printer: a PDF printer that has no file yet.
+    Printer().druckerSetzen(nullptr);
+    programmDrucker().setOutputFormat(QPrinter::PdfFormat);
+    programmDrucker().setOutputFileName(QString());
+    bild(5, 5, 20, 20, Qt::red);
+    {
+        SkriptDialoge dialoge;
+        dialoge.meldung(Antwort::OK);
+        Vorschaufenster().objZiel = &Printer();
+        Vorschaufenster().Ausgabe(100);
+        ASSERT_EQ(dialoge.gezeigt().size(), 1u);
+        EXPECT_EQ(dialoge.gezeigt()[0].text, kFehlertext);
+    }
+    // A file chosen afterwards is printed to.
+    programmDrucker().setOutputFileName(pdfPfad());
+    Vorschaufenster().objZiel = &Printer();
+    Vorschaufenster().Ausgabe(100);
+    EXPECT_EQ(seiten(lesen(pdfPfad())), 1);
+    programmDrucker().setOutputFileName(QString());
+}
+
 TEST_F(VorschauTest, ZoomRedrawsTwiceAsLargeAndScrollBarsFollow) {
     bild(5, 5, 20, 20, Qt::red);
     frmVorschau& v = Vorschaufenster();
@@ -179,10 +201,7 @@ TEST_F(VorschauTest, ZoomRedrawsTwiceAsLargeAndScrollBarsFollow) {
 TEST_F(VorschauTest, SettingsItemOpensTheDialogOfTheLabelKind) {
     struct Schlaufe : Schlaufenetikett {
         int gezeigt = 0;
-        bool zeigen() override {
-            ++gezeigt;
-            return true;
-        }
+        void zeigen(std::function<void(bool)>) override { ++gezeigt; }
     } schlaufe;
     int einstellungen = 0;
     frmVorschau& v = Vorschaufenster();

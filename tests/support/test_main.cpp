@@ -3,6 +3,7 @@
 #include "platform/dialogs.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -42,6 +43,10 @@ public:
         fail("input box", f);
         return std::nullopt;
     }
+    int fensterModal(QDialog& d) override {
+        fail("modal window", d.windowTitle());
+        return QDialog::Rejected;
+    }
 };
 } // namespace
 
@@ -51,6 +56,8 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("SORVO_REGISTRY_KEEP"))
         qputenv("SORVO_REGISTRY", (registryOrdner.path() + "/registry.txt").toUtf8());
     QApplication app(argc, argv);
+    // Qt's own dialogs and buttons in German, as the program has them.
+    sorvo::qtUebersetzungLaden();
     ::testing::InitGoogleTest(&argc, argv);
     KeineDialoge keine;
     sorvo::dialogeSetzen(&keine);

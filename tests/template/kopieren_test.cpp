@@ -172,5 +172,48 @@ TEST_F(KopierenTest, TheCopyIsCurrentEvenBelowAHigherOpenWindow) {
     EXPECT_EQ(Schild(zwei).TextZaehlen(), 2);
 }
 
+TEST_F(KopierenTest, ACopyThatCannotBeReadIsDiscardedAndTheTemplateStaysCurrent) {
+    const int32_t w = vorlage();
+    // A maximum width the copy's 16-bit field cannot hold: the line is
+    // written, reading it back overflows half way through the copy.
+    Schild(w).TextMaxBreiteSchreiben(3, 40000);
+    const QString vorher = zustand(w);
+    int32_t offen = 0;
+    int32_t frei = 0; // the slot a new window takes
+    for (int32_t i = P().hoechstesSchild(); i >= 1; --i) {
+        offen += !S(i).blnSchildFrei;
+        if (S(i).blnSchildFrei)
+            frei = i;
+    }
+    if (frei == 0)
+        frei = P().hoechstesSchild() + 1;
+    DbProtokoll::aufrufe().clear();
+
+    try {
+        VorlageKopieren();
+        ADD_FAILURE() << "copied";
+    } catch (const Laufzeitfehler& f) {
+        EXPECT_EQ(f.meldungsText(), "Überlauf (6)");
+    }
+    // The half-made window is gone, its slot free for the next label; the
+    // template is current and as it was, its database still bound.
+    EXPECT_EQ(P().lngAktivesSchild, w);
+    int32_t danach = 0;
+    for (int32_t i = 1; i <= P().hoechstesSchild(); ++i)
+        danach += !S(i).blnSchildFrei;
+    EXPECT_EQ(danach, offen);
+    EXPECT_EQ(zustand(w), vorher);
+    EXPECT_TRUE(S(w).blnDbGeladen);
+    EXPECT_TRUE(P().blnVorlageGeoeffnet);
+    EXPECT_EQ(Schild(w).Caption(), "rosen.vxp (Vorlage)");
+
+    // With the width mended the next copy goes through, into the freed slot.
+    Schild(w).TextMaxBreiteSchreiben(3, 40);
+    P().lngAktivesSchild = w;
+    VorlageKopieren();
+    EXPECT_EQ(P().lngAktivesSchild, frei);
+    EXPECT_EQ(Schild(frei).TextMaxBreiteLesen(3), "40");
+}
+
 } // namespace
 } // namespace sorvo::test

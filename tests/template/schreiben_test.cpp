@@ -3,11 +3,14 @@
 #include "label/programm.h"
 #include "label/unterprogramme.h"
 #include "platform/cp1252.h"
+#include "template/dateiaufrufe.h"
 #include "template/vorlage.h"
+#include "tests/support/schreibschutz.h"
 #include "tests/template/vorlage_fixture.h"
 
 #include <QDir>
 #include <QFile>
+#include <cerrno>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -245,6 +248,102 @@ TEST_F(SchreibenTest, FailedWritesKeepTheOldFile) {
     P().strSpeicherDatei = pfad(QStringLiteral("fehlt/neu.vxp"));
     Schild(w).lblText(1).setLeft(0);
     EXPECT_EQ(schreibfehler(), "Pfad nicht gefunden (76)");
+}
+
+TEST_F(SchreibenTest, AFolderWithoutTheRightToWriteIsAccessDenied) {
+    schild();
+    text(QStringLiteral("neu"));
+    const QString ordner = pfad(QStringLiteral("geschuetzt"));
+    ASSERT_TRUE(QDir().mkpath(ordner));
+    const QString alt =
+        dateiSchreiben(QStringLiteral("geschuetzt/alt.vxp"), "G1|1|0|0|0|0|9|1|0|0|False\r\n");
+    struct Fall {
+        const char* was;
+        QString datei;
+    } faelle[] = {{"a file that is there", alt},
+                  {"a new file", ordner + QStringLiteral("/neu.vxp")}};
+    for (const auto& f : faelle) {
+        QString fehler;
+        {
+            const OhneSchreibrecht schutz(ordner, alt);
+            ASSERT_TRUE(schutz.wirkt());
+            P().strSpeicherDatei = f.datei;
+            fehler = schreibfehler();
+        }
+        EXPECT_EQ(fehler, "Zugriff verweigert (70)") << f.was;
+    }
+    EXPECT_EQ(dateiLesen(alt), "G1|1|0|0|0|0|9|1|0|0|False\r\n");
+    EXPECT_EQ(QDir(ordner).entryList(QDir::Files | QDir::Hidden), QStringList{"alt.vxp"});
+
+    // A folder of the file's name is no file to replace.
+    ASSERT_TRUE(QDir().mkpath(pfad(QStringLiteral("ordner.vxp"))));
+    P().strSpeicherDatei = pfad(QStringLiteral("ordner.vxp"));
+    EXPECT_EQ(schreibfehler(), "Fehler beim Zugriff auf Pfad/Datei (75)");
+    EXPECT_TRUE(QFileInfo(pfad(QStringLiteral("ordner.vxp"))).isDir());
+}
+
+// The close and the rename of the temporary file fail as on a share that
+// fills up or goes away; the old file stays, no temporary file is left.
+TEST_F(SchreibenTest, AFailingCloseOrRenameKeepsTheOldFile) {
+    schild();
+    text(QStringLiteral("alt"));
+    const QString datei = pfad(QStringLiteral("alt.vxp"));
+    P().strSpeicherDatei = datei;
+    VorlageSchreiben();
+    const QByteArray alt = dateiLesen(datei);
+    text(QStringLiteral("neu"));
+
+    static int fehlerNummer = 0;
+    const auto schliessenScheitert = [](int fd) {
+        ::close(fd);
+        errno = fehlerNummer;
+        return -1;
+    };
+    const auto umbenennenScheitert = [](const char*, const char*) {
+        errno = fehlerNummer;
+        return -1;
+    };
+    const struct {
+        const char* was;
+        satz::DateiAufrufe aufrufe;
+        int nummer;
+        const char* meldung;
+    } faelle[] = {
+        {"close: the share is full",
+         {schliessenScheitert, ::rename},
+         ENOSPC,
+         "Datenträger voll (61)"},
+        {"close: the device fails", {schliessenScheitert, ::rename}, EIO, "Geräte-E/A-Fehler (57)"},
+        {"rename: no right to replace",
+         {::close, umbenennenScheitert},
+         EACCES,
+         "Zugriff verweigert (70)"},
+        {"rename: the folder went away",
+         {::close, umbenennenScheitert},
+         ENOENT,
+         "Pfad nicht gefunden (76)"},
+        {"rename: another device",
+         {::close, umbenennenScheitert},
+         EXDEV,
+         "Fehler beim Zugriff auf Pfad/Datei (75)"},
+    };
+    const satz::DateiAufrufe echt = satz::dateiAufrufe();
+    for (const auto& f : faelle) {
+        fehlerNummer = f.nummer;
+        satz::dateiAufrufe() = f.aufrufe;
+        P().strSpeicherDatei = datei;
+        const QString fehler = schreibfehler();
+        satz::dateiAufrufe() = echt;
+        EXPECT_EQ(fehler, f.meldung) << f.was;
+        EXPECT_EQ(dateiLesen(datei), alt) << f.was;
+        EXPECT_EQ(QDir(m_ordner.path()).entryList(QDir::Files | QDir::Hidden),
+                  QStringList{QStringLiteral("alt.vxp")})
+            << f.was;
+    }
+    // With the system's calls again the new content arrives.
+    P().strSpeicherDatei = datei;
+    EXPECT_EQ(schreibfehler(), "");
+    EXPECT_NE(dateiLesen(datei), alt);
 }
 
 } // namespace

@@ -1,5 +1,4 @@
 #include "platform/registry.h"
-#include "platform/system.h"
 #include "tests/support/fake_dialogs.h"
 #include "update/frmUpdate.h"
 
@@ -11,6 +10,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace sorvo::update {
 namespace {
@@ -19,6 +19,32 @@ using test::SkriptDialoge;
 
 const QString kPfade = QStringLiteral("Software\\Kelmarhof\\Sorvo1.0\\Pfade");
 const QString kVersion = QStringLiteral("Software\\Kelmarhof\\Sorvo1.0\\Version");
+const QString kNeuerOderGleich =
+    QStringLiteral("Sie haben eine neuere (oder die gleiche) Sorvo-Version auf Ihrem Computer "
+                   "installiert!\r\rEin Update ist nicht notwendig!");
+const QString kNeuere = QStringLiteral("Sie haben eine neuere Sorvo-Version auf Ihrem Computer "
+                                       "installiert!\r\rEin Update ist nicht notwendig!");
+
+// Root ignores file permissions; a read-only file only bites an ordinary
+// user, so the test takes that user's identity for as long as this lives.
+// The saved identity stays root, so that the test can return to it.
+class AlsGewoehnlicherNutzer {
+public:
+    AlsGewoehnlicherNutzer() {
+        if (geteuid() != 0)
+            return;
+        m_gewechselt = setresuid(65534, 65534, 0) == 0;
+        EXPECT_TRUE(m_gewechselt) << "could not take the identity of an ordinary user";
+    }
+    ~AlsGewoehnlicherNutzer() {
+        if (m_gewechselt) {
+            EXPECT_EQ(setresuid(0, 0, 0), 0);
+        }
+    }
+
+private:
+    bool m_gewechselt = false;
+};
 
 class UpdateTest : public ::testing::Test {
 protected:
@@ -27,8 +53,6 @@ protected:
         qputenv("SORVO_REGISTRY", (m_dir.path() + "/registry.txt").toUtf8());
         QDir().mkpath(installiert());
         QDir().mkpath(neu());
-        const Version v = programmVersion();
-        m_version = QStringLiteral("%1.%2.%3").arg(v.major).arg(v.minor).arg(v.revision);
     }
     void TearDown() override { qputenv("SORVO_REGISTRY", m_alt); }
 
@@ -39,27 +63,32 @@ protected:
         QFile f(pfad);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(inhalt);
-        f.flush();
-        f.setFileTime(QDateTime::currentDateTime().addSecs(-alterSekunden),
-                      QFileDevice::FileModificationTime);
+        f.close();
+        zeitSetzen(pfad, QDateTime::currentDateTime().addSecs(-alterSekunden));
+    }
+    static void zeitSetzen(const QString& pfad, const QDateTime& zeit) {
+        QFile f(pfad);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(f.setFileTime(zeit, QFileDevice::FileModificationTime));
     }
     static QByteArray lesen(const QString& pfad) {
         QFile f(pfad);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<fehlt>");
     }
+    static QDateTime zeit(const QString& pfad) { return QFileInfo(pfad).lastModified(); }
+    // An installation recorded with this version (a null one: no value).
     void installieren(const QString& version) {
         RegStringSchreiben(HKEY_LOCAL_MACHINE, kPfade, QStringLiteral("Sorvo-Verz"), installiert());
-        if (!version.isNull())
-            RegStringSchreiben(HKEY_LOCAL_MACHINE, kVersion, QStringLiteral("Version"), version);
+        RegStringSchreiben(HKEY_LOCAL_MACHINE, kVersion, QStringLiteral("Version"),
+                           version.isNull() ? QString() : version);
         datei(installiert() + "/sorvo", "alt", 3600);
     }
 
     QTemporaryDir m_dir;
     QByteArray m_alt;
-    QString m_version;
 };
 
-TEST(UpdateHilfen, SplitsPathsAndReadsGermanNumbers) {
+TEST(UpdateHilfen, SplitsPathsAtTheLastSeparator) {
     const struct {
         const char* pfad;
         int teile;
@@ -71,66 +100,96 @@ TEST(UpdateHilfen, SplitsPathsAndReadsGermanNumbers) {
         EXPECT_EQ(PfadTeileAbtrennen(s), p.teile) << p.pfad;
         EXPECT_EQ(s, QString::fromLatin1(p.rest));
     }
-    const struct {
-        const char* text;
-        std::optional<int> wert;
-    } zahlen[] = {{"1.0", 10}, {".44", 44},        {"1.1", 11},        {"2,5", 2},
-                  {"3,5", 4},  {"", std::nullopt}, {"x", std::nullopt}};
-    for (const auto& z : zahlen)
-        EXPECT_EQ(deutscheGanzzahl(QString::fromLatin1(z.text)), z.wert) << z.text;
 }
 
-TEST_F(UpdateTest, OlderInstallationIsReplacedAndSuccessShown) {
-    installieren(QStringLiteral("0.9.1"));
+TEST_F(UpdateTest, InstallsTheVersionTheBuildDeclares) {
+    installieren(QStringLiteral("0.0.1"));
     datei(neu() + "/sorvo", "neu", 10);
-    frmUpdate f(neu());
-    ASSERT_TRUE(f.Form_Load());
-    EXPECT_EQ(f.installationsOrdner, installiert() + "/");
-    EXPECT_EQ(f.lblAnzeige2->text(), m_version);
-    f.cmdStart_Click();
-    EXPECT_EQ(lesen(installiert() + "/sorvo"), "neu");
-    EXPECT_EQ(f.lblAnzeige2->text(), "Update war erfolgreich!");
-    EXPECT_TRUE(f.lblAnzeige1->isHidden());
-    EXPECT_TRUE(f.cmdStart->isHidden());
-    EXPECT_TRUE(f.Timer1.isActive());
-    EXPECT_EQ(f.Timer1.interval(), 2000);
-    EXPECT_FALSE(QFile::exists(installiert() + "/sorvo.sorvo-update"));
+    frmUpdate u(neu());
+    ASSERT_TRUE(u.Form_Load());
+    EXPECT_EQ(u.lblAnzeige2->text(), QStringLiteral(SORVO_PROJEKT_VERSION));
+    EXPECT_EQ(u.updateVersion, QStringLiteral(SORVO_PROJEKT_VERSION));
 }
 
-TEST_F(UpdateTest, VersionChecks) {
-    // Versions of this update against installed ones, in the update's own terms.
-    const QString gleich = m_version;
-    struct Fall {
-        QString installiert;
-        bool laeuft;
-        const char* text;
-    };
-    const Fall faelle[] = {
-        {QString(), true, nullptr},
-        {QStringLiteral("0.0.1"), true, nullptr},
-        {gleich, false, "Sie haben eine neuere (oder die gleiche) Sorvo-Version"},
-        {QStringLiteral("9.9.1"), false, "Sie haben eine neuere Sorvo-Version"},
-        {QStringLiteral("kaputt"), false, "Sie haben eine neuere (oder die gleiche) Sorvo-Version"},
+// Installed version against update version, through start and copy run:
+// a run replaces the installed file and shows success; a refusal shows its
+// message, never shows the window and leaves the installed file as it was.
+TEST_F(UpdateTest, VersionTable) {
+    enum class Ausgang { Laeuft, NeuereOderGleiche, Neuere };
+    const struct {
+        QString installiert; // null: no Version value
+        const char* update;
+        Ausgang ausgang;
+    } faelle[] = {
+        {QStringLiteral("1.0.43"), "1.0.44", Ausgang::Laeuft},
+        {QStringLiteral("1.0.44"), "1.0.44", Ausgang::NeuereOderGleiche},
+        {QStringLiteral("1.0.45"), "1.0.44", Ausgang::NeuereOderGleiche},
+        {QStringLiteral("1.1.10"), "1.0.44", Ausgang::Neuere},
+        {QStringLiteral("10.0.1"), "1.0.44", Ausgang::Neuere},
+        {QStringLiteral("1.9.5"), "1.10.0", Ausgang::Laeuft},
+        {QStringLiteral("1.10.0"), "1.9.5", Ausgang::Neuere},
+        {QStringLiteral("0.9.99"), "1.0.44", Ausgang::Laeuft},
+        {QStringLiteral("1.0.9"), "1.0.10", Ausgang::Laeuft},
+        {QStringLiteral("kaputt"), "1.0.44", Ausgang::NeuereOderGleiche},
+        {QStringLiteral("1.0"), "1.0.44", Ausgang::NeuereOderGleiche},
+        {QStringLiteral("1..44"), "1.0.44", Ausgang::NeuereOderGleiche},
+        {QStringLiteral("1.0.4x"), "1.0.44", Ausgang::NeuereOderGleiche},
+        {QStringLiteral("1.0.43"), "1,0,44", Ausgang::NeuereOderGleiche},
+        {QString(), "1.0.44", Ausgang::Laeuft},
     };
     for (const auto& f : faelle) {
+        SCOPED_TRACE(f.installiert.isNull() ? std::string("(none)") : f.installiert.toStdString());
+        SCOPED_TRACE(f.update);
         installieren(f.installiert);
-        if (f.installiert.isNull())
-            RegStringSchreiben(HKEY_LOCAL_MACHINE, kVersion, QStringLiteral("Version"), QString());
+        datei(neu() + "/sorvo", "neu", 10);
+        const QDateTime vorher = zeit(installiert() + "/sorvo");
         SkriptDialoge d;
-        if (!f.laeuft)
+        if (f.ausgang != Ausgang::Laeuft)
             d.meldung(Antwort::OK);
-        frmUpdate u(neu());
-        EXPECT_EQ(u.Form_Load(), f.laeuft) << f.installiert.toStdString();
-        if (!f.laeuft) {
-            ASSERT_EQ(d.gezeigt().size(), 1u);
-            EXPECT_TRUE(d.gezeigt()[0].text.startsWith(QString::fromUtf8(f.text)));
-            EXPECT_TRUE(d.gezeigt()[0].text.endsWith(
-                QStringLiteral("\r\rEin Update ist nicht notwendig!")));
-            EXPECT_EQ(d.gezeigt()[0].titel, "Update nicht notwendig!");
-            EXPECT_EQ(d.gezeigt()[0].stil, 64);
-            EXPECT_TRUE(u.beendet());
+        frmUpdate u(neu(), QString::fromLatin1(f.update));
+        const bool laeuft = u.Form_Load();
+        EXPECT_EQ(laeuft, f.ausgang == Ausgang::Laeuft);
+        if (laeuft != (f.ausgang == Ausgang::Laeuft))
+            continue;
+        if (laeuft) {
+            EXPECT_EQ(u.lblAnzeige2->text(), QString::fromLatin1(f.update));
+            u.cmdStart_Click();
+            EXPECT_EQ(lesen(installiert() + "/sorvo"), "neu");
+            EXPECT_EQ(u.lblAnzeige2->text(), "Update war erfolgreich!");
+            EXPECT_TRUE(u.Timer1.isActive());
+            continue;
         }
+        ASSERT_EQ(d.gezeigt().size(), 1u);
+        EXPECT_EQ(d.gezeigt()[0].text, f.ausgang == Ausgang::Neuere ? kNeuere : kNeuerOderGleich);
+        EXPECT_EQ(d.gezeigt()[0].titel, "Update nicht notwendig!");
+        EXPECT_EQ(d.gezeigt()[0].stil, 64);
+        EXPECT_TRUE(u.beendet());
+        EXPECT_FALSE(u.isVisible());
+        EXPECT_EQ(lesen(installiert() + "/sorvo"), "alt");
+        EXPECT_EQ(zeit(installiert() + "/sorvo"), vorher);
     }
+}
+
+TEST_F(UpdateTest, SuccessShowsItsTextAndEndsTwoSecondsLater) {
+    installieren(QStringLiteral("1.0.43"));
+    datei(neu() + "/sorvo", "neu", 10);
+    frmUpdate u(neu());
+    ASSERT_TRUE(u.Form_Load());
+    EXPECT_TRUE(u.isVisible());
+    EXPECT_EQ(u.installationsOrdner, installiert() + "/");
+    EXPECT_FALSE(u.Image1->pixmap().isNull());
+    u.cmdStart_Click();
+    EXPECT_EQ(u.lblAnzeige2->text(), "Update war erfolgreich!");
+    EXPECT_TRUE(u.lblAnzeige1->isHidden());
+    EXPECT_TRUE(u.cmdStart->isHidden());
+    EXPECT_TRUE(u.Timer1.isActive());
+    EXPECT_EQ(u.Timer1.interval(), 2000);
+    EXPECT_FALSE(u.beendet());
+    EXPECT_EQ(zeit(installiert() + "/sorvo"), zeit(neu() + "/sorvo"));
+    EXPECT_FALSE(QFile::exists(installiert() + "/sorvo.sorvo-update"));
+    // The timer's tick ends the program; fired by hand, not waited for.
+    ASSERT_TRUE(QMetaObject::invokeMethod(&u.Timer1, "timeout", Qt::DirectConnection));
+    EXPECT_TRUE(u.beendet());
 }
 
 TEST_F(UpdateTest, MissingInstallationEndsWithItsMessage) {
@@ -138,6 +197,7 @@ TEST_F(UpdateTest, MissingInstallationEndsWithItsMessage) {
     d.meldung(Antwort::OK);
     frmUpdate u(neu());
     EXPECT_FALSE(u.Form_Load());
+    ASSERT_EQ(d.gezeigt().size(), 1u);
     EXPECT_EQ(d.gezeigt()[0].titel, "Sorvo wurde nicht richtig installiert!");
     EXPECT_EQ(d.gezeigt()[0].text,
               "Sorvo ist auf Ihrem Computer nicht ordnungsgemäß installiert worden!\r\rBitte "
@@ -156,32 +216,68 @@ TEST_F(UpdateTest, FolderFromTheSiblingKeyUnchanged) {
     EXPECT_EQ(u.installationsOrdner, installiert() + "/");
 }
 
-TEST_F(UpdateTest, InstalledFileNotOlderIsKept) {
-    installieren(QStringLiteral("0.0.1"));
-    datei(neu() + "/sorvo", "neu", 7200); // older than the installed one
-    SkriptDialoge d;
-    d.meldung(Antwort::OK);
-    frmUpdate u(neu());
-    ASSERT_TRUE(u.Form_Load());
-    u.cmdStart_Click();
-    EXPECT_EQ(lesen(installiert() + "/sorvo"), "alt");
-    EXPECT_EQ(d.gezeigt()[0].titel, "Update nicht notwendig!");
-    EXPECT_TRUE(u.beendet());
-}
-
-TEST_F(UpdateTest, MissingUpdateFilesAreListed) {
-    installieren(QStringLiteral("0.0.1"));
-    SkriptDialoge d;
-    d.meldung(Antwort::OK);
-    frmUpdate u(neu());
-    ASSERT_TRUE(u.Form_Load());
-    u.cmdStart_Click();
-    EXPECT_EQ(d.gezeigt()[0].titel, "Dateien wurden nicht gefunden!");
-    EXPECT_EQ(
-        d.gezeigt()[0].text,
-        "Folgende Dateien konnten nicht gefunden werden!\rsorvo\r\r\rKontrollieren Sie, ob "
-        "Sie alle Dateien entzippt haben\rund ob diese sich im Sorvo-Update Ordner befinden!");
-    EXPECT_EQ(lesen(installiert() + "/sorvo"), "alt");
+// Every file is checked before the first is replaced: a refusal found at any
+// entry leaves all installed files as they were.
+TEST_F(UpdateTest, RefusalsFoundLateTouchNoFile) {
+    const QString gefunden = QStringLiteral("Dateien wurden nicht gefunden!");
+    const QString nichtNoetig = QStringLiteral("Update nicht notwendig!");
+    const struct {
+        const char* fall;
+        int sorvoAlter;  // age of the new sorvo; -1: not in the update folder
+        int zweiteAlter; // age of the new second file; -1: missing; 0: no second entry
+        QString titel;
+        QString text;
+    } faelle[] = {
+        {"sorvo not older", 7200, 0, nichtNoetig, kNeuerOderGleich},
+        {"second not older", 10, 7200, nichtNoetig, kNeuerOderGleich},
+        {"second as old as installed", 10, 3600, nichtNoetig, kNeuerOderGleich},
+        {"second missing", 10, -1, gefunden,
+         "Folgende Dateien konnten nicht gefunden werden!\rdatei.txt\r\r\rKontrollieren Sie, ob "
+         "Sie alle Dateien entzippt haben\rund ob diese sich im Sorvo-Update Ordner befinden!"},
+        {"sorvo missing", -1, 0, gefunden,
+         "Folgende Dateien konnten nicht gefunden werden!\rsorvo\r\r\rKontrollieren Sie, ob "
+         "Sie alle Dateien entzippt haben\rund ob diese sich im Sorvo-Update Ordner befinden!"},
+        // Not older wins over missing, as it would stop the run where it is met.
+        {"sorvo missing, second not older", -1, 7200, nichtNoetig, kNeuerOderGleich},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.fall);
+        QTemporaryDir ordner;
+        qputenv("SORVO_REGISTRY", (ordner.path() + "/registry.txt").toUtf8());
+        const QString inst = ordner.path() + "/installiert";
+        const QString upd = ordner.path() + "/update";
+        QDir().mkpath(upd);
+        RegStringSchreiben(HKEY_LOCAL_MACHINE, kPfade, QStringLiteral("Sorvo-Verz"), inst);
+        RegStringSchreiben(HKEY_LOCAL_MACHINE, kVersion, QStringLiteral("Version"),
+                           QStringLiteral("1.0.43"));
+        datei(inst + "/sorvo", "alt", 3600);
+        datei(inst + "/hilfe/datei.txt", "alt2", 3600);
+        const QDateTime vorher1 = zeit(inst + "/sorvo");
+        const QDateTime vorher2 = zeit(inst + "/hilfe/datei.txt");
+        if (f.sorvoAlter >= 0)
+            datei(upd + "/sorvo", "neu", f.sorvoAlter);
+        if (f.zweiteAlter > 0)
+            datei(upd + "/datei.txt", "neu2", f.zweiteAlter);
+        if (f.zweiteAlter == 3600) // to the millisecond as old as the installed one
+            zeitSetzen(upd + "/datei.txt", vorher2);
+        SkriptDialoge d;
+        d.meldung(Antwort::OK);
+        frmUpdate u(upd);
+        ASSERT_TRUE(u.Form_Load());
+        if (f.zweiteAlter != 0)
+            u.Updatedateien[2] = QStringLiteral("hilfe\\datei.txt");
+        u.cmdStart_Click();
+        ASSERT_EQ(d.gezeigt().size(), 1u);
+        EXPECT_EQ(d.gezeigt()[0].titel, f.titel);
+        EXPECT_EQ(d.gezeigt()[0].text, f.text);
+        EXPECT_TRUE(u.beendet());
+        EXPECT_FALSE(u.Timer1.isActive());
+        EXPECT_EQ(lesen(inst + "/sorvo"), "alt");
+        EXPECT_EQ(zeit(inst + "/sorvo"), vorher1);
+        EXPECT_EQ(lesen(inst + "/hilfe/datei.txt"), "alt2");
+        EXPECT_EQ(zeit(inst + "/hilfe/datei.txt"), vorher2);
+        EXPECT_TRUE(QDir(inst).entryList(QDir::Files).filter("sorvo-update").isEmpty());
+    }
 }
 
 TEST_F(UpdateTest, SubFolderEntriesComeFromTheFlatUpdateFolder) {
@@ -196,7 +292,43 @@ TEST_F(UpdateTest, SubFolderEntriesComeFromTheFlatUpdateFolder) {
     EXPECT_EQ(lesen(installiert() + "/sorvo"), "neu");
 }
 
-TEST_F(UpdateTest, UnwritableInstallationLosesNoFile) {
+// A read-only new file still gives its time and its mode to the copy;
+// with the time of the update a later update would be refused. Run once as
+// an ordinary user, and once as whoever runs the test.
+TEST_F(UpdateTest, ReadOnlyNewFileKeepsItsTimeAndMode) {
+    const auto alle = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
+                      QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther |
+                      QFile::ExeOther;
+    for (const QString& o : {m_dir.path(), installiert(), neu()})
+        ASSERT_TRUE(QFile::setPermissions(o, alle));
+    const auto modus = [](const QString& pfad) {
+        return QFileInfo(pfad).permissions() &
+               ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
+    };
+    for (const bool gewoehnlich : {true, false}) {
+        SCOPED_TRACE(gewoehnlich ? "ordinary user" : "this process's user");
+        QFile::remove(installiert() + "/sorvo");
+        QFile::remove(neu() + "/sorvo");
+        installieren(QStringLiteral("1.0.43"));
+        datei(neu() + "/sorvo", "neu", 600);
+        ASSERT_TRUE(QFile::setPermissions(neu() + "/sorvo",
+                                          QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        frmUpdate u(neu());
+        ASSERT_TRUE(u.Form_Load());
+        if (gewoehnlich) {
+            AlsGewoehnlicherNutzer nutzer;
+            u.cmdStart_Click();
+        } else {
+            u.cmdStart_Click();
+        }
+        EXPECT_EQ(u.lblAnzeige2->text(), "Update war erfolgreich!");
+        EXPECT_EQ(lesen(installiert() + "/sorvo"), "neu");
+        EXPECT_EQ(zeit(installiert() + "/sorvo"), zeit(neu() + "/sorvo"));
+        EXPECT_EQ(modus(installiert() + "/sorvo"), modus(neu() + "/sorvo"));
+    }
+}
+
+TEST_F(UpdateTest, FileThatCannotBeReplacedIsNamedAndKept) {
     installieren(QStringLiteral("0.0.1"));
     datei(neu() + "/sorvo", "neu", 10);
     frmUpdate u(neu());
@@ -209,8 +341,15 @@ TEST_F(UpdateTest, UnwritableInstallationLosesNoFile) {
     d.meldung(Antwort::OK);
     u.cmdStart_Click();
     EXPECT_TRUE(QFileInfo(installiert() + "/ordner/inhalt").isDir());
+    EXPECT_EQ(lesen(installiert() + "/sorvo"), "neu");
     ASSERT_EQ(d.gezeigt().size(), 1u);
-    EXPECT_TRUE(d.gezeigt()[0].text.contains(installiert() + "/ordner"));
+    EXPECT_EQ(d.gezeigt()[0].titel, "Sorvo-Update");
+    EXPECT_EQ(d.gezeigt()[0].stil, 48);
+    EXPECT_EQ(d.gezeigt()[0].text, "Folgende Dateien konnten nicht ersetzt werden:\r" +
+                                       installiert() +
+                                       "/ordner\r\rDiese Dateien sind unverändert, alle "
+                                       "anderen wurden ersetzt.");
+    EXPECT_TRUE(u.beendet());
     EXPECT_FALSE(u.Timer1.isActive());
 }
 

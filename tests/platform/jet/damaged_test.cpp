@@ -3,11 +3,13 @@
 #include "platform/jet/jet.h"
 #include "platform/jet/mdb_reader.h"
 #include "tests/platform/jet/support/fixture.h"
+#include "tests/platform/jet/support/jet4_writer.h"
 #include "tests/platform/jet/support/printing.h"
 
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QtEndian>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -134,6 +136,66 @@ TEST(DamagedFiles, AreRefusedCleanly) {
     QByteArray claimsJet3 = good;
     claimsJet3[0x14] = 0;
     EXPECT_NE(readEverything(store(claimsJet3)), 0);
+}
+
+TEST(DamagedFiles, DataPagesThatAreNotTheTablesAreRefused) {
+    // 34 plants of long names fill several data pages; a second table has its own.
+    std::vector<Row> pflanzen, andere;
+    for (qint64 i = 1; i <= 34; ++i)
+        pflanzen.push_back({i, QStringLiteral("Pflanze %1 ").arg(i) + QString(200, 'x')});
+    for (qint64 i = 1; i <= 5; ++i)
+        andere.push_back({i, QStringLiteral("anders")});
+    Jet4Writer w;
+    w.addTable("Pflanzen", {{"Nr", DataType::Long}, {"Name", DataType::Text, 255, false}},
+               pflanzen);
+    w.addTable("Andere", {{"Nr", DataType::Long}, {"Name", DataType::Text}}, andere);
+    const QString pfad = QDir(scratchFolder()).filePath("zwei.mdb");
+    w.write(pfad);
+    QFile f(pfad);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray good = f.readAll();
+    ASSERT_EQ(Database::open(pfad)->openRecordset("Pflanzen")->recordCount(), 34);
+
+    // The data pages of a table, in file order.
+    auto file = detail::MdbFile::open(pfad);
+    const auto datenseiten = [&](const char* tabelle) {
+        const int owner = file->find(tabelle)->tableDefPage();
+        std::vector<int> seiten;
+        for (int p = 1; p < good.size() / Page; ++p)
+            if (good[p * Page] == 0x01 && good.mid(p * Page + 4, 4) != "LVAL" &&
+                qFromLittleEndian<qint32>(good.constData() + p * Page + 4) == owner)
+                seiten.push_back(p);
+        return seiten;
+    };
+    const std::vector<int> eigene = datenseiten("Pflanzen");
+    const std::vector<int> fremde = datenseiten("Andere");
+    ASSERT_GE(eigene.size(), 2u);
+    ASSERT_FALSE(fremde.empty());
+
+    const struct {
+        const char* was;
+        std::function<void(QByteArray&)> schaden;
+    } faelle[] = {
+        {"a data page zeroed",
+         [&](QByteArray& b) { b.replace(eigene[1] * Page, Page, QByteArray(Page, '\0')); }},
+        {"a page of another table's rows in its place",
+         [&](QByteArray& b) {
+             b.replace(eigene[1] * Page, Page, good.mid(fremde[0] * Page, Page));
+         }},
+        {"a data page of another type", [&](QByteArray& b) { b[eigene[0] * Page] = 0x04; }},
+    };
+    for (const auto& c : faelle) {
+        QByteArray b = good;
+        c.schaden(b);
+        try {
+            const int rows = Database::open(store(b))->openRecordset("Pflanzen")->recordCount();
+            ADD_FAILURE() << c.was << ": " << rows << " rows and no error";
+        } catch (const JetError& e) {
+            EXPECT_EQ(e.number(), fehler::Beschaedigt) << c.was;
+            EXPECT_TRUE(e.description().contains(QStringLiteral("beschädigt"))) << c.was;
+            EXPECT_TRUE(e.description().contains(QStringLiteral("Pflanzen"))) << c.was;
+        }
+    }
 }
 
 TEST(DamagedFiles, RandomDamageNeverCrashes) {

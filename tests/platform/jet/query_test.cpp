@@ -172,6 +172,10 @@ TEST(StoredQueries, UnionsAliasesAndQueriesOnQueries) {
     EXPECT_EQ(names(*sunny), (QStringList{"ARTNR", "Name"}));
     EXPECT_EQ(texts(*sunny, "Name"),
               (QStringList{"Bergenia cordifolia", "Anthericum ramosum", "Achillea millefolium"}));
+    // A query of one table read through another query keeps its fields.
+    auto sunnyAgain = db->openRecordset("SELECT * FROM Stauden_Sonnig WHERE ARTNR LIKE '*'");
+    EXPECT_EQ(names(*sunnyAgain), (QStringList{"ARTNR", "Name"}));
+    EXPECT_EQ(texts(*sunnyAgain, "Name"), texts(*sunny, "Name"));
 
     auto scented = db->openRecordset("SELECT ARTNR FROM Friedhof_Duft ORDER BY ARTNR");
     EXPECT_EQ(texts(*scented, "ARTNR"), (QStringList{"3002", "6001"}));

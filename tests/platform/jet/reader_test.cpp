@@ -1,7 +1,9 @@
 // Values as the reader decodes them from real files: our Jet 4 plant
 // database and, where present, the Jet 3 sample database.
+#include "platform/jet/gridmodel.h"
 #include "platform/jet/jet.h"
 #include "tests/platform/jet/support/fixture.h"
+#include "tests/platform/jet/support/jet4_writer.h"
 #include "tests/platform/jet/support/plant_db.h"
 #include "tests/platform/jet/support/printing.h"
 
@@ -77,6 +79,52 @@ TEST(Reader, MemosOfEveryLengthAndCompressedTexts) {
     EXPECT_EQ(plant(db, 1003)->value("Bot_Name").toString(), QStringLiteral("Ächmea fasciata"));
     auto s = db->openRecordset("SELECT BEMERKUNG FROM Stauden WHERE ARTNR = 2001");
     EXPECT_EQ(s->value(0).toString(), QStringLiteral("Heilpflanze – 3 € je Topf"));
+}
+
+TEST(Reader, SingleAndDoubleNumbersShowTheirShortestDigits) {
+    // Each value in a Single and a Double column; the texts are those of a
+    // label (neutral), of the grid (German) and of SQL's text conversion.
+    const struct {
+        double wert;
+        const char *text, *gitter, *sql;
+    } faelle[] = {
+        {0.05, "0.05", "0,05", "0,05"},    {1.2, "1.2", "1,2", "1,2"},
+        {12.5, "12.5", "12,5", "12,5"},    {-0.3, "-0.3", "-0,3", "-0,3"},
+        {1e-7, "1e-07", "1E-07", "1e-07"}, {3.4e38, "3.4e+38", "3,4E+38", "3,4e+38"},
+    };
+    std::vector<Row> zeilen;
+    for (const auto& f : faelle)
+        zeilen.push_back({qint64(zeilen.size() + 1), f.wert, f.wert});
+    Jet4Writer w;
+    w.addTable("Masse",
+               {{"Nr", DataType::Long}, {"Hoehe", DataType::Single}, {"Preis", DataType::Double}},
+               zeilen);
+    const QString pfad = scratchFolder() + "/masse.mdb";
+    w.write(pfad);
+    auto db = Database::open(pfad);
+    auto rs =
+        db->openRecordset("SELECT Hoehe, Preis, CStr(Hoehe), CStr(Preis) FROM Masse ORDER BY Nr");
+    ASSERT_EQ(rs->recordCount(), static_cast<int>(std::size(faelle)));
+    RecordsetModel gitter;
+    gitter.setRecordset(db->openRecordset("SELECT Hoehe, Preis FROM Masse ORDER BY Nr"));
+    int r = 0;
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.text);
+        EXPECT_EQ(rs->field(0).type(), DataType::Single);
+        for (int c : {0, 1}) {
+            EXPECT_EQ(rs->valueAt(r, c).toString(), f.text) << c;
+            EXPECT_EQ(gitter.data(gitter.index(r, c)).toString(), f.gitter) << c;
+            EXPECT_EQ(rs->valueAt(r, c + 2).toString(), f.sql) << c;
+        }
+        // The Single's digits give back the very Single that was stored.
+        EXPECT_EQ(static_cast<float>(rs->valueAt(r, 0).toDouble()), static_cast<float>(f.wert));
+        ++r;
+    }
+    // A Double keeps all the digits it needs; a Single made in SQL prints
+    // as a Single.
+    auto mehr = db->openRecordset("SELECT 0.1 + 0.2, CSng(1 / 3) FROM Masse WHERE Nr = 1");
+    EXPECT_EQ(mehr->value(0).toString(), "0.30000000000000004");
+    EXPECT_EQ(mehr->value(1).toString(), "0.33333334");
 }
 
 TEST(Reader, CatalogueTablesAndFields) {

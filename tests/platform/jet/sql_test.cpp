@@ -289,6 +289,34 @@ TEST(JetDialect, JoinedFieldsAreNamedAsJetNamesThem) {
     EXPECT_EQ(aliasedNames, (QStringList{"S.ARTNR", "F.ARTNR", "DB", "Licht"}));
 }
 
+TEST(JetDialect, FailuresInsideSqliteAreToldInGerman) {
+    // SQLite's own reasons are English and about its workings; the user
+    // learns what failed, and the engine's own reason where it has one.
+    QString tief = "ARTNR";
+    for (int i = 0; i < 1200; ++i)
+        tief += " + 1";
+    const struct {
+        QString sql;
+        const char* meldung;
+    } faelle[] = {
+        {"SELECT " + tief + " FROM Topfpfl", "Fehler in der Abfrage."},
+        {"SELECT CInt(Bot_Name) FROM Topfpfl",
+         "Fehler beim Ausführen der Abfrage: Datentypen unverträglich."},
+        {"SELECT ARTNR FROM Topfpfl WHERE CInt(Bot_Name) = 1",
+         "Fehler beim Ausführen der Abfrage: Datentypen unverträglich."},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.meldung);
+        try {
+            const int n = plants()->openRecordset(f.sql)->recordCount();
+            ADD_FAILURE() << n << " rows and no error";
+        } catch (const JetError& e) {
+            EXPECT_EQ(e.number(), fehler::SyntaxFehler);
+            EXPECT_EQ(e.description(), QString::fromUtf8(f.meldung));
+        }
+    }
+}
+
 TEST(JetDialect, RefusalsAndErrorsAreCleanErrors) {
     struct Failing {
         const char* sql;
@@ -319,5 +347,60 @@ TEST(JetDialect, RefusalsAndErrorsAreCleanErrors) {
             EXPECT_EQ(e.number(), c.number) << e.description().toStdString();
             EXPECT_FALSE(e.description().isEmpty());
         }
+    }
+}
+
+TEST(JetDialect, ParametersAreBoundNotWrittenIntoTheSql) {
+    struct Case {
+        const char* sql;
+        std::vector<Parameter> parameters;
+        QStringList rows; // field 0 of every row
+    };
+    const auto text = [](const char* s) { return Value::text(QString::fromUtf8(s)); };
+    const std::vector<Case> cases = {
+        {"SELECT FAMNAME FROM Familien WHERE FAMILIE = [Nr]",
+         {{"Nr", Value::integer(2)}},
+         {"Euphorbiaceae"}},
+        {"SELECT FAMNAME FROM Familien WHERE FAMILIE = [nr]",
+         {{"NR", Value::integer(3)}},
+         {"Bromeliaceae"}},
+        // A quote in the value cannot end the text and add a condition.
+        {"SELECT FAMNAME FROM Familien WHERE CStr(FAMILIE) = [Nr]",
+         {{"Nr", text("2' OR 'a' = 'a")}},
+         {}},
+        {"SELECT FAMNAME FROM Familien WHERE CStr(FAMILIE) = [Nr]",
+         {{"Nr", text("2")}},
+         {"Euphorbiaceae"}},
+        {"SELECT FAMNAME FROM Familien WHERE FAMILIE = [Nr]", {{"Nr", Value()}}, {}},
+        {"SELECT Bot_Name FROM Topfpfl WHERE DTNAM = [Name]",
+         {{"Name", text("Schönmalve")}},
+         {"Abutilon megapotamicum"}},
+        // Also inside a subquery, and twice with one value.
+        {"SELECT FAMNAME FROM Familien WHERE FAMILIE IN (SELECT FAMILIE FROM Topfpfl WHERE "
+         "ARTNR = [A] OR ARTNR = [A] + 1)",
+         {{"A", Value::integer(1001)}},
+         {"Malvaceae", "Euphorbiaceae"}},
+        // A parameter as an output field comes back unchanged.
+        {"SELECT [Wert], [Zweiter] FROM Familien WHERE FAMILIE = 1",
+         {{"Zweiter", Value::integer(7)}, {"Wert", text("Jäger; 'x'")}},
+         {"Jäger; 'x'"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.sql);
+        auto rs = plants()->openRecordset(QString::fromUtf8(c.sql), c.parameters);
+        QStringList rows;
+        for (; !rs->eof(); rs->moveNext())
+            rows << rs->value(0).toString();
+        EXPECT_EQ(rows, c.rows);
+    }
+    // A name given no value is still a missing parameter.
+    try {
+        plants()->openRecordset("SELECT * FROM Familien WHERE FAMILIE = [Nr] OR FAMILIE = [Andere]",
+                                {{"Nr", Value::integer(1)}});
+        ADD_FAILURE() << "no error";
+    } catch (const JetError& e) {
+        EXPECT_EQ(e.number(), fehler::ParameterFehlen);
+        EXPECT_TRUE(e.description().contains("Andere"));
+        EXPECT_FALSE(e.description().contains("Nr"));
     }
 }

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 using namespace sorvo::jet;
@@ -155,6 +156,15 @@ TEST(TextTables, TheTextConnectionOfTheDataControl) {
     }
     data.setRecordSource("fehlt");
     EXPECT_THROW(data.refresh(), JetError);
+    // a file of another kind under a text name is no table
+    writeFile(dir, "bild.txt", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
+    data.setRecordSource("bild");
+    try {
+        data.refresh();
+        ADD_FAILURE() << "a binary file is no text table";
+    } catch (const JetError& e) {
+        EXPECT_EQ(e.number(), fehler::TabellenFormat);
+    }
     data.setDatabaseName(QDir(dir).filePath("kein_ordner"));
     data.setRecordSource("Preise");
     try {
@@ -162,5 +172,32 @@ TEST(TextTables, TheTextConnectionOfTheDataControl) {
         ADD_FAILURE() << "no folder, no database";
     } catch (const JetError& e) {
         EXPECT_EQ(e.number(), fehler::PfadUngueltig);
+    }
+}
+
+TEST(TextTables, FilesThatAreNoTextAreRefusedInGerman) {
+    const QString dir = scratchFolder();
+    QFile plant(plantDatabase());
+    ASSERT_TRUE(plant.open(QIODevice::ReadOnly));
+    const struct {
+        const char* name;
+        QByteArray bytes;
+    } cases[] = {
+        {"preise.txt", plant.readAll()},
+        {"bild.csv", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10", 20)},
+    };
+    for (const auto& c : cases) {
+        const QString path = writeFile(dir, c.name, c.bytes);
+        try {
+            Database::openTextFolder(dir)->openRecordset(QFileInfo(path).completeBaseName());
+            ADD_FAILURE() << c.name << " read as a table";
+        } catch (const JetError& e) {
+            EXPECT_EQ(e.number(), fehler::TabellenFormat) << c.name;
+            EXPECT_EQ(e.description(),
+                      QStringLiteral("Die Datei '%1' ist keine Textdatei; die externe Tabelle hat "
+                                     "nicht das erwartete Format.")
+                          .arg(path));
+        }
+        QFile::remove(path);
     }
 }

@@ -1,0 +1,45 @@
+#pragma once
+// The catalogue's texts as Qt strings, built once on first use. Internal to
+// the catalogue (and its tests).
+#include "catalogue/tabellen_daten.h"
+
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <vector>
+
+namespace sorvo {
+
+struct Wertetabelle {
+    QString name;
+    katalog_daten::Regel regel;
+    QStringList eintraege;
+};
+
+struct KatalogTexte {
+    // Indexed by Kategorie.
+    std::array<QStringList, 6> anzeige;
+    std::array<QStringList, 6> kurz;
+    std::array<QStringList, 6> spalten;
+    QStringList beschreibungTopfpflanzen;
+    QStringList beschreibungGehoelze;
+    // Every code-to-text table, in the order of the generated data.
+    std::vector<Wertetabelle> tabellen;
+};
+
+const KatalogTexte& katalogTexte();
+
+} // namespace sorvo
+
+namespace sorvo::jet {
+class Value;
+}
+
+namespace sorvo {
+
+// The text form of a column value: text unchanged, numbers in decimal with
+// the German decimal comma, Yes/No as "Wahr"/"Falsch", dates as 31.01.2004
+// (with the time when it is not midnight); Null and binary data give "".
+QString Textform(const jet::Value& v);
+
+} // namespace sorvo

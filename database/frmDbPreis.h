@@ -1,0 +1,70 @@
+#pragma once
+// The prices window: which prices file the price data fields of the current
+// label window read, and which record field is joined with its first
+// column. Also the price lookup of the record transfer.
+#include "platform/jet/datacontrol.h"
+#include "platform/jet/gridmodel.h"
+
+#include <QDialog>
+
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QTableView;
+
+namespace sorvo {
+
+class frmDbPreis : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmDbPreis(QWidget* parent = nullptr);
+
+    QLabel* Label1;
+    QGroupBox* Frame1;
+    QLabel* lblDbPreise;
+    QTableView* DBGrid1;
+    jet::RecordsetModel* DBGrid1Spalten;
+    jet::DataControl* Data1; // Connect "Text;"
+    QPushButton* cmdDbPreiseNeu;
+    QGroupBox* Frame2;
+    QLabel* lblDatenfeld;
+    QLabel* lblMoeglich;
+    QListWidget* lstDbPreis; // sorted
+    QLabel* lblinhalt;
+    QPushButton* cmdOK;
+    QPushButton* cmdAbbrechen;
+
+    void Form_Activate();
+    void lstDbPreis_DblClick();
+    void cmdDbPreiseNeu_Click();
+    void cmdOK_Click();
+    void cmdAbbrechen_Click();
+
+    // Fills lstDbPreis; an empty list empties it.
+    void feldListeSetzen(const QStringList& namen);
+    // The caption "Kein Datenfeld ausgewählt!" stands for no joined field.
+    bool feldGewaehlt() const;
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+};
+
+// The one prices window, created hidden on first use.
+frmDbPreis& DbPreis();
+
+// The price of the record on which rs stands, for the current label window:
+// its joined field (strPreisSpalte: a display name of the window's plant
+// category, or a field name of an own table) is looked up in the first
+// column of the bound prices table and the second column of the first
+// equal row is returned; "?Preis?" when there is none. A prices table or a
+// record that cannot be read is reported once ("Keine gültige
+// Preisdatenbank!") and gives "?Preis?" too.
+QString PreisSuchen(const jet::Recordset& rs);
+
+// The field of rs joined with the prices key for the current window; ""
+// when strPreisSpalte names none.
+QString PreisSchluesselFeld(const jet::Recordset& rs);
+
+} // namespace sorvo

@@ -1,0 +1,110 @@
+#pragma once
+// The one record-choice window: the records of the current label window's
+// database in a grid, filtered by initial letter and sorted by a header
+// click, and the seven data controls through which every database access of
+// the record choice and the record transfer runs.
+#include "label/nachbarn.h"
+#include "platform/jet/datacontrol.h"
+#include "platform/jet/gridmodel.h"
+
+#include <QWidget>
+#include <array>
+#include <functional>
+
+class QGroupBox;
+class QPushButton;
+class QTableView;
+
+namespace sorvo {
+
+class frmDbAuswaehlen;
+
+class frmDbSaetzeWaehlen : public QWidget, public DatensatzWahl {
+    Q_OBJECT
+public:
+    explicit frmDbSaetzeWaehlen(QWidget* parent = nullptr);
+    ~frmDbSaetzeWaehlen() override;
+
+    QWidget* picButtons;
+    QGroupBox* Frame1;
+    QPushButton* cmdAlle;
+    std::array<QPushButton*, 26> cmdAuswahl{}; // "A" .. "Z"
+    QPushButton* cmdUebertragen;
+    QPushButton* cmdSchliessen;
+    QTableView* grdDataGrid; // plant databases: botanical and German name
+    QTableView* grdEigeneDB; // a table of an own database: every field
+    jet::RecordsetModel* grdDataGridSpalten;
+    jet::RecordsetModel* grdEigeneDBSpalten;
+
+    // Data1 the main record set, Data2 families, Data3 pictures, Data4 and
+    // Data5 synonyms, Data6 and Data7 the woody-plant synonyms of the
+    // cemetery kind.
+    jet::DataControl* Data1;
+    jet::DataControl* Data2;
+    jet::DataControl* Data3;
+    jet::DataControl* Data4;
+    jet::DataControl* Data5;
+    jet::DataControl* Data6;
+    jet::DataControl* Data7;
+    // Data(1) .. Data(7).
+    jet::DataControl& Data(int i) const;
+
+    bool blnAnfangsPosition = false;
+    QString strBilderUebergabe;
+    QString strBotrelBild;
+    long ESZaehler = 0;
+
+    // The record transfer, registered by the part that does it; runs on
+    // the rows selected in the visible grid (SelBookmarks), moving Data1's
+    // record set to each. Data1->database() is the label window's open
+    // database, where families and synonyms are looked up.
+    std::function<void()> Uebertragung;
+
+    void cmdAlle_Click();
+    void cmdAuswahl_Click(int Index);
+    void cmdUebertragen_Click();
+    void cmdSchliessen_Click();
+    void grdDataGrid_HeadClick(int ColIndex);
+    void grdEigeneDB_HeadClick(int ColIndex);
+    // The value of field Feld of Data1's current record; Null comes back as
+    // the empty text.
+    jet::Value FeldWertLesen(const QString& Feld) const;
+    // The rows selected in the visible grid, in row order.
+    QList<jet::Bookmark> SelBookmarks() const;
+    // The grid the binding made visible.
+    QTableView& sichtbaresGrid() const;
+
+    // Outer size in twips.
+    int Width() const;
+    int Height() const;
+
+    // DatensatzWahl
+    void platzhalterBinden(const QString& programmOrdner) override;
+    void setESZaehler(long n) override { ESZaehler = n; }
+    void entladen() override;
+    void oeffnen() override;
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    // Runs one query into Data1; a source the engine refuses is reported
+    // once and leaves the grid empty.
+    void abfragen(const QString& sql);
+    // "Alle", a letter (wert 0 = "A") or a header click (wert = the grid
+    // column), by the plant tables' rule or an own table's.
+    enum class Abfrage { Alle, Buchstabe, Spalte };
+    void abfragen(Abfrage art, int wert, bool pflanzen);
+    QString feld(int k) const;
+    void Form_Resize();
+    bool m_entladen = false;
+};
+
+// The one record-choice window, created hidden on first use.
+frmDbSaetzeWaehlen& DbSaetze();
+// Replaces it (tests); nullptr lets the next use create a fresh one.
+void DbSaetzeSetzen(frmDbSaetzeWaehlen* fenster);
+
+} // namespace sorvo

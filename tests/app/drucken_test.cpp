@@ -1,0 +1,345 @@
+// Printing as a user reaches it from the main window: the printer set-up to
+// a PDF file, "Schild drucken", the print settings from the menu and from
+// the preview, a loop label made through "Neu", and all generated labels as
+// one print job.
+#include "app/einstellungen.h"
+#include "label/frmNeu.h"
+#include "label/unterprogramme.h"
+#include "platform/elements.h"
+#include "platform/registry.h"
+#include "print/drucker.h"
+#include "print/frmDrucker.h"
+#include "print/frmSchlaufenetikett.h"
+#include "print/frmVorschau.h"
+#include "template/vorlage.h"
+#include "tests/app/mdi_fixture.h"
+#include "tests/label/schild_fixture.h"
+#include "tests/support/pdf_lesen.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QPageLayout>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+
+namespace sorvo::test {
+namespace {
+
+constexpr double kGenau = 0.2; // mm
+
+// The shown window of a kind, wherever it was opened.
+template <class T> T* offen() {
+    for (QWidget* w : QApplication::allWidgets())
+        if (auto* t = qobject_cast<T*>(w); t && t->isVisible())
+            return t;
+    return nullptr;
+}
+
+bool istRot(QColor c) {
+    return c.red() > 200 && c.green() < 80 && c.blue() < 80;
+}
+
+// The box around the red pixels of a picture.
+QRect rotUmriss(const QImage& img) {
+    QRect r;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (istRot(img.pixelColor(x, y)))
+                r |= QRect(x, y, 1, 1);
+    return r;
+}
+
+class DruckenTest : public MdiTest {
+protected:
+    void TearDown() override {
+        vorschauEntladen();
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (qobject_cast<frmDrucker*>(w) || qobject_cast<frmSchlaufenetikett*>(w) ||
+                qobject_cast<frmNeu*>(w))
+                w->deleteLater();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        // The program's printer as on a machine without one.
+        QPrinter& p = programmDrucker();
+        p.setOutputFormat(QPrinter::PdfFormat);
+        p.setOutputFileName(QString());
+        p.setPageSize(QPageSize(QPageSize::A4));
+        p.setPageOrientation(QPageLayout::Portrait);
+        DO() = DruckOptionen{};
+        MdiTest::TearDown();
+    }
+
+    QString pdf() const { return m_dir.filePath(QStringLiteral("schilder.pdf")); }
+
+    void aktion(const char* name) {
+        QAction* a = m_mdi->menu(QString::fromLatin1(name));
+        ASSERT_NE(a, nullptr) << name;
+        a->trigger();
+    }
+
+    // "Drucker einrichten" choosing the PDF file, A4 upright.
+    void pdfWaehlen() {
+        SkriptDialoge d;
+        DruckerBedienung b;
+        b.drucker = QString();
+        b.datei = pdf();
+        b.papier = QPageSize(QPageSize::A4);
+        b.ausrichtung = QPageLayout::Portrait;
+        d.drucker(b);
+        aktion("mnuDruckerEinrichten");
+        ASSERT_EQ(d.gezeigt().size(), 1u);
+        EXPECT_EQ(d.gezeigt()[0].titel, QStringLiteral("Drucker einrichten"));
+    }
+
+    static void erzeugt(int32_t n) {
+        Schild(n).setCaption(QStringLiteral("Schild %1 (erzeugt von: Schild 1)").arg(n));
+    }
+};
+
+TEST_F(DruckenTest, WithoutAPrinterPrintingAsksForOne) {
+    if (!QPrinterInfo::availablePrinterNames().isEmpty())
+        GTEST_SKIP() << "this machine has a printer";
+    starten();
+    neuesSchild(QStringLiteral("100"), QStringLiteral("60"));
+    textAnlegen(1, QStringLiteral("Rosa"), 20, 10);
+    SkriptDialoge d;
+    d.meldung(Antwort::OK);
+    aktion("mnuDateiDrucken");
+    ASSERT_EQ(d.gezeigt().size(), 1u);
+    EXPECT_EQ(d.gezeigt()[0].titel, QStringLiteral("Fehler beim Drucken!"));
+}
+
+TEST_F(DruckenTest, SetUpChoosesAPdfFileThatPrintingWrites) {
+    starten();
+    neuesSchild(QStringLiteral("100"), QStringLiteral("60"));
+    textAnlegen(1, QStringLiteral("Rosa"), 20, 10);
+    textAnlegen(1, QStringLiteral("canina"), 42.5, 31.25);
+    pdfWaehlen();
+    aktion("mnuDateiDrucken");
+    const PdfInhalt inhalt = pdfLesen(pdf());
+    ASSERT_EQ(inhalt.seiten.size(), 1u);
+    // Margins left 10, top 15 of a new label.
+    struct Fall {
+        const char* wort;
+        double links, oben;
+    };
+    for (const Fall& f : {Fall{"Rosa", 30, 25}, Fall{"canina", 52.5, 46.25}}) {
+        const PdfWort* w = inhalt.wort(QString::fromLatin1(f.wort));
+        ASSERT_NE(w, nullptr) << f.wort;
+        EXPECT_NEAR(w->box.left(), f.links, kGenau) << f.wort;
+        EXPECT_NEAR(w->box.top(), f.oben, kGenau) << f.wort;
+    }
+}
+
+TEST_F(DruckenTest, SettingsFromTheMenuAndFromThePreviewWhichFollows) {
+    starten();
+    neuesSchild(QStringLiteral("100"), QStringLiteral("60"));
+    P().strRahmenDruckFarbe = QStringLiteral("255"); // the preview's label frame red
+    aktion("mnuDruckenEinstellungen");
+    frmDrucker* d = offen<frmDrucker>();
+    ASSERT_NE(d, nullptr);
+    EXPECT_EQ(d->windowModality(), Qt::ApplicationModal);
+    d->cmdAbbrechen->click();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(offen<frmDrucker>(), nullptr);
+
+    aktion("mnuDateiDVorschau");
+    frmVorschau& v = Vorschaufenster();
+    ASSERT_TRUE(v.isVisible());
+    const QRect vorher = rotUmriss(v.picVorschau()->bild());
+    const double pxMm = 96.0 / 25.4;
+    EXPECT_NEAR(vorher.left(), 10 * pxMm, 1.5);
+
+    ASSERT_TRUE(v.mnuEinstellungen->isEnabled());
+    v.mnuEinstellungen->trigger();
+    d = offen<frmDrucker>();
+    ASSERT_NE(d, nullptr);
+    d->chkHZentrieren->click();
+    d->chkVZentrieren->click();
+    d->cmdOK->click();
+    EXPECT_TRUE(DO().blnHZentrieren);
+    // The preview shows the label centred on A4: 55 mm from the left, 118.5 from the top.
+    const QRect nachher = rotUmriss(v.picVorschau()->bild());
+    EXPECT_NEAR(nachher.left(), 55 * pxMm, 1.5);
+    EXPECT_NEAR(nachher.top(), 118.5 * pxMm, 1.5);
+}
+
+TEST_F(DruckenTest, LoopLabelThroughNewAndItsSheet) {
+    starten();
+    P().strRahmenDruckFarbe = QStringLiteral("255");
+    m_mdi->mnuDateiNeu_Click();
+    QPointer<frmNeu> neu = m_mdi->findChild<frmNeu*>(QStringLiteral("frmNeu"));
+    ASSERT_TRUE(neu);
+    neu->cboFormat->setCurrentIndex(5);
+    neu->cboFormat_Click();
+    EXPECT_FALSE(neu->isVisible());
+    frmSchlaufenetikett* s = offen<frmSchlaufenetikett>();
+    ASSERT_NE(s, nullptr);
+    EXPECT_FALSE(s->ausVorschau());
+    // Cancel goes back to the new-label dialog, whose OK waits for a format.
+    s->cmdAbbrechen->click();
+    EXPECT_TRUE(neu->isVisible());
+    EXPECT_FALSE(neu->cmdOK->isEnabled());
+    EXPECT_EQ(SchilderZaehlen(), 0);
+
+    neu->cboFormat_Click();
+    s = offen<frmSchlaufenetikett>();
+    ASSERT_NE(s, nullptr);
+    s->cmdOK->click();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(neu.isNull());
+    ASSERT_EQ(SchilderZaehlen(), 1);
+    const int32_t vorlage = P().lngAktivesSchild;
+    EXPECT_TRUE(S(vorlage).blnSchlaufenetikett);
+    EXPECT_NEAR(Schild(vorlage).ScaleWidth(), 100, 0.4);
+    EXPECT_TRUE(m_mdi->menuAktiv(QStringLiteral("mnuDrucken")));
+    EXPECT_TRUE(m_mdi->menuAktiv(QStringLiteral("mnuDatei")));
+    textAnlegen(vorlage, QStringLiteral("Nr"), 2, 2);
+
+    // Three generated copies make a sheet of three rows (one a row: 220 mm
+    // labels on A4), at 100 mm from the left and 20 mm from the top.
+    for (int k = 0; k < 3; ++k) {
+        P().lngAktivesSchild = vorlage;
+        VorlageKopieren();
+        erzeugt(P().lngAktivesSchild);
+    }
+    aktion("mnuDateiDVorschau");
+    const QImage& img = Vorschaufenster().picVorschau()->bild();
+    const double pxMm = 96.0 / 25.4;
+    for (int reihe = 0; reihe < 4; ++reihe) {
+        // The cell's left frame line, within two pixels.
+        const int x = static_cast<int>(std::lround(100 * pxMm));
+        const int y = static_cast<int>(std::lround((20 + 20 * reihe + 10) * pxMm));
+        bool rot = false;
+        for (int dx = -2; dx <= 2; ++dx)
+            rot = rot || istRot(img.pixelColor(x + dx, y));
+        EXPECT_EQ(rot, reihe < 3) << reihe;
+    }
+
+    // Printing all generated labels prints that sheet once.
+    pdfWaehlen();
+    m_mdi->cmdDruckNeueSchilder_Click();
+    const PdfInhalt inhalt = pdfLesen(pdf());
+    ASSERT_EQ(inhalt.seiten.size(), 1u);
+    ASSERT_EQ(inhalt.woerter.size(), 3u);
+    for (int reihe = 0; reihe < 3; ++reihe) {
+        EXPECT_NEAR(inhalt.woerter[static_cast<size_t>(reihe)].box.left(), 102, kGenau);
+        EXPECT_NEAR(inhalt.woerter[static_cast<size_t>(reihe)].box.top(), 22 + 20 * reihe, kGenau);
+    }
+}
+
+TEST_F(DruckenTest, AllGeneratedLabelsAreOneJobAPageEachInWindowOrder) {
+    struct Fenster {
+        bool schlaufe;
+        int hoehe;
+        int seite; // the page that holds its text
+    };
+    struct Fall {
+        const char* name;
+        std::vector<Fenster> fenster; // windows 2, 3, ...; window 1 is the template
+        size_t seiten;
+    };
+    const Fall faelle[] = {
+        {"plain labels", {{false, 60, 1}, {false, 60, 2}, {false, 60, 3}}, 3},
+        // Loop labels of one height share one sheet, at the place of the first.
+        {"loop labels among them",
+         {{true, 20, 1}, {false, 60, 2}, {true, 20, 1}, {true, 25, 3}},
+         3},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        starten();
+        neuesSchild(QStringLiteral("100"), QStringLiteral("60"));
+        for (size_t k = 0; k < f.fenster.size(); ++k) {
+            const Fenster& w = f.fenster[k];
+            const int32_t n = neuesSchild(QStringLiteral("100"), QString::number(w.hoehe));
+            erzeugt(n);
+            S(n).blnSchlaufenetikett = w.schlaufe;
+            if (w.schlaufe) {
+                S(n).sngEtikettBreite = 105;
+                S(n).sngGrenzeLinks = 0;
+                S(n).sngGrenzeOben = 20;
+            }
+            textAnlegen(n, QStringLiteral("Nr%1").arg(n), 5, 5);
+        }
+        pdfWaehlen();
+        Schild(1).SetFocus();
+        P().lngAktivesSchild = 1;
+        m_mdi->cmdDruckNeueSchilder_Click();
+        EXPECT_EQ(P().lngAktivesSchild, 1);
+        EXPECT_FALSE(vorschauGeladen());
+
+        const PdfInhalt inhalt = pdfLesen(pdf());
+        EXPECT_EQ(inhalt.seiten.size(), f.seiten);
+        for (size_t k = 0; k < f.fenster.size(); ++k) {
+            const auto n = static_cast<int32_t>(k + 2);
+            const PdfWort* w = inhalt.wort(QStringLiteral("Nr%1").arg(n));
+            ASSERT_NE(w, nullptr) << n;
+            EXPECT_EQ(w->seite, f.fenster[k].seite) << n;
+        }
+        // Each text is printed once.
+        EXPECT_EQ(inhalt.woerter.size(), f.fenster.size());
+        QFile::remove(pdf());
+        m_mdi->close();
+        m_mdi.reset();
+        ProgrammZuruecksetzen();
+        DO() = DruckOptionen{};
+    }
+}
+
+TEST_F(DruckenTest, AFailureDropsTheWholeJobWithOneMessage) {
+    starten();
+    neuesSchild(QStringLiteral("100"), QStringLiteral("60"));
+    for (int k = 0; k < 3; ++k) {
+        const int32_t n = neuesSchild(QStringLiteral("100"), QStringLiteral("60"));
+        erzeugt(n);
+        textAnlegen(n, QStringLiteral("Nr%1").arg(n), 5, 5);
+    }
+    pdfWaehlen();
+    P().blnRahmenDrucken = true;
+    P().strRahmenDruckFarbe = QStringLiteral("Rot"); // not a number: the frame fails
+    SkriptDialoge d;
+    d.meldung(Antwort::OK);
+    m_mdi->cmdDruckNeueSchilder_Click();
+    ASSERT_EQ(d.gezeigt().size(), 1u);
+    EXPECT_EQ(d.gezeigt()[0].titel, QStringLiteral("Fehler beim Drucken!"));
+    EXPECT_FALSE(QFile::exists(pdf()));
+
+    // The next job prints again.
+    P().strRahmenDruckFarbe = QStringLiteral("0");
+    m_mdi->cmdDruckNeueSchilder_Click();
+    EXPECT_EQ(pdfLesen(pdf()).seiten.size(), 3u);
+}
+
+TEST_F(DruckenTest, RedFrameColourIsStoredAs255AndKeptAcrossARestart) {
+    starten();
+    neuesSchild();
+    aktion("mnuDruckenEinstellungen");
+    frmDrucker* d = offen<frmDrucker>();
+    ASSERT_NE(d, nullptr);
+    d->lstGrenzFarbe->setCurrentIndex(d->lstGrenzFarbe->findText(QStringLiteral("Rot")));
+    d->cmdOK->click();
+    EXPECT_EQ(P().strRahmenDruckFarbe, QStringLiteral("255"));
+    m_mdi->close();
+    ASSERT_TRUE(m_mdi->beendet());
+    m_mdi.reset();
+    ProgrammZuruecksetzen();
+    EXPECT_EQ(RegStringLesen(HKEY_LOCAL_MACHINE, kSchluesselOptionen,
+                             QStringLiteral("strRahmenDruckFarbe")),
+              QStringLiteral("255"));
+
+    P().strRahmenDruckFarbe = QStringLiteral("0");
+    starten();
+    EXPECT_EQ(P().strRahmenDruckFarbe, QStringLiteral("255"));
+    neuesSchild();
+    aktion("mnuDruckenEinstellungen");
+    d = offen<frmDrucker>();
+    ASSERT_NE(d, nullptr);
+    EXPECT_EQ(d->lstGrenzFarbe->currentText(), QStringLiteral("Rot"));
+}
+
+} // namespace
+} // namespace sorvo::test

@@ -1,0 +1,137 @@
+#include "tests/database/db_fixture.h"
+
+#include "database/frmDbTabwaehlen.h"
+#include "database/frmTabAuswaehlen.h"
+#include "label/frmLabel.h"
+#include "platform/elements.h"
+
+#include <QFile>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <memory>
+
+namespace sorvo::test {
+
+namespace {
+QTemporaryDir& gemeinsam() {
+    static QTemporaryDir d;
+    return d;
+}
+} // namespace
+
+void DbTest::SetUp() {
+    MdiTest::SetUp();
+    starten();
+}
+
+void DbTest::TearDown() {
+    MdiTest::TearDown();
+}
+
+const QString& DbTest::ordner() {
+    static const QString p = gemeinsam().path();
+    return p;
+}
+
+const QString& DbTest::botrel() {
+    static const QString p = pflanzenDatenbankSchreiben(
+        ordner(), QStringLiteral("botrel.mdb"),
+        {QStringLiteral("vxt"), QStringLiteral("vxs"), QStringLiteral("vxg"), QStringLiteral("vxa"),
+         QStringLiteral("vxo"), QStringLiteral("vxf")});
+    return p;
+}
+
+QString DbTest::kategorieDatei(const QString& art) {
+    static std::map<QString, QString> dateien;
+    auto& p = dateien[art];
+    if (p.isEmpty())
+        p = pflanzenDatenbankSchreiben(ordner(), QStringLiteral("pflanzen.") + art, {art});
+    return p;
+}
+
+const QString& DbTest::eigene() {
+    static const QString p = eigeneDatenbankSchreiben(ordner());
+    return p;
+}
+
+QString DbTest::datei(const QString& name, const QByteArray& inhalt) const {
+    const QString p = m_eigenerOrdner.filePath(name);
+    QFile f(p);
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(inhalt);
+    return p;
+}
+
+frmDbAuswaehlen& DbTest::db(int32_t n) const {
+    auto* d = dynamic_cast<frmDbAuswaehlen*>(&SchildDb(n));
+    EXPECT_NE(d, nullptr);
+    return *d;
+}
+
+int32_t DbTest::schildMitFeldern(const QStringList& captions) {
+    const int32_t n = neuesSchild();
+    frmLabel& f = Schild(n);
+    for (const QString& c : captions) {
+        EXPECT_TRUE(f.DatenfeldNeu());
+        const int32_t i = S(n).lngAktuellesDatenfeld;
+        f.lblDatenfeld(i).setCaption(c);
+        f.lblDatenfeld(i).setVisible(true);
+    }
+    return n;
+}
+
+void DbTest::botrelLaden(int32_t n, const QString& pfad, int kat) {
+    P().lngAktivesSchild = n;
+    SkriptDialoge d;
+    d.oeffnen(pfad);
+    if (pfad.right(3).compare(QStringLiteral("mdb"), Qt::CaseInsensitive) == 0)
+        d.fenster([kat](QDialog& f) {
+            auto& t = dynamic_cast<frmTabAuswaehlen&>(f);
+            t.optTabelle[static_cast<size_t>(kat)]->setChecked(true);
+            t.cmdOK->click();
+        });
+    m_mdi->mnuDbLaden_Click();
+}
+
+void DbTest::eigeneLaden(int32_t n, const QString& pfad, const QString& tabelle) {
+    P().lngAktivesSchild = n;
+    SkriptDialoge d;
+    d.oeffnen(pfad).fenster([tabelle](QDialog& f) {
+        auto& t = dynamic_cast<frmDbTabwaehlen&>(f);
+        const auto treffer = t.lstTabellen->findItems(tabelle, Qt::MatchExactly);
+        ASSERT_EQ(treffer.size(), 1) << tabelle.toStdString();
+        t.lstTabellen->setCurrentItem(treffer.front());
+        emit t.lstTabellen->itemDoubleClicked(treffer.front());
+    });
+    m_mdi->mnuDbEigeneLaden_Click();
+}
+
+void DbTest::direktBinden(int32_t n, const QString& pfad, const QString& art) {
+    P().lngAktivesSchild = n;
+    S(n).strDbPfad = pfad;
+    S(n).blnPflanzenDb = art != QStringLiteral("eig");
+    db(n).BotrelDateiArt = art;
+    S(n).blnDbGeladen = true;
+    if (S(n).blnPflanzenDb)
+        db(n).DbTabellenAnzeigen();
+    else
+        db(n).DbTabellenAnzeigenEigeneDb();
+}
+
+QStringList DbTest::spalte(const QString& feld) const {
+    QStringList werte;
+    const jet::Recordset* rs = w().Data1->recordset();
+    if (!rs)
+        return werte;
+    const int i = rs->fieldIndex(feld);
+    EXPECT_GE(i, 0) << feld.toStdString();
+    for (int r = 0; r < rs->recordCount(); ++r) {
+        const jet::Value v = rs->valueAt(r, i);
+        werte << (v.isNull() ? QStringLiteral("<Null>") : v.toString());
+    }
+    return werte;
+}
+
+} // namespace sorvo::test

@@ -1,0 +1,234 @@
+// The prices table: binding a prices file, the prices window, and the
+// lookup of a record's price.
+#include "label/frmLabel.h"
+#include "platform/system.h"
+#include "tests/database/db_fixture.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableView>
+
+namespace sorvo::test {
+namespace {
+
+using PreiseTest = DbTest;
+
+const QByteArray kPreise = "Nr;Preis\r\n"
+                           "A7;3,95\r\n"
+                           "A7;9,99\r\n"
+                           "B12 ;12,50\r\n"
+                           "C1;\r\n"
+                           "b9;1,00\r\n";
+
+QByteArray binaer() {
+    static const char kopf[] = "\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10";
+    QByteArray b(kopf, sizeof kopf - 1);
+    for (int i = 0; i < 64; ++i)
+        b.append(static_cast<char>(i * 37));
+    return b;
+}
+
+TEST_F(PreiseTest, BindingAPricesFile) {
+    const struct {
+        const char* name;
+        const char* datei;
+        QByteArray inhalt;
+        bool gueltig;
+        const char* dateiName;
+        int zeilen;
+    } faelle[] = {
+        {"prices", "preise.txt", kPreise, true, "preise", 5},
+        {"header only", "leer.txt", "Nr;Preis\r\n", false, "leer", 0},
+        {"empty file", "nichts.txt", "", false, "nichts", 0},
+        {"binary file", "bild.txt", binaer(), false, "bild", 0},
+        // No extension: the whole name, which no text table has.
+        {"no extension", "preisliste", kPreise, false, "preisliste", 0},
+        {"two dots", "preise.2024.txt", kPreise, true, "preise.2024", 5},
+    };
+    const int32_t n = schildMitFeldern();
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        S(n).strPreisDateiName = QStringLiteral("alt");
+        S(n).strPreisDbPfad = datei(QString::fromLatin1(f.datei), f.inhalt);
+        SkriptDialoge d;
+        if (!f.gueltig)
+            d.meldung(Antwort::OK);
+        db(n).DBPreiseLaden();
+        EXPECT_EQ(S(n).strPreisDateiName, f.dateiName);
+        EXPECT_EQ(S(n).blnPreisDbGeladen, f.gueltig);
+        EXPECT_EQ(DbPreis().DBGrid1Spalten->rowCount(), f.zeilen);
+        if (f.gueltig) {
+            EXPECT_EQ(DbPreis().lblDbPreise->text(), S(n).strPreisDbPfad);
+            EXPECT_EQ(DbPreis().Data1->caption(), f.dateiName);
+        } else {
+            ASSERT_EQ(d.gezeigt().size(), 1u);
+            EXPECT_EQ(d.gezeigt()[0].text, "Keine gültige Preisdatenbank! hoho");
+            EXPECT_EQ(d.gezeigt()[0].stil, Msg::OK);
+            EXPECT_EQ(DbPreis().lblDbPreise->text(), "Keine Datenbank ausgewählt!");
+            EXPECT_FALSE(DbPreis().Data1->isBound());
+        }
+    }
+    // Another file of the same name with another extension does not stand in
+    // for the chosen one.
+    datei(QStringLiteral("gleich.txt"), "Nr;Preis\r\nX;1\r\n");
+    S(n).strPreisDbPfad = datei(QStringLiteral("gleich.csv"), "Nr;Preis\r\nY;2\r\nZ;3\r\n");
+    db(n).DBPreiseLaden();
+    EXPECT_EQ(DbPreis().DBGrid1Spalten->rowCount(), 2);
+
+    // No path: the placeholder, and nothing to accept.
+    S(n).strPreisDbPfad.clear();
+    db(n).DBPreiseLaden();
+    EXPECT_FALSE(S(n).blnPreisDbGeladen);
+    EXPECT_EQ(DbPreis().Data1->caption(), "Keine Datenbank geladen!");
+    EXPECT_EQ(DbPreis().Data1->recordSource(), "dummy.txt");
+    EXPECT_EQ(DbPreis().lblDbPreise->text(), "Keine Datenbank geladen!");
+    EXPECT_FALSE(DbPreis().cmdOK->isEnabled());
+    EXPECT_EQ(DbPreis().lblDatenfeld->text(), "Kein Datenfeld ausgewählt!");
+}
+
+TEST_F(PreiseTest, LookupOnAnOwnTable) {
+    const int32_t n = schildMitFeldern({QStringLiteral("<Sorvo-Preis>")});
+    eigeneLaden(n, eigene(), QStringLiteral("Meine Pflanzen"));
+    S(n).strPreisDbPfad = datei(QStringLiteral("preise.txt"), kPreise);
+    S(n).strPreisSpalte = QStringLiteral("Nr");
+    db(n).DBPreiseLaden();
+    ASSERT_TRUE(S(n).blnPreisDbGeladen);
+    EXPECT_EQ(DbPreis().lblDatenfeld->text(), "Nr");
+
+    const struct {
+        const char* nr;
+        const char* preis;
+        bool meldung;
+    } faelle[] = {
+        {"A7", "3,95", false},                               // the first of two rows with the key
+        {"B12", "?Preis?", false},                           // "B12 " in the file is another key
+        {"C1", "?Preis?", true},                             // a row without price cannot be read
+        {"b9", "1,00", false},     {"B3", "?Preis?", false}, // no row at all
+    };
+    jet::Recordset& rs = *w().Data1->recordset();
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.nr);
+        int zeile = -1;
+        for (int r = 0; r < rs.recordCount(); ++r)
+            if (rs.valueAt(r, 0).toString() == QString::fromUtf8(f.nr))
+                zeile = r;
+        ASSERT_GE(zeile, 0);
+        rs.setBookmark(rs.bookmarkAt(zeile));
+        SkriptDialoge d;
+        if (f.meldung)
+            d.meldung(Antwort::OK);
+        EXPECT_EQ(PreisSuchen(rs), QString::fromUtf8(f.preis));
+        if (f.meldung) {
+            EXPECT_EQ(d.gezeigt().at(0).text, "Keine gültige Preisdatenbank!");
+        }
+    }
+}
+
+TEST_F(PreiseTest, PlantFieldIsFoundByItsShortName) {
+    // The display name leads to the short name, the short name to the
+    // column that feeds data fields of that name; positions in the display
+    // list are no column positions.
+    const struct {
+        const char* art;
+        const char* anzeige;
+        const char* feld;
+    } faelle[] = {{"vxt", "Deutscher Name", "DTNAM"},
+                  {"vxt", "Lichtverträglichkeit", "F20"},
+                  {"vxt", "Bewertung", "F41"},
+                  {"vxg", "Botanischer Name", "Bot_Name"},
+                  {"vxg", "Deutscher Name", "DTNAM"},
+                  {"vxt", "Synonyme", "F46"},
+                  {"vxf", "Deutscher Name", "DTNAM"},
+                  // A cemetery field the column list lacks, and no field.
+                  {"vxf", "Höhe", ""},
+                  {"vxs", "gibt es nicht", ""}};
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(std::string(f.art) + " " + f.anzeige);
+        const int32_t n = schildMitFeldern();
+        direktBinden(n, botrel(), QString::fromLatin1(f.art));
+        S(n).strPreisSpalte = QString::fromUtf8(f.anzeige);
+        EXPECT_EQ(PreisSchluesselFeld(*w().Data1->recordset()), f.feld);
+        Schild(n).schliessen();
+    }
+}
+
+TEST_F(PreiseTest, UnreadableLookupGivesOneMessage) {
+    const int32_t n = schildMitFeldern();
+    eigeneLaden(n, eigene(), QStringLiteral("Meine Pflanzen"));
+    jet::Recordset& rs = *w().Data1->recordset();
+    const struct {
+        const char* name;
+        QByteArray preise;
+        const char* spalte;
+    } faelle[] = {{"no such field", kPreise, "Gibtsnicht"},
+                  {"no prices table", {}, "Nr"},
+                  {"prices with one column", "Nr\r\nA7\r\nB12\r\n", "Nr"}};
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        S(n).strPreisDbPfad =
+            f.preise.isEmpty() ? QString() : datei(QStringLiteral("p.txt"), f.preise);
+        S(n).strPreisSpalte = QString::fromLatin1(f.spalte);
+        db(n).DBPreiseLaden();
+        rs.moveFirst();
+        SkriptDialoge d;
+        d.meldung(Antwort::OK);
+        EXPECT_EQ(PreisSuchen(rs), "?Preis?");
+        EXPECT_EQ(d.gezeigt().size(), 1u);
+    }
+}
+
+TEST_F(PreiseTest, PricesWindowFromTheMenu) {
+    const int32_t n = schildMitFeldern();
+    eigeneLaden(n, eigene(), QStringLiteral("Meine Pflanzen"));
+    S(n).blnGeaendert = false;
+    const QString preise = datei(QStringLiteral("preise.txt"), kPreise);
+    SkriptDialoge d;
+    d.fenster([&](QDialog& fenster) {
+         auto& f = dynamic_cast<frmDbPreis&>(fenster);
+         EXPECT_EQ(f.windowTitle(), "PreisTest");
+         EXPECT_FALSE(f.cmdOK->isEnabled());
+         // The own table's fields, sorted.
+         QStringList felder;
+         for (int i = 0; i < f.lstDbPreis->count(); ++i)
+             felder << f.lstDbPreis->item(i)->text();
+         EXPECT_EQ(felder, (QStringList{"Name", "Nr", "Ort"}));
+         f.cmdDbPreiseNeu->click();
+         EXPECT_EQ(f.lblDbPreise->text(), preise);
+         EXPECT_FALSE(f.cmdOK->isEnabled()) << "no field chosen yet";
+         QListWidgetItem* nr = f.lstDbPreis->findItems("Nr", Qt::MatchExactly).at(0);
+         f.lstDbPreis->setCurrentItem(nr);
+         emit f.lstDbPreis->itemDoubleClicked(nr);
+         EXPECT_EQ(f.lblDatenfeld->text(), "Nr");
+         EXPECT_TRUE(f.cmdOK->isEnabled());
+         f.cmdOK->click();
+     }).oeffnen(preise);
+    m_mdi->mnuPreisedatenbank_Click();
+    EXPECT_EQ(d.gezeigt().at(1).datei.dateiname, aktuellerOrdner() + QStringLiteral("/*.txt"));
+    EXPECT_EQ(d.gezeigt().at(1).datei.filter, QStringList{"Text (*.txt)"});
+    EXPECT_EQ(S(n).strPreisDbPfad, preise);
+    EXPECT_EQ(S(n).strPreisSpalte, "Nr");
+    EXPECT_TRUE(S(n).blnPreisDbGeladen);
+    EXPECT_TRUE(S(n).blnGeaendert);
+    EXPECT_FALSE(DbPreis().isVisible());
+
+    // Opened again, it shows the binding and may be accepted at once;
+    // a cancelled file choice changes nothing.
+    SkriptDialoge wieder;
+    wieder
+        .fenster([&](QDialog& fenster) {
+            auto& f = dynamic_cast<frmDbPreis&>(fenster);
+            EXPECT_TRUE(f.cmdOK->isEnabled());
+            EXPECT_EQ(f.lblDatenfeld->text(), "Nr");
+            f.cmdDbPreiseNeu->click();
+            EXPECT_EQ(f.lblDbPreise->text(), preise);
+            f.cmdAbbrechen->click();
+        })
+        .oeffnen(std::nullopt);
+    m_mdi->mnuPreisedatenbank_Click();
+    EXPECT_EQ(S(n).strPreisDbPfad, preise);
+    EXPECT_TRUE(S(n).blnPreisDbGeladen);
+}
+
+} // namespace
+} // namespace sorvo::test

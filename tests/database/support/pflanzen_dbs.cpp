@@ -1,0 +1,192 @@
+#include "tests/database/support/pflanzen_dbs.h"
+
+#include "tests/platform/jet/support/jet4_writer.h"
+
+#include <QDir>
+
+namespace sorvo::test {
+
+using jet::DataType;
+using jet::testing::Cell;
+using jet::testing::ColumnSpec;
+using jet::testing::Jet4Writer;
+using jet::testing::QueryRow;
+using jet::testing::Row;
+
+namespace {
+
+const QStringList& arten() {
+    static const QStringList a{"vxt", "vxs", "vxg", "vxa", "vxo", "vxf"};
+    return a;
+}
+
+// Main tables, picture tables and the number of fields of the main record
+// set, per kind in category order.
+const char* const kHaupt[] = {"Topfpfl", "Stauden", "Gehoelze", "Apfel", "Obst", "Friedhof"};
+const char* const kBilder[] = {"Topfpfl_Bilder", "Stauden_Bilder", "Gehoelze_Bilder",
+                               "Apfel_Bilder",   "Obst_Bilder",    "Friedhof_Bilder"};
+constexpr int kFelder[] = {47, 53, 42, 56, 59, 105};
+
+Cell text(const char* s) {
+    return s ? Cell(QString::fromUtf8(s)) : Cell();
+}
+
+int index(const QString& art) {
+    return static_cast<int>(arten().indexOf(art));
+}
+
+void synonyme(Jet4Writer& w, const QString& name) {
+    w.addTable(name, {{"ARTNR", DataType::Long}, {"SYN", DataType::Text, 100}},
+               {{Cell(qint64(1001)), Cell(QStringLiteral("Abutilon vexillarium"))}});
+}
+
+} // namespace
+
+const std::vector<Pflanze>& pflanzen() {
+    static const std::vector<Pflanze> p{
+        {1001, "Abutilon megapotamicum", "Schönmalve"},
+        {1002, "acalypha hispida", "Katzenschwanz"},
+        {1003, "Ächmea fasciata", "Lanzenrosette"},
+        {1004, "Zantedeschia aethiopica", "Zimmerkalla"},
+        {1005, "Olea europaea", "Ölbaum"},
+        {1006, "Ölbaum-Hybride", "Echter Ölbaum"},
+        {1007, "Nerium oleander", "Oleander"},
+        {1008, "zamioculcas zamiifolia", "Glücksfeder"},
+        {1009, "Zamia furfuracea", "Palmfarn"},
+        {1010, nullptr, "Unbenannt"},
+        {0, "Pachira aquatica", "Glückskastanie"},
+        {1011, "Yucca elephantipes", "Palmlilie"},
+        {1012, "Aloe vera", "Echte Aloe"},
+    };
+    return p;
+}
+
+QString haupttabelle(const QString& art) {
+    return art == QStringLiteral("vxf") ? QStringLiteral("Abfrage_Friedhof")
+                                        : QString::fromLatin1(kHaupt[index(art)]);
+}
+
+QStringList feldnamen(const QString& art) {
+    const int k = index(art);
+    QStringList f;
+    for (int i = 0; i < kFelder[k]; ++i)
+        f << QStringLiteral("F%1").arg(i, 2, 10, QLatin1Char('0'));
+    f[0] = QStringLiteral("ARTNR");
+    // The woody plants keep a group code before the two names.
+    const int bot = art == QStringLiteral("vxg") ? 2 : 1;
+    if (bot == 2)
+        f[1] = QStringLiteral("BKS");
+    f[bot] = QStringLiteral("Bot_Name");
+    f[bot + 1] = QStringLiteral("DTNAM");
+    if (art == QStringLiteral("vxf"))
+        f[21] = QStringLiteral("DB");
+    return f;
+}
+
+QString pflanzenDatenbankSchreiben(const QString& dir, const QString& name,
+                                   const QStringList& gewaehlt, int extraZeilen) {
+    Jet4Writer w;
+    bool stauden = false;
+    bool gehoelze = false;
+    for (const QString& art : gewaehlt) {
+        const int k = index(art);
+        const QStringList namen = feldnamen(art);
+        std::vector<ColumnSpec> spalten;
+        for (const QString& n : namen)
+            spalten.push_back(n == QStringLiteral("ARTNR") ? ColumnSpec{n, DataType::Long}
+                                                           : ColumnSpec{n, DataType::Text, 100});
+        const int bot = static_cast<int>(namen.indexOf(QStringLiteral("Bot_Name")));
+        const int deu = static_cast<int>(namen.indexOf(QStringLiteral("DTNAM")));
+        std::vector<Row> zeilen;
+        const auto zeile = [&](Cell artnr, Cell b, Cell d, int nr) {
+            Row r(static_cast<size_t>(namen.size()));
+            r[0] = std::move(artnr);
+            r[static_cast<size_t>(bot)] = std::move(b);
+            r[static_cast<size_t>(deu)] = std::move(d);
+            for (int i = 1; i < namen.size(); ++i)
+                if (i != bot && i != deu)
+                    r[static_cast<size_t>(i)] = Cell(QStringLiteral("%1-%2").arg(namen[i]).arg(nr));
+            if (art == QStringLiteral("vxf"))
+                r[21] = Cell(QString::fromLatin1(nr % 2 ? "100" : "010"));
+            zeilen.push_back(std::move(r));
+        };
+        int nr = 0;
+        for (const Pflanze& p : pflanzen())
+            zeile(p.artnr ? Cell(qint64(p.artnr)) : Cell(), text(p.botName), text(p.dtName), nr++);
+        for (int i = 0; i < extraZeilen; ++i)
+            zeile(Cell(qint64(100000 + i)),
+                  Cell(QStringLiteral("%1 art%2 'Sorte %3'")
+                           .arg(QChar(u'A' + (i * 7) % 26))
+                           .arg(i % 97)
+                           .arg(i)),
+                  Cell(QStringLiteral("Pflanze Nr. %1").arg(i)), nr++);
+        w.addTable(QString::fromLatin1(kHaupt[k]), spalten, zeilen);
+        if (art == QStringLiteral("vxf")) {
+            // The cemetery records are a stored query naming every field.
+            std::vector<QueryRow> abfrage(2);
+            abfrage[0].attribute = 1;
+            abfrage[0].flag = 1;
+            abfrage[1].attribute = 5;
+            abfrage[1].name1 = QStringLiteral("Friedhof");
+            for (const QString& n : namen) {
+                QueryRow feld;
+                feld.attribute = 6;
+                feld.expression = QStringLiteral("Friedhof.") + n;
+                abfrage.push_back(feld);
+            }
+            w.addSelectQuery(QStringLiteral("Abfrage_Friedhof"), abfrage);
+        }
+        w.addTable(QString::fromLatin1(kBilder[k]),
+                   {{"ARTNR", DataType::Long}, {"BILD1-G", DataType::Text, 50}},
+                   {{Cell(qint64(1001)), Cell(QStringLiteral("0054005"))}});
+        stauden = stauden || k == 1 || k == 5;
+        gehoelze = gehoelze || k == 2 || k == 5;
+        if (k == 0) {
+            synonyme(w, QStringLiteral("Topfpfl_Synonyme_Botanisch"));
+            synonyme(w, QStringLiteral("Topfpfl_Synonyme_Deutsch"));
+        }
+    }
+    if (stauden) {
+        synonyme(w, QStringLiteral("Stauden_Synonyme_Botanisch"));
+        synonyme(w, QStringLiteral("Stauden_Synonyme_Deutsch"));
+    }
+    if (gehoelze) {
+        synonyme(w, QStringLiteral("Gehoelze_Synonyme_Botanisch"));
+        synonyme(w, QStringLiteral("Gehoelze_Synonyme_Deutsch"));
+    }
+    w.addTable(QStringLiteral("Familien"),
+               {{"FAMILIE", DataType::Integer}, {"FAMNAME", DataType::Text, 50}},
+               {{Cell(qint64(1)), Cell(QStringLiteral("Malvaceae"))}});
+    std::vector<ColumnSpec> benutzer;
+    for (const char* k : {"Topfpflanzen", "Stauden", "Gehoelze", "Apfel", "Obst", "Friedhof"})
+        benutzer.push_back({QString::fromLatin1(k), DataType::Text, 50});
+    w.addTable(QStringLiteral("Namen_Benutzer_Optionen"), benutzer,
+               {Row(6, Cell(QStringLiteral("Duftend")))});
+    const QString pfad = QDir(dir).filePath(name);
+    w.write(pfad);
+    return pfad;
+}
+
+QString eigeneDatenbankSchreiben(const QString& dir) {
+    Jet4Writer w;
+    const auto t = [](const char* s) { return text(s); };
+    w.addTable(
+        QStringLiteral("Meine Pflanzen"),
+        {{"Nr", DataType::Text, 10}, {"Name", DataType::Text, 50}, {"Ort", DataType::Text, 50}},
+        {{t("B12"), t("Buchs"), t("Beet 3")},
+         {t("A7"), t("Ahorn"), t("Hof")},
+         {t("B3"), Cell(), t("Hang")},
+         {t("C1"), t("Christrose"), Cell()},
+         {t("b9"), t("Bergenie"), t("Beet 1")},
+         {t("Ö1"), t("Ölweide"), t("Teich")}});
+    w.addTable(QStringLiteral("Einzeln"), {{"Nummer", DataType::Long}},
+               {{Cell(qint64(7))}, {Cell(qint64(3))}});
+    w.addTable(QStringLiteral("Preis-Liste"),
+               {{"Art-Nr", DataType::Text, 10}, {"Preis", DataType::Text, 10}},
+               {{t("A7"), t("3,95")}, {t("B12"), t("12,50")}});
+    const QString pfad = QDir(dir).filePath(QStringLiteral("eigene.mdb"));
+    w.write(pfad);
+    return pfad;
+}
+
+} // namespace sorvo::test
