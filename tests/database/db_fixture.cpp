@@ -83,6 +83,9 @@ int32_t DbTest::schildMitFeldern(const QStringList& captions) {
 }
 
 void DbTest::botrelLaden(int32_t n, const QString& pfad, int kat) {
+    // The user chooses from the menu of the window that has the focus; the
+    // modal dialogs give the focus back to that window.
+    Schild(n).SetFocus();
     P().lngAktivesSchild = n;
     SkriptDialoge d;
     d.oeffnen(pfad);
@@ -96,6 +99,9 @@ void DbTest::botrelLaden(int32_t n, const QString& pfad, int kat) {
 }
 
 void DbTest::eigeneLaden(int32_t n, const QString& pfad, const QString& tabelle) {
+    // The user chooses from the menu of the window that has the focus; the
+    // modal dialogs give the focus back to that window.
+    Schild(n).SetFocus();
     P().lngAktivesSchild = n;
     SkriptDialoge d;
     d.oeffnen(pfad).fenster([tabelle](QDialog& f) {
