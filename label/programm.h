@@ -76,6 +76,9 @@ struct Programm {
     int32_t lngVorlagenSchild = 0;
     int32_t lngVorschauSchild = 0;
     bool blnWerkzeugeAktiv = false;
+    // Set while the record choice holds the label windows locked: nothing
+    // that restores the tool window may unlock its insert buttons then.
+    bool blnAllesGesperrt = false;
     int32_t lngAktivesSchild = 0;
 
     // File names handed to the template writer and reader.

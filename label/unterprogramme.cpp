@@ -96,6 +96,7 @@ void MenuesFreigeben() {
 }
 
 void AllesSperren() {
+    P().blnAllesGesperrt = true;
     schilderAktivieren(false);
     if (auto* w = nachbarn().werkzeuge)
         w->einfuegenKnoepfeAktivieren(false);
@@ -103,6 +104,7 @@ void AllesSperren() {
 }
 
 void AllesFreigeben() {
+    P().blnAllesGesperrt = false;
     schilderAktivieren(true);
     if (auto* w = nachbarn().werkzeuge)
         w->einfuegenKnoepfeAktivieren(true);
@@ -114,7 +116,7 @@ void WerkzeugeWiederherstellen() {
     if (!P().blnWerkzeugeAktiv || !w)
         return;
     w->setHeight(1850);
-    w->einfuegenKnoepfeAktivieren(true);
+    w->einfuegenKnoepfeAktivieren(!P().blnAllesGesperrt);
 }
 
 void NavigationEin() {

@@ -648,7 +648,7 @@ void frmTools::Form_Deactivate() {
     if (m_bearbeitung != Bearbeitung::Keine)
         return;
     setHeight(kZu);
-    einfuegenKnoepfeAktivieren(true);
+    einfuegenKnoepfeAktivieren(!P().blnAllesGesperrt);
 }
 
 void frmTools::closeEvent(QCloseEvent* e) {

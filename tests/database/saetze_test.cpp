@@ -4,6 +4,7 @@
 #include "label/unterprogramme.h"
 #include "platform/system.h"
 #include "tests/database/db_fixture.h"
+#include "tools/frmTools.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -187,6 +188,13 @@ TEST_F(SaetzeTest, OpeningLocksClosingUnlocks) {
     EXPECT_FALSE(Schild(n).isEnabled());
     EXPECT_FALSE(Schild(andere).isEnabled());
     EXPECT_FALSE(m_mdi->menuAktiv("mnuDatenbanken"));
+    // The tool window losing the focus to a label window restores itself,
+    // but must not hand back the insert buttons the lock took.
+    auto* tools = dynamic_cast<frmTools*>(nachbarn().werkzeuge);
+    ASSERT_NE(tools, nullptr);
+    tools->Form_Deactivate();
+    WerkzeugeWiederherstellen();
+    EXPECT_FALSE(tools->einfuegenKnoepfeAktiv());
 
     const struct {
         const char* name;
@@ -202,6 +210,7 @@ TEST_F(SaetzeTest, OpeningLocksClosingUnlocks) {
         EXPECT_TRUE(Schild(n).isEnabled());
         EXPECT_TRUE(Schild(andere).isEnabled());
         EXPECT_TRUE(m_mdi->menuAktiv("mnuDatenbanken"));
+        EXPECT_TRUE(tools->einfuegenKnoepfeAktiv());
         // Shown again: where the user left it, with its records.
         m_mdi->mnuDbDatensaetzeWaehlen_Click();
         EXPECT_EQ(w().pos(), QPoint(10, 20));
