@@ -196,6 +196,11 @@ void frmTools::DatenfeldEinfuegen(const QString& strFeldname) {
         d.setBackColor(RGB(255, 255, 255));
         d.setAutoSize(false);
     }
+    // The label shows a placeholder now, so its records can be chosen at
+    // once rather than only after the window is activated again.
+    if (S(P().lngAktivesSchild).blnDbGeladen)
+        if (auto* m = nachbarn().mdi)
+            m->menuAktivSetzen(QStringLiteral("mnuDbDatensaetzeWaehlen"), true);
     panelSchliessen(fraDatenfeld_E, cmdEinfuegenDatenFeld);
 }
 

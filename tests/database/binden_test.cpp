@@ -3,7 +3,9 @@
 #include "catalogue/mdlDruck.h"
 #include "label/frmLabel.h"
 #include "label/unterprogramme.h"
+#include "platform/elements.h"
 #include "tests/database/db_fixture.h"
+#include "tools/frmTools.h"
 
 #include <QGroupBox>
 #include <QListWidget>
@@ -168,6 +170,17 @@ TEST_F(BindenTest, TemplateMarkAndMenusAfterBindingAndReset) {
     for (const auto& m : gebunden)
         EXPECT_EQ(m_mdi->menuAktiv(QString::fromLatin1(m.menue)), m.an) << m.menue;
     EXPECT_TRUE(P().blnVorlageGeoeffnet);
+
+    // A bound label without placeholders offers no records until the tool
+    // window inserts a data field into it.
+    Schild(n).lblDatenfeld(1).setCaption(QStringLiteral("Anemone"));
+    Schild(n).Form_Activate();
+    ASSERT_FALSE(m_mdi->menuAktiv("mnuDbDatensaetzeWaehlen"));
+    auto* tools = dynamic_cast<frmTools*>(nachbarn().werkzeuge);
+    ASSERT_NE(tools, nullptr);
+    tools->DatenfeldEinfuegen(QStringLiteral("Blattfarbe"));
+    EXPECT_EQ(PlatzhalterPruefen(), "OK");
+    EXPECT_TRUE(m_mdi->menuAktiv("mnuDbDatensaetzeWaehlen"));
 
     // An own table switches the change menu off; binding twice marks once.
     const int32_t e = [&] {
