@@ -218,11 +218,10 @@ frmBotrelSuche::frmBotrelSuche(QWidget* parent)
 void frmBotrelSuche::Form_Activate() {
     const auto& p = P();
     const QString start = p.strBotrelVerz.isEmpty() ? aktuellerOrdner() : p.strBotrelVerz;
+    // Set as a user would: a change runs the drive change step at once.
     const QString laufwerk = laufwerkVon(*drvLaufwerk, start);
-    if (!laufwerk.isEmpty() && laufwerk != drvLaufwerk->currentText()) {
-        const QSignalBlocker sperre(drvLaufwerk);
+    if (!laufwerk.isEmpty())
         drvLaufwerk->setCurrentText(laufwerk);
-    }
     if (!p.strBotrelVerz.isEmpty())
         ordnerBaumSetzen(*drvLaufwerk, *dirVerzeichnisse, p.strBotrelVerz);
     laufwerkWechseln();

@@ -351,6 +351,11 @@ TEST_F(Ordnerdialog, ProgramFolderOkStoresItAndEnablesTheStartEntry) {
     d.cmdOK->click();
     EXPECT_EQ(P().strBotrelVerz, programm + QLatin1Char('/'));
     EXPECT_TRUE(m_mdi->menuAktiv(QStringLiteral("mnuBotrelStarten")));
+    // Opened again, it starts at the stored folder and finds it.
+    frmBotrelSuche wieder;
+    wieder.Form_Activate();
+    EXPECT_EQ(QDir(wieder.txtBotrelVerzeichnis->text()), QDir(programm));
+    EXPECT_EQ(wieder.lblGefunden->text(), "gefunden");
 }
 
 TEST_F(Ordnerdialog, MenuEntriesOpenTheTwoDialogs) {
