@@ -10,8 +10,10 @@
 #include "platform/registry.h"
 #include "tests/database/bilder_fixture.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -199,6 +201,29 @@ TEST_F(Bildauswahl, OnlyTheLastClickedSlotIsTakenAndEmptySlotsIgnoreClicks) {
     w().strBotrelBild = QStringLiteral("vorher");
     g->cmdAbbrechen->click();
     EXPECT_EQ(w().strBotrelBild, "");
+}
+
+TEST_F(Bildauswahl, EscapeTakesNoPictureTheCloseBoxLeavesTheChoice) {
+    struct Fall {
+        const char* name;
+        bool escape;
+        const char* danach;
+    };
+    for (const Fall& fall : {Fall{"escape", true, ""}, Fall{"close box", false, "vorher"}}) {
+        SCOPED_TRACE(fall.name);
+        auto f = fenster(1002);
+        f->imgBotrelBild_Click(0);
+        w().strBotrelBild = QStringLiteral("vorher");
+        SkriptDialoge d;
+        d.fenster([&](QDialog& fenster) {
+            if (fall.escape) {
+                QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+                QApplication::sendEvent(&fenster, &esc);
+            }
+        });
+        EXPECT_EQ(dialoge().fensterModal(*f), QDialog::Rejected);
+        EXPECT_EQ(w().strBotrelBild, fall.danach);
+    }
 }
 
 TEST_F(Bildauswahl, OnePictureIsTakenAtOnceAndNoneBeeps) {
@@ -526,6 +551,22 @@ TEST_F(Bildfeld, UnknownFolderIsAskedFor) {
         EXPECT_EQ(P().strBotrelBilderVerz,
                   fall.bild ? baum() : m_baum.filePath(QStringLiteral("stauden/")));
     }
+}
+
+TEST_F(Bildfeld, TwoPictureFieldsGetAPictureEach) {
+    P().blnVorlageGeoeffnet = false;
+    const int32_t n = schildMitFeldern({QStringLiteral("<Bild>"), QStringLiteral("<Bild>")});
+    binden(n, QStringLiteral("vxt"));
+    datensatz(1001);
+    Schild(n).lblDatenfeld(2).setTop(40);
+    BildFeldFuellen(w(), n, 1, 0, 0);
+    BildFeldFuellen(w(), n, 2, 0, 0);
+    const auto b = bilder(n);
+    ASSERT_EQ(b.size(), 2u);
+    EXPECT_EQ(Schild(n).imgBild(b[0]).Top(), 0);
+    EXPECT_EQ(Schild(n).imgBild(b[1]).Top(), 40);
+    for (int32_t i : b)
+        EXPECT_EQ(Schild(n).BildPfadLesen(i), baum() + "topfpflanzen/0054005.jpg");
 }
 
 TEST_F(Bildfeld, PictureTakesTheFieldsPlaceInTheStackingOrder) {
