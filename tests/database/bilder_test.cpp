@@ -36,6 +36,9 @@ struct SuchFall {
     long artnr;
     QStringList dateien; // below the picture tree, in the order found
 };
+inline void PrintTo(const SuchFall& f, std::ostream* os) {
+    *os << f.name;
+}
 
 class Bildersuche : public BilderTest, public ::testing::WithParamInterface<SuchFall> {};
 
@@ -119,6 +122,9 @@ struct MarkenFall {
     QStringList ordner;  // empty folders below it
     bool gueltig;
 };
+inline void PrintTo(const MarkenFall& f, std::ostream* os) {
+    *os << f.name;
+}
 
 class Bilderordner : public BilderTest, public ::testing::WithParamInterface<MarkenFall> {};
 
@@ -264,6 +270,9 @@ struct VorschauFall {
     int nummer;
     QRectF twips; // the slot's place in the frame
 };
+inline void PrintTo(const VorschauFall& f, std::ostream* os) {
+    *os << f.name;
+}
 
 class Bildvorschau : public BilderTest, public ::testing::WithParamInterface<VorschauFall> {};
 
@@ -430,6 +439,9 @@ struct MassFall {
     int ausrichtung;
     QRectF mm; // left, top, width, height of the picture
 };
+inline void PrintTo(const MassFall& f, std::ostream* os) {
+    *os << f.name;
+}
 
 class Bildmasse : public Bildfeld, public ::testing::WithParamInterface<MassFall> {};
 

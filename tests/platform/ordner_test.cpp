@@ -19,6 +19,9 @@ struct FundFall {
     bool muster;
     const char* erwartet; // below the folder; nullptr: not found
 };
+void PrintTo(const FundFall& f, std::ostream* os) {
+    *os << f.name;
+}
 
 class DateiFinden : public ::testing::TestWithParam<FundFall> {
 protected:
@@ -70,6 +73,9 @@ struct GroessenFall {
     int dichte;  // with einheit 2: dots per centimetre
     QSizeF mm;
 };
+void PrintTo(const GroessenFall& f, std::ostream* os) {
+    *os << f.name;
+}
 
 class BildGroesse : public ::testing::TestWithParam<GroessenFall> {};
 
