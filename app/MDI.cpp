@@ -5,6 +5,7 @@
 #include "app/frmMDIOptionen.h"
 #include "app/werkzeugleiste.h"
 #include "catalogue/mdlDruck.h"
+#include "database/frmBotrelOrdner.h"
 #include "database/frmDbAuswaehlen.h"
 #include "label/frmLabel.h"
 #include "label/frmNeu.h"
@@ -245,8 +246,12 @@ void MDI::menuesAnlegen() {
          [this] { mnuPreisedatenbank_Click(); });
 
     top("mnuBotrel", "&Botrel-Programme");
-    item("mnuBotrelSuchen", "Botrel suchen", true)->setVisible(false);
-    item("mnuBotrelBilderSuchen", "Botrel-Bilder suchen", true)->setVisible(false);
+    item("mnuBotrelSuchen", "Botrel suchen", true, [this] {
+        mnuBotrelSuchen_Click();
+    })->setVisible(false);
+    item("mnuBotrelBilderSuchen", "Botrel-Bilder suchen", true, [this] {
+        mnuBotrelBilderSuchen_Click();
+    })->setVisible(false);
     trenner("mnuBotrelTrennstrich")->setVisible(false);
     item("mnuBotrelStarten", "Botrel starten", true, [this] { mnuBotrelStarten_Click(); });
     item("mnuBotrelEditorRun", "Botrel-Editor starten", true,
@@ -536,6 +541,14 @@ void MDI::geschwisterStarten(const QString& ordner, const QString& datei, QTimer
         return;
     }
     timer.start();
+}
+
+void MDI::mnuBotrelSuchen_Click() {
+    BotrelSucheZeigen();
+}
+
+void MDI::mnuBotrelBilderSuchen_Click() {
+    BotrelBilderZeigen();
 }
 
 void MDI::mnuBotrelStarten_Click() {

@@ -67,6 +67,8 @@ public:
     void mnuDbEntladen_Click();
     void mnuDbDatensaetzeWaehlen_Click();
     void mnuPreisedatenbank_Click();
+    void mnuBotrelSuchen_Click();
+    void mnuBotrelBilderSuchen_Click();
     void mnuBotrelStarten_Click();
     void mnuBotrelEditorRun_Click();
     void mnuOptionen_Click();

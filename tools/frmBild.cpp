@@ -1,6 +1,7 @@
 #include "tools/frmBild.h"
 
 #include "label/nachbarn.h"
+#include "platform/ordner.h"
 #include "platform/system.h"
 #include "tools/frmTools.h"
 #include "tools/listen.h"
@@ -16,28 +17,11 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QStorageInfo>
 #include <QTreeWidget>
 
 namespace sorvo {
 
 namespace {
-
-constexpr int kPfadRolle = Qt::UserRole;
-
-QTreeWidgetItem* ordnerEintrag(const QString& name, const QString& pfad) {
-    auto* e = new QTreeWidgetItem(QStringList(name));
-    e->setData(0, kPfadRolle, pfad);
-    // Whether it has subfolders is seen when it is opened.
-    e->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
-    return e;
-}
-
-bool liegtIn(const QString& pfad, const QString& wurzel) {
-    if (wurzel.endsWith(QLatin1Char('/')))
-        return pfad.startsWith(wurzel);
-    return pfad == wurzel || pfad.startsWith(wurzel + QLatin1Char('/'));
-}
 
 QPushButton* knopf(const char* name, const QString& text) {
     auto* k = new QPushButton(text);
@@ -59,19 +43,6 @@ QStringList bildDateien(const QString& ordner) {
     return l;
 }
 
-QStringList laufwerke() {
-    QStringList l;
-    for (const QStorageInfo& s : QStorageInfo::mountedVolumes()) {
-        const QString wurzel = s.rootPath();
-        if (s.isValid() && s.isReady() && QFileInfo(wurzel).isDir() && !l.contains(wurzel))
-            l << wurzel;
-    }
-    if (!l.contains(QDir::rootPath()))
-        l << QDir::rootPath();
-    l.sort();
-    return l;
-}
-
 frmBild::frmBild(frmTools& werkzeuge) : QDialog(&werkzeuge), m_w(werkzeuge) {
     setObjectName(QStringLiteral("frmBild"));
     setWindowTitle(QStringLiteral("Bilder-Ordner auswählen"));
@@ -84,7 +55,7 @@ frmBild::frmBild(frmTools& werkzeuge) : QDialog(&werkzeuge), m_w(werkzeuge) {
     Drive1->setAccessibleName(lblLaufwerk->text());
     Dir1 = new QTreeWidget;
     Dir1->setObjectName(QStringLiteral("Dir1"));
-    Dir1->setHeaderHidden(true);
+    ordnerBaumEinrichten(*Dir1);
     lblVerzeichnis = new QLabel(QStringLiteral("Verzeichnis:"));
     lblVerzeichnis->setObjectName(QStringLiteral("lblVerzeichnis"));
     lblVerzeichnis->setBuddy(Dir1);
@@ -129,8 +100,6 @@ frmBild::frmBild(frmTools& werkzeuge) : QDialog(&werkzeuge), m_w(werkzeuge) {
 
     Drive1->addItems(laufwerke());
     connect(Drive1, &QComboBox::currentIndexChanged, this, [this] { Drive1_Change(); });
-    connect(Dir1, &QTreeWidget::itemExpanded, this,
-            [this](QTreeWidgetItem* e) { unterordnerLaden(e); });
     connect(Dir1, &QTreeWidget::currentItemChanged, this, [this] { Dir1_Change(); });
     connect(File1, &QListWidget::itemDoubleClicked, this, [this] { File1_DblClick(); });
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
@@ -143,61 +112,11 @@ void frmBild::Form_Load() {
 }
 
 QString frmBild::Dir1Pfad() const {
-    const QTreeWidgetItem* e = Dir1->currentItem();
-    return e ? e->data(0, kPfadRolle).toString() : QString();
+    return ordnerBaumPfad(*Dir1);
 }
 
 void frmBild::Dir1PfadSetzen(const QString& ordner) {
-    const QString ziel = QDir::cleanPath(QDir(ordner).absolutePath());
-    // The volume that holds the folder: the longest root it lies in.
-    QString wurzel;
-    for (int i = 0; i < Drive1->count(); ++i) {
-        const QString r = Drive1->itemText(i);
-        if (liegtIn(ziel, r) && r.size() > wurzel.size())
-            wurzel = r;
-    }
-    if (wurzel.isEmpty())
-        return;
-    {
-        const QSignalBlocker sperre(Drive1);
-        Drive1->setCurrentText(wurzel);
-    }
-    QTreeWidgetItem* eintrag = nullptr;
-    {
-        const QSignalBlocker sperre(Dir1);
-        Dir1->clear();
-        eintrag = ordnerEintrag(wurzel, wurzel);
-        Dir1->addTopLevelItem(eintrag);
-        // Open the tree down to the folder, as far as it exists.
-        const QStringList teile =
-            ziel.mid(wurzel.size()).split(QLatin1Char('/'), Qt::SkipEmptyParts);
-        for (const QString& teil : teile) {
-            Dir1->expandItem(eintrag);
-            unterordnerLaden(eintrag);
-            QTreeWidgetItem* kind = nullptr;
-            for (int i = 0; i < eintrag->childCount() && !kind; ++i)
-                if (eintrag->child(i)->text(0) == teil)
-                    kind = eintrag->child(i);
-            if (!kind)
-                break;
-            eintrag = kind;
-        }
-    }
-    Dir1->setCurrentItem(eintrag);
-    Dir1->scrollToItem(eintrag);
-}
-
-void frmBild::unterordnerLaden(QTreeWidgetItem* eintrag) {
-    if (eintrag->data(0, Qt::UserRole + 1).toBool())
-        return;
-    eintrag->setData(0, Qt::UserRole + 1, true);
-    const QString pfad = eintrag->data(0, kPfadRolle).toString();
-    QStringList namen = QDir(pfad).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-    alphabetischSortieren(namen);
-    for (const QString& n : namen)
-        eintrag->addChild(ordnerEintrag(n, pfadVerbinden(pfad, n)));
-    if (namen.isEmpty())
-        eintrag->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicator);
+    ordnerBaumSetzen(*Drive1, *Dir1, ordner);
 }
 
 void frmBild::Drive1_Change() {

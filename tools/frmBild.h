@@ -20,8 +20,6 @@ class frmTools;
 // The picture files of a folder (bmp, jpg, gif, png, in any letter case),
 // sorted by name ignoring case.
 QStringList bildDateien(const QString& ordner);
-// The mounted volumes' root folders, sorted.
-QStringList laufwerke();
 
 class frmBild : public QDialog {
     Q_OBJECT
@@ -59,7 +57,6 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
-    void unterordnerLaden(QTreeWidgetItem* eintrag);
     // Hands the choice to the tool window and hides the dialog.
     void uebernehmen(bool mitDatei);
     void hauptfensterFreigeben();

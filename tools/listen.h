@@ -1,17 +1,13 @@
 #pragma once
 // Lists that keep their entries in alphabetical order themselves.
+#include "platform/sortieren.h"
+
 #include <QString>
 #include <QStringList>
 
 class QListWidget;
 
 namespace sorvo {
-
-// Alphabetical order as the lists show it: German, ignoring case, whatever
-// the user's locale. Negative, 0 or positive.
-int alphabetischVergleichen(const QString& a, const QString& b);
-// Sorts a list that way, equal entries kept in their order.
-void alphabetischSortieren(QStringList& l);
 
 // Adds text where the alphabetical order, ignoring case, puts it; an entry
 // equal to earlier ones goes after them. Returns its row.

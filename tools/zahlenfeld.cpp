@@ -8,11 +8,6 @@ namespace sorvo {
 
 namespace {
 
-std::function<void()>& piepFunktion() {
-    static std::function<void()> f;
-    return f;
-}
-
 bool nurZiffern(const QString& text, qsizetype ab) {
     for (qsizetype i = ab; i < text.size(); ++i) {
         const char16_t c = text.at(i).unicode();
@@ -31,17 +26,6 @@ bool zulaessig(const QString& neu, const QString& vorher) {
 }
 
 } // namespace
-
-void piepen() {
-    if (piepFunktion())
-        piepFunktion()();
-    else
-        QApplication::beep();
-}
-
-void piepenSetzen(std::function<void()> piep) {
-    piepFunktion() = std::move(piep);
-}
 
 ZahlenFeld::ZahlenFeld(QWidget* parent) : QLineEdit(parent) {
     connect(this, &QLineEdit::textEdited, this, &ZahlenFeld::bearbeitet);

@@ -8,15 +8,12 @@
 //
 // Enter and leaving the box are two different signals: the maximum-width
 // boxes apply them differently.
+#include "platform/ordner.h"
+
 #include <QLineEdit>
 #include <functional>
 
 namespace sorvo {
-
-// The system beep of the tool window. Tests replace it to count beeps; an
-// empty function puts the real one back.
-void piepen();
-void piepenSetzen(std::function<void()> piep);
 
 class ZahlenFeld : public QLineEdit {
     Q_OBJECT

@@ -40,6 +40,25 @@ void synonyme(Jet4Writer& w, const QString& name) {
                {{Cell(qint64(1001)), Cell(QStringLiteral("Abutilon vexillarium"))}});
 }
 
+void bilderTabelle(Jet4Writer& w, const QString& name, const std::vector<BilderZeile>& zeilen) {
+    std::vector<ColumnSpec> spalten{{"ARTNR", DataType::Long}};
+    for (const char* reihe : {"-G", "-D"})
+        for (const char* art : {"BILD", "BEMERKUNG"})
+            for (int k = 1; k <= 5; ++k)
+                spalten.push_back(
+                    {QString::fromLatin1(art) + QString::number(k) + QString::fromLatin1(reihe),
+                     DataType::Text, 100});
+    std::vector<Row> rows;
+    for (const BilderZeile& z : zeilen) {
+        Row r{Cell(qint64(z.artnr))};
+        for (const auto* reihe : {&z.g, &z.bemerkungG, &z.d, &z.bemerkungD})
+            for (const char* wert : *reihe)
+                r.push_back(text(wert));
+        rows.push_back(std::move(r));
+    }
+    w.addTable(name, spalten, rows);
+}
+
 } // namespace
 
 const std::vector<Pflanze>& pflanzen() {
@@ -84,7 +103,8 @@ QStringList feldnamen(const QString& art) {
 }
 
 QString pflanzenDatenbankSchreiben(const QString& dir, const QString& name,
-                                   const QStringList& gewaehlt, int extraZeilen) {
+                                   const QStringList& gewaehlt, int extraZeilen,
+                                   const std::vector<BilderZeile>* bilder) {
     Jet4Writer w;
     bool stauden = false;
     bool gehoelze = false;
@@ -136,9 +156,12 @@ QString pflanzenDatenbankSchreiben(const QString& dir, const QString& name,
             }
             w.addSelectQuery(QStringLiteral("Abfrage_Friedhof"), abfrage);
         }
-        w.addTable(QString::fromLatin1(kBilder[k]),
-                   {{"ARTNR", DataType::Long}, {"BILD1-G", DataType::Text, 50}},
-                   {{Cell(qint64(1001)), Cell(QStringLiteral("0054005"))}});
+        if (bilder)
+            bilderTabelle(w, QString::fromLatin1(kBilder[k]), *bilder);
+        else
+            w.addTable(QString::fromLatin1(kBilder[k]),
+                       {{"ARTNR", DataType::Long}, {"BILD1-G", DataType::Text, 50}},
+                       {{Cell(qint64(1001)), Cell(QStringLiteral("0054005"))}});
         stauden = stauden || k == 1 || k == 5;
         gehoelze = gehoelze || k == 2 || k == 5;
         if (k == 0) {

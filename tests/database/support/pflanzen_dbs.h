@@ -5,6 +5,7 @@
 // and an own database with tables whose names need quoting.
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <vector>
 
 namespace sorvo::test {
@@ -28,12 +29,26 @@ QString haupttabelle(const QString& art);
 // field 21 "DB" for "vxf".
 QStringList feldnamen(const QString& art);
 
+// One row of a category's picture table: the file names (without ".jpg")
+// of the "-G" and "-D" series and their captions; nullptr is Null.
+struct BilderZeile {
+    long artnr = 0;
+    std::array<const char*, 5> g{};
+    std::array<const char*, 5> bemerkungG{};
+    std::array<const char*, 5> d{};
+    std::array<const char*, 5> bemerkungD{};
+};
+
 // Writes a plant database holding the tables of the given kinds (with the
 // shared ones: Familien, Namen_Benutzer_Optionen) as dir/name and returns
 // its path. extraZeilen more generated plants are appended to every main
-// table (for the benchmarks).
+// table (for the benchmarks), with article numbers from 100000 up. With
+// bilder, every picture table of the kinds has all twenty picture and
+// caption columns and these rows; without, it has ARTNR and "BILD1-G" and
+// one row: 1001, "0054005".
 QString pflanzenDatenbankSchreiben(const QString& dir, const QString& name,
-                                   const QStringList& arten, int extraZeilen = 0);
+                                   const QStringList& arten, int extraZeilen = 0,
+                                   const std::vector<BilderZeile>* bilder = nullptr);
 
 // An own database as dir/eigene.mdb: "Meine Pflanzen" (Nr, Name, Ort),
 // "Einzeln" (one field "Nummer") and "Preis-Liste" ("Art-Nr", "Preis").
