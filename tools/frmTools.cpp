@@ -347,6 +347,8 @@ QGroupBox* frmTools::bildRahmenAufbauen() {
     cmdB[1] = arrayKnopf("cmdB", 1, QStringLiteral("+"), QStringLiteral("1 mm breiter"));
     cmdB[0] = arrayKnopf("cmdB", 0, QStringLiteral("-"), QStringLiteral("1 mm schmaler"));
     chkProportional = kasten("chkProportional", QStringLiteral("Bildgröße proportional ändern"));
+    // On two lines: the frame is narrower than the caption.
+    chkProportional->setText(QStringLiteral("Bildgröße proportional\nändern"));
     picBeisp = new QFrame;
     picBeisp->setObjectName(QStringLiteral("picBeisp"));
     picBeisp->setFixedSize(px(2532), px(1215));
