@@ -112,8 +112,12 @@ int32_t frmTools::maxBreiteLesen(Feldart art) const {
 
 void frmTools::ohneMaxBreite(Feldart art, bool zentrierenAus) {
     maxBox(art)->clear();
-    if (Beschriftung* b = beschriftungBearbeitet(art))
+    if (Beschriftung* b = beschriftungBearbeitet(art)) {
         b->setAutoSize(true);
+        // A picture field keeps the natural size of its caption.
+        if (art == Feldart::BildDatenfeld)
+            b->setAutoSize(false);
+    }
     if (zentrierenAus)
         zentrierenKasten(art)->setEnabled(false);
 }

@@ -318,6 +318,7 @@ TEST_F(BearbeitenTest, TypedXMovesAMaximumWidthThatNoLongerFits) {
 struct MaxFall {
     bool datenfeld;
     bool perEnter;
+    const char* links;
     const char* box;
     const char* danach;
     const char* gespeichert;
@@ -328,16 +329,23 @@ struct MaxFall {
 // "zentrieren"; leaving the box keeps what was typed.
 TEST_F(BearbeitenTest, MaximumWidthByEnterOrByLeavingTheBox) {
     const MaxFall faelle[] = {
-        {false, true, "200", "89", "89", true}, {false, false, "200", "200", "200", false},
-        {true, true, "200", "89", "89", true},  {true, false, "200", "200", "200", false},
-        {false, true, "89", "89", "89", true},  {false, true, "007", "7", "7", true},
-        {false, true, "0", "", "0", false},     {true, false, "", "", "0", false},
+        {false, true, "10", "200", "89", "89", true},
+        {false, false, "10", "200", "200", "200", false},
+        {true, true, "10", "200", "89", "89", true},
+        {true, false, "10", "200", "200", "200", false},
+        {false, true, "10", "89", "89", "89", true},
+        {false, true, "10", "007", "7", "7", true},
+        {false, true, "10", "0", "", "0", false},
+        {true, false, "10", "", "", "0", false},
+        // At Left 99 of 100 no room is left: no maximum, not a negative one.
+        {false, true, "99", "5", "", "0", false},
+        {true, true, "99", "5", "", "0", false},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(testing::Message() << (f.datenfeld ? "data field " : "text ") << f.box
                                         << (f.perEnter ? " Enter" : " leaving"));
         Beschriftung& e = textOeffnen(f.datenfeld);
-        enter(m_t->txtX[f.datenfeld ? 3 : 1], QStringLiteral("10"));
+        enter(m_t->txtX[f.datenfeld ? 3 : 1], QString::fromLatin1(f.links));
         QLineEdit* box = f.datenfeld ? m_t->txtMaxBDatenfeld : m_t->txtMaxBText;
         f.perEnter ? enter(box, QString::fromLatin1(f.box))
                    : verlassen(box, QString::fromLatin1(f.box));
