@@ -220,14 +220,18 @@ TEST_F(BearbeitenTest, StyleButtonsAlternateAndBackgroundBoxPutsTheOwnColourBack
 }
 
 TEST_F(BearbeitenTest, ColourCellsGoToTheElementAndTheSamples) {
-    Beschriftung& t = textOeffnen(false);
+    Beschriftung& t = neuerText();
     t.setBackColor(RGB(9, 9, 9));
+    t.setForeColor(RGB(0, 0, 0));
+    oeffnen(ArtText);
+    // The edit mark the text shows while it is edited.
+    const Farbe markiert = t.BackColor();
     Farbwahl* w = m_t->farbwahlText;
     w->cmdFarbe->click();
     w->picFarbe2[12]->click();
     EXPECT_EQ(t.ForeColor(), 255);
     EXPECT_EQ(frmTools::farbeVon(m_t->picFarbe_S), 255);
-    EXPECT_EQ(t.BackColor(), RGB(9, 9, 9));
+    EXPECT_EQ(t.BackColor(), markiert);
     EXPECT_FALSE(m_t->blnHFarbeAenderung);
     EXPECT_FALSE(w->offen());
     w->picFarbe_H->click();
@@ -239,6 +243,8 @@ TEST_F(BearbeitenTest, ColourCellsGoToTheElementAndTheSamples) {
     // A palette left open is closed when the next element is loaded.
     w->cmdFarbe->click();
     m_t->cmdCancel_T->click();
+    EXPECT_EQ(t.BackColor(), RGB(9, 9, 9));
+    EXPECT_EQ(t.ForeColor(), RGB(0, 0, 0));
     textOeffnen(false);
     EXPECT_FALSE(w->offen());
     EXPECT_FALSE(m_t->blnHFarbeAenderung);
