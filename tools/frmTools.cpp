@@ -83,6 +83,8 @@ QLineEdit* feld(const char* name, const QString& zugang = QString()) {
 ZahlenFeld* zahlenfeld(const char* name, int laenge = 0) {
     auto* f = new ZahlenFeld;
     f->setObjectName(QString::fromLatin1(name));
+    // Narrow enough that the caption beside it is shown whole.
+    f->setMinimumWidth(px(450));
     if (laenge > 0)
         f->setMaxLength(laenge);
     return f;
@@ -574,18 +576,19 @@ QGroupBox* frmTools::dfBildRahmenAufbauen() {
     l->addWidget(beschriftung("lblY", QStringLiteral("von Oben:"), txtY[2]), 2, 0);
     l->addLayout(mitKnoepfen(txtY[2], cmdX[9], cmdX[8]), 2, 1);
     l->addWidget(ueberschrift(QStringLiteral("Bildgröße:")), 3, 0, 1, 2);
-    l->addWidget(beschriftung("lblHB", QStringLiteral("maximale Höhe:"), txtHB[2]), 4, 0);
-    l->addLayout(mitKnoepfen(txtHB[2], cmdH[3], cmdH[2]), 4, 1);
-    l->addWidget(beschriftung("lblHB", QStringLiteral("maximale Breite:"), txtHB[3]), 5, 0);
-    l->addLayout(mitKnoepfen(txtHB[3], cmdB[3], cmdB[2]), 5, 1);
-    l->addWidget(chkDfBildZentriert, 6, 0, 1, 2);
-    l->addWidget(beschriftung(nullptr, QStringLiteral("alle Angaben in mm")), 7, 0, 1, 2);
-    l->setRowStretch(8, 1);
-    l->addWidget(cmdDfBild_Loeschen, 9, 0, 1, 2);
+    // The long captions stand above their boxes.
+    l->addWidget(beschriftung("lblHB", QStringLiteral("maximale Höhe:"), txtHB[2]), 4, 0, 1, 2);
+    l->addLayout(mitKnoepfen(txtHB[2], cmdH[3], cmdH[2]), 5, 1);
+    l->addWidget(beschriftung("lblHB", QStringLiteral("maximale Breite:"), txtHB[3]), 6, 0, 1, 2);
+    l->addLayout(mitKnoepfen(txtHB[3], cmdB[3], cmdB[2]), 7, 1);
+    l->addWidget(chkDfBildZentriert, 8, 0, 1, 2);
+    l->addWidget(beschriftung(nullptr, QStringLiteral("alle Angaben in mm")), 9, 0, 1, 2);
+    l->setRowStretch(10, 1);
+    l->addWidget(cmdDfBild_Loeschen, 11, 0, 1, 2);
     auto* knoepfe = new QHBoxLayout;
     knoepfe->addWidget(cmdDfBild_Ok);
     knoepfe->addWidget(cmdCancelDf_Bild);
-    l->addLayout(knoepfe, 10, 0, 1, 2);
+    l->addLayout(knoepfe, 12, 0, 1, 2);
 
     connect(cmdDfBild_Ok, &QPushButton::clicked, this, [this] { cmdDfBild_Ok_Click(); });
     connect(cmdCancelDf_Bild, &QPushButton::clicked, this, [this] { cmdCancelDf_Bild_Click(); });
