@@ -77,7 +77,10 @@ QPointF ElementCanvas::zuMm(const QPointF& pixel) const {
 }
 
 void ElementCanvas::zeichnen(QPainter& p, double pixelProMm, const QRectF& bereich) const {
-    const QPalette& pal = palette();
+    // A locked label window looks as it is: its system colours are not
+    // greyed like a disabled control's.
+    QPalette pal = palette();
+    pal.setCurrentColorGroup(QPalette::Active);
     for (const Steuerelement* e : stapel_) {
         if (!e->Visible())
             continue;

@@ -7,11 +7,13 @@
 // twips.
 #include "label/nachbarn.h"
 #include "platform/colour.h"
+#include "tools/masse.h"
 
 #include <QImage>
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 
 class QCheckBox;
@@ -26,6 +28,9 @@ class QPushButton;
 namespace sorvo {
 
 class Beschriftung;
+class Bild;
+class Farbfeld;
+class Farbwahl;
 class Steuerelement;
 class frmBild;
 class frmLabel;
@@ -159,6 +164,43 @@ public:
     void cmdCancel_d_Click();
     void cmdDfBild_Ok_Click();
     void cmdCancelDf_Bild_Click();
+    // Delete, after the confirmation question.
+    void cmdDel_T_Click();
+    void cmdBildLoeschen_Click();
+    void cmdDfloeschen_Click();
+    void cmdDfBild_Loeschen_Click();
+
+    // --- The frames' controls, each acting on the element at once ----------
+    // Font and style of the text (datenfeld false) or data field.
+    void schriftartGewaehlt(bool datenfeld);
+    void schriftgroesseGewaehlt(bool datenfeld);
+    void fettUmschalten(bool datenfeld);
+    void kursivUmschalten(bool datenfeld);
+    void unterstrichenUmschalten(bool datenfeld);
+    void rahmenUmschalten(bool datenfeld);
+    void hintergrundUmschalten(bool datenfeld);
+    // "zentrieren" of the text, data-field or picture-data-field frame.
+    void zentrierenUmschalten(masse::Feldart art);
+    // The 1 mm buttons beside the position boxes.
+    void cmdX_Click(int index);
+    void cmdPosX_Click(int index);
+    void cmdPosY_Click(int index);
+    // Typed positions (Enter and focus loss alike), by box index.
+    void PositionXUebernehmen(int index);
+    void PositionYUebernehmen(int index);
+    // Typed sizes of a picture (0 height, 1 width) and the maxima of a
+    // picture data field (2 height, 3 width).
+    void GroesseUebernehmen(int index);
+    // The size buttons: cmdH / cmdB 0 "-" and 1 "+" of a picture, 2 "-" and
+    // 3 "+" of a picture data field's maximum.
+    void cmdH_Click(int index);
+    void cmdB_Click(int index);
+    // "feste Breite:" of a text or data field: its "-" and "+", and the box
+    // applied by Enter (held to the label) or by leaving it (as typed).
+    void maxBreiteMinus(bool datenfeld);
+    void maxBreitePlus(bool datenfeld);
+    void maxBreiteEnter(bool datenfeld);
+    void maxBreiteVerlassen(bool datenfeld);
 
     // The edit frame that is open.
     enum class Bearbeitung { Keine, Bild, Text, Datenfeld, DatenfeldBild };
@@ -218,8 +260,10 @@ public:
     QGroupBox* fraBild_B;
     QFrame* picBeisp;
     QLabel* imgBbTestbild;
+    QCheckBox* chkProportional;
     QPushButton* cmdOK_B;
     QPushButton* cmdCancel_B;
+    QPushButton* cmdBildLoeschen;
 
     QGroupBox* fraText_B;
     QLineEdit* txtFont;
@@ -228,11 +272,18 @@ public:
     QCheckBox* chkTfZentriert;
     QCheckBox* chkTransparent;
     QCheckBox* chkRahmen;
-    QLabel* picFarbe_S;
-    QLabel* picFarbe_H;
+    QPushButton* cmdBold;
+    QPushButton* cmdItalic;
+    QPushButton* cmdULine;
+    Farbwahl* farbwahlText;
+    Farbfeld* picFarbe_S;
+    Farbfeld* picFarbe_H;
     QLineEdit* txtMaxBText;
+    QPushButton* cmdMBTMinus;
+    QPushButton* cmdMBTPlus;
     QPushButton* cmdOK_T;
     QPushButton* cmdCancel_T;
+    QPushButton* cmdDel_T;
 
     QGroupBox* fraDatenfeld_B;
     QComboBox* cboDfArt;
@@ -240,20 +291,36 @@ public:
     QCheckBox* chkDfZentriert;
     QCheckBox* chkDfTransparent;
     QCheckBox* chkDfRahmen;
-    QLabel* picDfFarbe_S;
-    QLabel* picDfFarbe_H;
+    QPushButton* cmdDfBold;
+    QPushButton* cmdDfItalic;
+    QPushButton* cmdDfUnderline;
+    Farbwahl* farbwahlDf;
+    Farbfeld* picDfFarbe_S;
+    Farbfeld* picDfFarbe_H;
     QLineEdit* txtMaxBDatenfeld;
+    QPushButton* cmdMBDMinus;
+    QPushButton* cmdMBDPlus;
     QListWidget* lstDfListe;
     QPushButton* cmdDfOK;
     QPushButton* cmdCancel_d;
+    QPushButton* cmdDfloeschen;
 
     QGroupBox* fraDfBild_B;
     QCheckBox* chkDfBildZentriert;
     QPushButton* cmdDfBild_Ok;
     QPushButton* cmdCancelDf_Bild;
+    QPushButton* cmdDfBild_Loeschen;
 
-    // The swatch colour a colour box shows.
-    static Farbe farbeVon(const QLabel* feld);
+    // The 1 mm position buttons ("+" and "-" by index as the frames have
+    // them) and the size buttons.
+    std::array<QPushButton*, 12> cmdX{};
+    std::array<QPushButton*, 2> cmdPosX{};
+    std::array<QPushButton*, 2> cmdPosY{};
+    std::array<QPushButton*, 4> cmdH{};
+    std::array<QPushButton*, 4> cmdB{};
+
+    // The colour a colour sample shows.
+    static Farbe farbeVon(const Farbfeld* feld);
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -273,6 +340,7 @@ private:
     QGroupBox* datenfeldRahmenAufbauen();
     QGroupBox* dfBildRahmenAufbauen();
     void schriftListenFuellen();
+    void bearbeitungVerbinden();
 
     // Opens an insert panel: placed, the window 5600 high, the other two
     // panels hidden, its button disabled and the other two enabled.
@@ -298,6 +366,35 @@ private:
     // OK and Cancel of the text frame, or of the data-field frame.
     void beschriftungOk(bool datenfeld);
     void beschriftungAbbrechen(bool datenfeld);
+    // Every box an OK reads holds a number ("" counts as 0); otherwise the
+    // user is told and the frame stays open.
+    bool boxenPruefen(std::initializer_list<QLineEdit*> boxen);
+    void datenfeldLoeschen(QGroupBox* rahmen);
+    void maxBreiteGetippt(bool datenfeld, bool enter);
+    void groesseSchritt(bool hoehe, int index);
+    void maxBreiteSchritt(bool datenfeld, bool plus);
+
+    // The element the open frame of that kind edits; nullptr when that frame
+    // is not open.
+    Steuerelement* bearbeitet(masse::Feldart art) const;
+    Beschriftung* beschriftungBearbeitet(masse::Feldart art) const;
+    Bild* bildBearbeitet() const;
+    // What goes with a kind: its maximum-width box and "zentrieren".
+    QLineEdit* maxBox(masse::Feldart art) const;
+    QCheckBox* zentrierenKasten(masse::Feldart art) const;
+    void maxBreiteSchreiben(masse::Feldart art, int32_t wert);
+    int32_t maxBreiteLesen(masse::Feldart art) const;
+    // A text or data field has no maximum width any more.
+    void ohneMaxBreite(masse::Feldart art, bool zentrierenAus);
+    // The maximum width held against the right edge after a move; the new
+    // maximum when it had to change.
+    std::optional<int32_t> maxBreiteAmRand(masse::Feldart art, bool knopf);
+    void positionSchritt(const masse::Positionsknopf& k);
+    // The picture's new size, kept inside the label; the boxes show what it
+    // got.
+    void bildGroesseSetzen(const masse::Bildgroesse& g);
+    // A maximum height or width of the picture data field.
+    void bildDfMaxSetzen(bool hoehe, int32_t wert, bool linksAusBox);
     void titelSetzen(const QString& art, int32_t index);
 
     // Window geometry.

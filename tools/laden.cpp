@@ -5,10 +5,12 @@
 #include "label/frmLabel.h"
 #include "label/programm.h"
 #include "label/unterprogramme.h"
+#include "platform/dialogs.h"
 #include "platform/elements.h"
 #include "platform/fonts.h"
 #include "platform/units.h"
 #include "tools/bildmass.h"
+#include "tools/farbwahl.h"
 #include "tools/frmTools.h"
 
 #include <QCheckBox>
@@ -34,13 +36,6 @@ QString zahl(int32_t n) {
 // A whole number as a box shows it, empty for 0.
 QString zahlOderLeer(int32_t n) {
     return n == 0 ? QString() : zahl(n);
-}
-
-void farbeZeigen(QLabel* feld, Farbe f) {
-    feld->setProperty("farbe", f);
-    QPalette pal = feld->palette();
-    pal.setColor(QPalette::Window, zuQColor(f, pal));
-    feld->setPalette(pal);
 }
 
 // Sets a check box without running its reaction.
@@ -142,8 +137,10 @@ void frmTools::beschriftungAnzeigen(bool datenfeld) {
     stillSetzen(datenfeld ? chkDfTransparent : chkTransparent, alt.lngAltHintergrundArt == 1);
     txtX[k]->setText(zahl(Runden(alt.lngAltLinks)));
     txtY[k]->setText(zahl(Runden(alt.lngAltOben)));
-    farbeZeigen(datenfeld ? picDfFarbe_H : picFarbe_H, P().lngAltHintergrundFarbe);
-    farbeZeigen(datenfeld ? picDfFarbe_S : picFarbe_S, alt.lngAltSchriftFarbe);
+    // The chooser at rest, its samples showing the element's own colours.
+    Farbwahl* farben = datenfeld ? farbwahlDf : farbwahlText;
+    farben->cmdAbbrechenFarbe_Click();
+    farben->musterSetzen(alt.lngAltSchriftFarbe, P().lngAltHintergrundFarbe);
     (datenfeld ? cboDfArt : cboArt)->setEditText(alt.strAltSchriftart);
     (datenfeld ? cboDfGroesse : cboGroesse)->setEditText(zahl(alt.lngAltSchriftGroesse));
 }
@@ -274,6 +271,11 @@ void frmTools::bearbeitungBeenden(QGroupBox* rahmen) {
 
 namespace {
 
+bool loeschenBestaetigt(const QString& frage) {
+    return dialoge().meldung(frage, Msg::YesNo + Msg::Question,
+                             QStringLiteral("Löschen bestätigen?")) == Antwort::Yes;
+}
+
 void schildFokus() {
     const int32_t n = P().lngAktivesSchild;
     if (n >= 1 && n <= P().hoechstesSchild())
@@ -303,11 +305,48 @@ void frmTools::cmdCancel_B_Click() {
     schildFokus();
 }
 
+bool frmTools::boxenPruefen(std::initializer_list<QLineEdit*> boxen) {
+    for (QLineEdit* box : boxen) {
+        if (masse::boxWert(box->text()))
+            continue;
+        dialoge().meldung(QStringLiteral("Bitte geben Sie nur ganze Zahlen ein!"),
+                          Msg::OK + Msg::Exclamation, QStringLiteral("Keine Zahl!"));
+        box->setFocus();
+        box->selectAll();
+        return false;
+    }
+    return true;
+}
+
 void frmTools::beschriftungOk(bool datenfeld) {
     if (m_bearbeitung != (datenfeld ? Bearbeitung::Datenfeld : Bearbeitung::Text))
         return;
+    const int k = datenfeld ? 3 : 1;
+    QLineEdit* maxBreite = datenfeld ? txtMaxBDatenfeld : txtMaxBText;
+    if (!boxenPruefen({txtY[k], txtX[k], maxBreite}))
+        return;
+    const int32_t n = P().lngAktivesSchild;
+    frmLabel& f = Schild(n);
+    Beschriftung& b = datenfeld ? f.lblDatenfeld(lngElementIndex) : f.lblText(lngElementIndex);
+    if (!datenfeld)
+        b.setCaption(txtFont->text());
+    // An empty box is 0; every box shows the number it stands for.
+    const int32_t oben = *masse::boxWert(txtY[k]->text());
+    const int32_t links = *masse::boxWert(txtX[k]->text());
+    const int32_t max = *masse::boxGroesse(maxBreite->text());
+    txtY[k]->setText(masse::boxText(oben));
+    txtX[k]->setText(masse::boxText(links));
+    maxBreite->setText(masse::boxText(max));
+    b.setTop(oben);
+    b.setLeft(links);
+    if (datenfeld) {
+        f.DatenfeldMaxBreiteSchreiben(lngElementIndex, max);
+        DatenfeldAnpassen(lngElementIndex, n);
+    } else {
+        f.TextMaxBreiteSchreiben(lngElementIndex, max);
+        TextAnpassen(lngElementIndex, n);
+    }
     bearbeitungBeenden(datenfeld ? fraDatenfeld_B : fraText_B);
-    frmLabel& f = Schild(P().lngAktivesSchild);
     datenfeld ? f.DfMarkierung_Aus() : f.Markierung_Aus();
     SchildGeaendert();
     schildFokus();
@@ -322,7 +361,14 @@ void frmTools::beschriftungAbbrechen(bool datenfeld) {
         beschriftungZurueck(f.lblDatenfeld(lngElementIndex));
     } else {
         f.TextMaxBreiteSchreiben(lngElementIndex, alt.lngAltTextMaxBreite);
-        beschriftungZurueck(f.lblText(lngElementIndex));
+        Beschriftung& t = f.lblText(lngElementIndex);
+        beschriftungZurueck(t);
+        // A text that reaches the label's edge is cut there and wraps.
+        const double rest = f.ScaleWidth() - t.Left();
+        if (t.Width() >= rest) {
+            t.setWidth(std::max(0.0, rest));
+            t.setWordWrap(true);
+        }
     }
     bearbeitungBeenden(datenfeld ? fraDatenfeld_B : fraText_B);
     datenfeld ? f.DfMarkierung_Aus() : f.Markierung_Aus();
@@ -349,6 +395,53 @@ void frmTools::cmdDfBild_Ok_Click() {
     if (m_bearbeitung != Bearbeitung::DatenfeldBild)
         return;
     bearbeitungBeenden(fraDfBild_B);
+    SchildGeaendert();
+    schildFokus();
+}
+
+void frmTools::cmdDel_T_Click() {
+    if (m_bearbeitung != Bearbeitung::Text ||
+        !loeschenBestaetigt(QStringLiteral("Möchten Sie den Text wirklich löschen?")))
+        return;
+    const int32_t n = P().lngAktivesSchild;
+    // The element goes; its mark goes with it.
+    Schild(n).lngTextMarkiert = 0;
+    TextEntfernen(n, S(n).lngAktuellerText);
+    bearbeitungBeenden(fraText_B);
+    SchildGeaendert();
+    schildFokus();
+}
+
+void frmTools::cmdBildLoeschen_Click() {
+    if (m_bearbeitung != Bearbeitung::Bild ||
+        !loeschenBestaetigt(QStringLiteral("Möchten Sie das Bild wirklich löschen?")))
+        return;
+    const int32_t n = P().lngAktivesSchild;
+    Bild& b = Schild(n).imgBild(S(n).lngAktuellesBild);
+    b.setBorderStyle(0);
+    BildEntfernen(n, S(n).lngAktuellesBild);
+    imgBbTestbild->clear();
+    bearbeitungBeenden(fraBild_B);
+    SchildGeaendert();
+    schildFokus();
+}
+
+void frmTools::cmdDfloeschen_Click() {
+    if (m_bearbeitung == Bearbeitung::Datenfeld)
+        datenfeldLoeschen(fraDatenfeld_B);
+}
+
+void frmTools::cmdDfBild_Loeschen_Click() {
+    if (m_bearbeitung == Bearbeitung::DatenfeldBild)
+        datenfeldLoeschen(fraDfBild_B);
+}
+
+void frmTools::datenfeldLoeschen(QGroupBox* rahmen) {
+    if (!loeschenBestaetigt(QStringLiteral("Möchten Sie das Datenfeld wirklich löschen?")))
+        return;
+    const int32_t n = P().lngAktivesSchild;
+    DatenfeldEntfernen(n, S(n).lngAktuellesDatenfeld);
+    bearbeitungBeenden(rahmen);
     SchildGeaendert();
     schildFokus();
 }

@@ -1,16 +1,20 @@
 // Inserting from the tool window into a label of the real main window, as
 // the user does it, each with the repaint that shows it: a typed text with Enter, a picture chosen
 // in the file list and inserted, a data field chosen from a category's field list and from an own
-// table's. A label full of its kind is emptied between rounds, outside the timing.
+// table's. A label full of its kind is emptied between rounds, outside the timing. Then editing
+// a text of a full label.
 #include "app/MDI.h"
 #include "catalogue/mdlDruck.h"
 #include "label/frmLabel.h"
 #include "label/programm.h"
+#include "platform/elements.h"
 #include "tools/frmTools.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -172,3 +176,69 @@ static void BM_DatenfeldEinfuegenEigeneTabelle(benchmark::State& state) {
     datenfelder(state, QStringLiteral("eig"), spalten, {}, spalten.last());
 }
 BENCHMARK(BM_DatenfeldEinfuegenEigeneTabelle)->Unit(benchmark::kMillisecond);
+
+// Editing on a full label of 70 texts: a double-click opens a text in the
+// tool window, and a typed position applied by Enter moves it, which fits it
+// and pulls every element of the label back inside.
+namespace {
+void voll(Umgebung& u) {
+    for (int i = 1; i <= P().lngMaxTexte; ++i) {
+        if (!u.f->TextNeu())
+            break;
+        Beschriftung& t = u.f->lblText(S(u.n).lngAktuellerText);
+        t.setCaption(QStringLiteral("Rosa 'Gloria Dei' Nr. %1").arg(i));
+        t.setLeft(i % 50);
+        t.setTop(i % 40);
+        t.setVisible(true);
+    }
+    QApplication::processEvents();
+}
+
+void enter(QLineEdit* box) {
+    QKeyEvent druck(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QApplication::sendEvent(box, &druck);
+}
+} // namespace
+
+static void BM_TextZumBearbeitenOeffnen(benchmark::State& state) {
+    Umgebung u;
+    voll(u);
+    for (auto _ : state) {
+        u.f->lblText_DblClick(35);
+        QApplication::processEvents();
+        state.PauseTiming();
+        u.t->cmdCancel_T->click();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_TextZumBearbeitenOeffnen)->Unit(benchmark::kMillisecond);
+
+static void BM_GetippteLageAnwenden(benchmark::State& state) {
+    Umgebung u;
+    voll(u);
+    u.f->lblText_DblClick(35);
+    int x = 0;
+    for (auto _ : state) {
+        u.t->txtX[1]->setText(QString::number(10 + (++x % 40)));
+        enter(u.t->txtX[1]);
+        QApplication::processEvents();
+    }
+    u.t->cmdCancel_T->click();
+}
+BENCHMARK(BM_GetippteLageAnwenden)->Unit(benchmark::kMillisecond);
+
+static void BM_SchriftgroesseWaehlen(benchmark::State& state) {
+    Umgebung u;
+    voll(u);
+    u.f->lblText_DblClick(35);
+    int i = 0;
+    for (auto _ : state) {
+        const int eintrag = ++i % u.t->cboGroesse->count();
+        u.t->cboGroesse->setCurrentIndex(eintrag);
+        emit u.t->cboGroesse->activated(eintrag);
+        QApplication::processEvents();
+    }
+    u.t->cmdCancel_T->click();
+}
+BENCHMARK(BM_SchriftgroesseWaehlen)->Unit(benchmark::kMillisecond);

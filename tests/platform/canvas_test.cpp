@@ -271,6 +271,18 @@ TEST_F(Maus, DoppelklickErreichtDasElement) {
     erwarte(3, "los", nullptr, Qt::LeftButton, {31, 22});
 }
 
+TEST_F(Leinwand, GesperrteLeinwandMaltSystemfarbenWieSonst) {
+    Beschriftung* b = feld(10, 5, 20, 8);
+    b->setBackColor(kFensterHintergrund);
+    QPalette p = canvas.palette();
+    p.setColor(QPalette::Active, QPalette::Base, Qt::green);
+    p.setColor(QPalette::Inactive, QPalette::Base, Qt::green);
+    p.setColor(QPalette::Disabled, QPalette::Base, Qt::red);
+    canvas.setPalette(p);
+    canvas.setEnabled(false);
+    EXPECT_EQ(bei(gemalt(), 20, 9), QColor(Qt::green));
+}
+
 TEST_F(Leinwand, DeckendeBeschriftungAmRichtigenOrt) {
     Beschriftung* b = feld(10, 5, 20, 8);
     b->setBackColor(kRot);

@@ -27,30 +27,10 @@ constexpr Farbe kGrau = RGB(192, 192, 192);
 class LadenTest : public WerkzeugTest {
 protected:
     Beschriftung& text(const QString& caption = QStringLiteral("Rose")) {
-        EXPECT_TRUE(m_f->TextNeu());
-        Beschriftung& t = m_f->lblText(S(m_n).lngAktuellerText);
-        t.setCaption(caption);
-        t.setVisible(true);
-        return t;
+        return neuerText(caption);
     }
-    Beschriftung& datenfeld(const QString& caption) {
-        EXPECT_TRUE(m_f->DatenfeldNeu());
-        Beschriftung& d = m_f->lblDatenfeld(S(m_n).lngAktuellesDatenfeld);
-        d.setCaption(caption);
-        d.setVisible(true);
-        return d;
-    }
-    Bild& bild(double breite, double hoehe) {
-        EXPECT_TRUE(m_f->BildNeu());
-        Bild& b = m_f->imgBild(S(m_n).lngAktuellesBild);
-        QImage img(40, 20, QImage::Format_RGB32);
-        img.fill(Qt::blue);
-        b.setPicture(img);
-        b.setWidth(breite);
-        b.setHeight(hoehe);
-        b.setVisible(true);
-        return b;
-    }
+    Beschriftung& datenfeld(const QString& caption) { return neuesDatenfeld(caption); }
+    Bild& bild(double breite, double hoehe) { return neuesBild(breite, hoehe); }
     // Everything locked as an edit needs it.
     void gesperrt() const {
         EXPECT_FALSE(m_f->isEnabled());
@@ -232,7 +212,7 @@ TEST_F(LadenTest, OkKeepsTheElementAndMarksTheLabelChanged) {
     t.setBackColor(RGB(1, 2, 3));
     const int32_t i = S(m_n).lngAktuellerText;
     m_f->lblText_DblClick(i);
-    t.setLeft(22);
+    m_t->txtX[1]->setText(QStringLiteral("22"));
     m_t->cmdOK_T->click();
     EXPECT_EQ(t.Left(), 22);
     EXPECT_EQ(t.BackColor(), RGB(1, 2, 3));

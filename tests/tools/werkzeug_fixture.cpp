@@ -28,6 +28,34 @@ void WerkzeugTest::TearDown() {
     MdiTest::TearDown();
 }
 
+Beschriftung& WerkzeugTest::neuerText(const QString& caption) {
+    EXPECT_TRUE(m_f->TextNeu());
+    Beschriftung& t = m_f->lblText(S(m_n).lngAktuellerText);
+    t.setCaption(caption);
+    t.setVisible(true);
+    return t;
+}
+
+Beschriftung& WerkzeugTest::neuesDatenfeld(const QString& caption) {
+    EXPECT_TRUE(m_f->DatenfeldNeu());
+    Beschriftung& d = m_f->lblDatenfeld(S(m_n).lngAktuellesDatenfeld);
+    d.setCaption(caption);
+    d.setVisible(true);
+    return d;
+}
+
+Bild& WerkzeugTest::neuesBild(double breite, double hoehe) {
+    EXPECT_TRUE(m_f->BildNeu());
+    Bild& b = m_f->imgBild(S(m_n).lngAktuellesBild);
+    QImage img(40, 20, QImage::Format_RGB32);
+    img.fill(Qt::blue);
+    b.setPicture(img);
+    b.setWidth(breite);
+    b.setHeight(hoehe);
+    b.setVisible(true);
+    return b;
+}
+
 QString WerkzeugTest::bild(const QString& name, int breite, int hoehe, QRgb farbe) {
     QImage img(breite, hoehe, QImage::Format_RGB32);
     img.fill(farbe);
