@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QRubberBand>
 #include <cmath>
+#include <tuple>
 #include <utility>
 
 namespace sorvo {
@@ -211,12 +212,17 @@ void frmLabel::Form_DragDrop(Steuerelement& Source, double X, double Y) {
     // clamping: an element may be put partly off the label.
     const int32_t links = Runden(static_cast<float>(X - sngGreifX / f.verhaeltnisX()));
     const int32_t oben = Runden(static_cast<float>(Y - sngGreifY / f.verhaeltnisY()));
+    const auto vorher =
+        std::make_tuple(Source.Left(), Source.Top(), Source.Width(), Source.Height());
     Source.setLeft(links);
     Source.setTop(oben);
     f.ObjekteAusrichten();
     Source.setVisible(true);
     ZiehenBeenden();
-    SchildGeaendert();
+    // A click (the first half of a double-click too) drops the element where
+    // it lay: that changes nothing and must not mark the label as changed.
+    if (std::make_tuple(Source.Left(), Source.Top(), Source.Width(), Source.Height()) != vorher)
+        SchildGeaendert();
     f.SetFocus();
 }
 

@@ -69,14 +69,16 @@ TEST_F(ZiehenTest, DragMovesElementToWholeMillimetresKeepingTheGrabbedPoint) {
     EXPECT_EQ(m_f->Caption(), "Schild 1*");
 }
 
-TEST_F(ZiehenTest, ClickWithoutMoveSnapsFitsAndMarksChanged) {
+TEST_F(ZiehenTest, ClickWithoutMoveSnapsFitsAndMarksChangedOnlyWhenSomethingMoved) {
     const struct {
         double links, oben, breite;
         double nachLinks, nachOben, nachBreite;
+        bool geaendert;
     } faelle[] = {
-        {12.5, 7.4, 30, 13, 7, 30},   // half a millimetre goes up
-        {90.4, 3.6, 20, 90, 4, 9},    // ends past W - 1 after the snap: 100 - 90 - 1
-        {-3.4, 50.5, 30, -2, 51, 30}, // rounding truncates towards zero
+        {12.5, 7.4, 30, 13, 7, 30, true},   // half a millimetre goes up
+        {90.4, 3.6, 20, 90, 4, 9, true},    // ends past W - 1 after the snap: 100 - 90 - 1
+        {-3.4, 50.5, 30, -2, 51, 30, true}, // rounding truncates towards zero
+        {20, 30, 30, 20, 30, 30, false},    // already on whole millimetres and inside
     };
     for (const auto& c : faelle) {
         Beschriftung& t = text(c.links, c.oben, c.breite);
@@ -89,7 +91,7 @@ TEST_F(ZiehenTest, ClickWithoutMoveSnapsFitsAndMarksChanged) {
         EXPECT_EQ(t.Top(), c.nachOben) << c.oben;
         EXPECT_FLOAT_EQ(t.Width(), c.nachBreite) << c.links;
         EXPECT_TRUE(t.Visible());
-        EXPECT_TRUE(S(m_n).blnGeaendert);
+        EXPECT_EQ(S(m_n).blnGeaendert, c.geaendert) << c.links;
         m_f->TextLoeschen(S(m_n).lngAktuellerText);
     }
 }
