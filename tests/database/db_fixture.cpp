@@ -73,6 +73,9 @@ frmDbAuswaehlen& DbTest::db(int32_t n) const {
 int32_t DbTest::schildMitFeldern(const QStringList& captions) {
     const int32_t n = neuesSchild();
     frmLabel& f = Schild(n);
+    // The elements go to the current window, which a window coming to the
+    // front may have taken over.
+    P().lngAktivesSchild = n;
     for (const QString& c : captions) {
         EXPECT_TRUE(f.DatenfeldNeu());
         const int32_t i = S(n).lngAktuellesDatenfeld;
