@@ -353,7 +353,7 @@ TEST_F(UebertragungTest, SynonymsAndGermanNames) {
     neben.synonyme = {
         {"Stauden_Synonyme_Botanisch",
          {syn(1, t("A")), syn(2, t("C")), syn(1, N), syn(1, t("B")), syn(70000, t("Groß")),
-          syn(4, t("D")), syn(4, t("")), syn(5, t("")), syn(5, t("E"))}},
+          syn(4, t("D")), syn(4, t("")), syn(5, t("")), syn(5, t("E")), syn(1, t("A"))}},
         {"Stauden_Synonyme_Deutsch", {syn(1, t("X1")), syn(1, t("X2")), syn(3, t("Y"))}},
     };
     const QString pfad = datenbank(QStringLiteral("vxs"),
@@ -370,7 +370,8 @@ TEST_F(UebertragungTest, SynonymsAndGermanNames) {
     const std::vector<int32_t> neu = erzeugte();
     ASSERT_EQ(neu.size(), 6u);
     const QStringList erwartet[] = {
-        {"A, B", "Deutsch, X1, X2"},
+        // In the table's order, a repeated one repeated.
+        {"A, B, A", "Deutsch, X1, X2"},
         {"C"},
         {"Y"},
         {"D, ", "DTNAM-3"},
