@@ -12,6 +12,8 @@
 #include "platform/system.h"
 #include "template/vorlage.h"
 
+#include <QMdiArea>
+#include <QPointer>
 #include <QTableView>
 #include <cmath>
 #include <optional>
@@ -100,6 +102,36 @@ bool istBereich(const QString& c) {
            c == kBeleuchtung;
 }
 
+// While records are transferred the main window's area keeps its scroll
+// bars as they are: it would otherwise measure every open label window
+// whenever a new one is sized or placed.
+class BildlaufleistenRuhe {
+public:
+    BildlaufleistenRuhe() {
+        if (auto* m = nachbarn().mdi)
+            m_bereich = m->mdiBereich();
+        if (!m_bereich)
+            return;
+        m_waagerecht = m_bereich->horizontalScrollBarPolicy();
+        m_senkrecht = m_bereich->verticalScrollBarPolicy();
+        m_bereich->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        m_bereich->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    }
+    ~BildlaufleistenRuhe() {
+        if (!m_bereich)
+            return;
+        m_bereich->setHorizontalScrollBarPolicy(m_waagerecht);
+        m_bereich->setVerticalScrollBarPolicy(m_senkrecht);
+    }
+    BildlaufleistenRuhe(const BildlaufleistenRuhe&) = delete;
+    BildlaufleistenRuhe& operator=(const BildlaufleistenRuhe&) = delete;
+
+private:
+    QPointer<QMdiArea> m_bereich;
+    Qt::ScrollBarPolicy m_waagerecht = Qt::ScrollBarAsNeeded;
+    Qt::ScrollBarPolicy m_senkrecht = Qt::ScrollBarAsNeeded;
+};
+
 QList<jet::Bookmark> lesezeichen(const QTableView& g) {
     if (!g.selectionModel())
         return {};
@@ -120,6 +152,9 @@ void frmDbSaetzeWaehlen::DatensaetzeUebertragen() {
     QList<jet::Bookmark> auswahl;
     if (vorlage >= 1 && vorlage <= p.hoechstesSchild())
         auswahl = lesezeichen(S(vorlage).blnPflanzenDb ? *grdDataGrid : *grdEigeneDB);
+    std::optional<BildlaufleistenRuhe> ruhe;
+    if (!auswahl.isEmpty())
+        ruhe.emplace();
     for (const jet::Bookmark& b : auswahl) {
         try {
             jet::Recordset* rs = Data1->recordset();
@@ -141,6 +176,7 @@ void frmDbSaetzeWaehlen::DatensaetzeUebertragen() {
         }
         p.lngAktivesSchild = vorlage;
     }
+    ruhe.reset();
     AllesFreigeben();
     if (ESZaehler > 1)
         NavigationEin();
