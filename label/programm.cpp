@@ -34,6 +34,11 @@ frmLabel& Schild(int32_t n) {
     if (!e.frmSchilder) {
         QWidget* eltern = nachbarn().mdi ? nachbarn().mdi->mdiBereich() : nullptr;
         auto* f = new frmLabel(eltern);
+        // A window made while everything is locked (record transfer) is
+        // locked too until the lock ends; so it is not activated when shown,
+        // which would visit every other open window.
+        if (P().blnAllesGesperrt)
+            f->setEnabled(false);
         if (auto* bereich = qobject_cast<QMdiArea*>(eltern))
             bereich->addSubWindow(f);
         e.frmSchilder = f;

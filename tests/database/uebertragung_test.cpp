@@ -164,6 +164,8 @@ TEST_F(UebertragungTest, EveryRecordBecomesALabelOfTheTemplate) {
             f.Caption(),
             QStringLiteral("Schild %1 (erzeugt von: %2)*").arg(g).arg(vorlagenTitel.chopped(10)));
         EXPECT_EQ(f.DatenfeldZaehlen(), 0);
+        // Made while the windows were locked, unlocked with them.
+        EXPECT_TRUE(f.isEnabled());
         EXPECT_TRUE(S(g).blnGeaendert);
         EXPECT_FALSE(S(g).blnDbGeladen);
         EXPECT_FALSE(S(g).blnPflanzenDb);
