@@ -168,6 +168,11 @@ void frmDbSaetzeWaehlen::DatensaetzeUebertragen() {
         } catch (const Laufzeitfehler& e) {
             dialoge().meldung(e.meldungsText(), Msg::OK + Msg::Critical,
                               QStringLiteral("Laufzeitfehler"));
+        } catch (const std::exception& e) {
+            // Whatever else failed, the next record is tried and the windows
+            // are unlocked at the end.
+            dialoge().meldung(QString::fromLocal8Bit(e.what()), Msg::OK + Msg::Critical,
+                              QStringLiteral("Laufzeitfehler"));
         }
         // A window that was made counts, also when one of its fields failed.
         if (p.lngAktivesSchild != vorlage) {
