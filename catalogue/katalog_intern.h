@@ -1,6 +1,7 @@
 #pragma once
 // The catalogue's texts as Qt strings, built once on first use. Internal to
 // the catalogue (and its tests).
+#include "catalogue/mdlDruck.h"
 #include "catalogue/tabellen_daten.h"
 
 #include <QString>
@@ -28,18 +29,5 @@ struct KatalogTexte {
 };
 
 const KatalogTexte& katalogTexte();
-
-} // namespace sorvo
-
-namespace sorvo::jet {
-class Value;
-}
-
-namespace sorvo {
-
-// The text form of a column value: text unchanged, numbers in decimal with
-// the German decimal comma, Yes/No as "Wahr"/"Falsch", dates as 31.01.2004
-// (with the time when it is not midnight); Null and binary data give "".
-QString Textform(const jet::Value& v);
 
 } // namespace sorvo

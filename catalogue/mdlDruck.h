@@ -86,6 +86,11 @@ QString UebersetzungObst(const jet::Value& wert, const QString& feldname,
 QString UebersetzungFriedhof(const jet::Value& wert, const QString& feldname,
                              const UebersetzungsKontext& kontext = {});
 
+// The text form of a column value: text unchanged, numbers in decimal with
+// the German decimal comma, Yes/No as "Wahr"/"Falsch", dates as 31.01.2004
+// (with the time when it is not midnight); Null and binary data give "".
+QString Textform(const jet::Value& v);
+
 // The routine of database kind art ("vxt" ... "vxf") for the value of column
 // spalte; any other kind gives the value's text form.
 QString Uebersetzung(const QString& art, const jet::Value& wert, const QString& spalte,

@@ -1,6 +1,7 @@
 #include "database/frmDbAuswaehlen.h"
 
 #include "catalogue/mdlDruck.h"
+#include "database/frmBenuAuswaehlen.h"
 #include "database/frmDbPreis.h"
 #include "database/frmDbSaetzeWaehlen.h"
 #include "database/frmDbTabwaehlen.h"
@@ -473,6 +474,10 @@ void DatenbankenEinrichten() {
     DbPreis();
     nachbarn().dbAuswahlErzeugen = [] { return std::make_unique<frmDbAuswaehlen>(); };
     nachbarn().preisDialogZeigen = [] { dialoge().fensterModal(DbPreis()); };
+    nachbarn().benutzerEigenschaftWaehlen = [] {
+        frmBenuAuswaehlen wahl(hauptfenster());
+        dialoge().fensterModal(wahl);
+    };
 }
 
 } // namespace sorvo

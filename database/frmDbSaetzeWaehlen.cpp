@@ -183,6 +183,7 @@ frmDbSaetzeWaehlen::frmDbSaetzeWaehlen(QWidget* parent) : QWidget(parent, Qt::Wi
             [this](int c) { grdEigeneDB_HeadClick(c); });
 
     resize(px(kBreite), px(kHoehe));
+    Uebertragung = [this] { DatensaetzeUebertragen(); };
 }
 
 frmDbSaetzeWaehlen::~frmDbSaetzeWaehlen() {
@@ -297,14 +298,6 @@ jet::Value frmDbSaetzeWaehlen::FeldWertLesen(const QString& Feld) const {
 
 QTableView& frmDbSaetzeWaehlen::sichtbaresGrid() const {
     return grdEigeneDB->isVisibleTo(this) ? *grdEigeneDB : *grdDataGrid;
-}
-
-QList<jet::Bookmark> frmDbSaetzeWaehlen::SelBookmarks() const {
-    const QTableView& g = sichtbaresGrid();
-    if (!g.selectionModel())
-        return {};
-    return static_cast<const jet::RecordsetModel*>(g.model())->selectedBookmarks(
-        *g.selectionModel());
 }
 
 void frmDbSaetzeWaehlen::platzhalterBinden(const QString& programmOrdner) {

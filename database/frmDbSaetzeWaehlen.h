@@ -9,6 +9,7 @@
 
 #include <QWidget>
 #include <array>
+#include <cstdint>
 #include <functional>
 
 class QGroupBox;
@@ -54,11 +55,25 @@ public:
     QString strBotrelBild;
     long ESZaehler = 0;
 
-    // The record transfer, registered by the part that does it; runs on
-    // the rows selected in the visible grid (SelBookmarks), moving Data1's
-    // record set to each. Data1->database() is the label window's open
-    // database, where families and synonyms are looked up.
+    // What "Auf Schild übertragen" runs: the record transfer below, unless
+    // replaced (tests that only watch the button).
     std::function<void()> Uebertragung;
+
+    // The record transfer: every row selected in the visible grid becomes a
+    // label window copied from the current one (the template), its data
+    // fields replaced by texts of that record. A record that cannot be read
+    // is reported and skipped; the windows are unlocked at the end in every
+    // case.
+    void DatensaetzeUebertragen();
+    // The printable text of a value of column strSpalte for the current
+    // window's database kind. maxBreite, maxHoehe and DfNummer are not used.
+    QString Uebersetzung(const jet::Value& strUebergabe, const QString& strSpalte,
+                         int32_t maxBreite, int32_t maxHoehe, int32_t DfNummer = 0) const;
+    // A new text element of the current window showing strDfUebersetzung,
+    // with the look, place and stacking level of data field
+    // lngDatenfeldIndex; false when the window holds as many texts as it may
+    // (the user was told, no element changed). It leaves the data field.
+    bool TextSchreiben(const QString& strDfUebersetzung);
 
     void cmdAlle_Click();
     void cmdAuswahl_Click(int Index);
@@ -100,6 +115,19 @@ private:
     QString feld(int k) const;
     void Form_Resize();
     bool m_entladen = false;
+
+    // One record: the copy, its data-field walk and its finishing.
+    void DatenfelderFuellen();
+    // The ordinary-column path for data field lngDatenfeldIndex of window w.
+    void SpaltenDurchlaufen(int32_t w, const QString& caption);
+    // The branches of the pseudo data fields; each leaves the field removed.
+    void BereichFuellen(int32_t w, const QString& caption);
+    void SynonymeFuellen(int32_t w, bool deutsch);
+    void EigenschaftFuellen(int32_t w, const QString& caption, const QStringList& eigenschaften);
+    void PreisFuellen(int32_t w);
+
+    int32_t lngDatenfeldIndex = 0;
+    QString strDfText;
 };
 
 // The one record-choice window, created hidden on first use.

@@ -34,8 +34,22 @@ frmLabel& Schild(int32_t n) {
     if (!e.frmSchilder) {
         QWidget* eltern = nachbarn().mdi ? nachbarn().mdi->mdiBereich() : nullptr;
         auto* f = new frmLabel(eltern);
-        if (auto* bereich = qobject_cast<QMdiArea*>(eltern))
+        // A window made while everything is locked (record transfer) is
+        // locked too until the lock ends; so it is not activated when shown,
+        // which would visit every other open window.
+        const bool gesperrt = P().blnAllesGesperrt;
+        if (gesperrt) {
+            f->setEnabled(false);
+            // Without a size yet the area does not search every open window
+            // for the place of least overlap: a transfer of thousands of
+            // records would slow down with each label. Such windows cascade.
+            f->resize(0, 0);
+        }
+        if (auto* bereich = qobject_cast<QMdiArea*>(eltern)) {
             bereich->addSubWindow(f);
+            if (gesperrt)
+                f->move((n % 16) * 24, (n % 16) * 24);
+        }
         e.frmSchilder = f;
     }
     return *e.frmSchilder;

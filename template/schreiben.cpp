@@ -183,10 +183,10 @@ void VorlageKopieren() {
             throw *l;
         throw satz::ausserhalb();
     }
-    SchilderAnzeigen();
-    // Showing the windows focuses each in turn; record transfer needs the
-    // copy current.
-    Schild(w1).SetFocus();
+    // Only the copy is shown, and it becomes current without taking the
+    // focus: walking or raising every open window here would make a record
+    // transfer slow down with each label it made.
+    Schild(w1).setVisible(true);
     p.lngAktivesSchild = w1;
 }
 

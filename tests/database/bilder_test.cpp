@@ -484,6 +484,26 @@ TEST_F(Bildfeld, OnePictureIsPlacedWithoutAQuestion) {
     EXPECT_TRUE(d.gezeigt().empty());
 }
 
+TEST_F(Bildfeld, TheRecordTransferPlacesEachRecordsPicture) {
+    // 1001 has one picture, 1004 names a file that is not there.
+    const int32_t n = schild(1001);
+    SkriptDialoge d; // nothing is asked
+    uebertragen({1001, 1004});
+    const std::vector<int32_t> neu = erzeugte();
+    ASSERT_EQ(neu.size(), 2u);
+    std::vector<QString> pfade;
+    for (int32_t g : neu) {
+        EXPECT_EQ(Schild(g).DatenfeldZaehlen(), 0) << g;
+        for (int32_t i : bilder(g))
+            pfade.push_back(Schild(g).BildPfadLesen(i));
+    }
+    EXPECT_EQ(pfade, std::vector<QString>{baum() + "topfpflanzen/0054005.jpg"});
+    // The template keeps its field and gets no picture.
+    EXPECT_TRUE(Schild(n).DatenfeldStatusLesen(1));
+    EXPECT_TRUE(bilder(n).empty());
+    EXPECT_TRUE(d.gezeigt().empty());
+}
+
 TEST_F(Bildfeld, SeveralPicturesAskTheChoiceWindow) {
     struct Fall {
         const char* name;

@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -73,6 +74,9 @@ frmDbAuswaehlen& DbTest::db(int32_t n) const {
 int32_t DbTest::schildMitFeldern(const QStringList& captions) {
     const int32_t n = neuesSchild();
     frmLabel& f = Schild(n);
+    // The elements go to the current window, which a window coming to the
+    // front may have taken over.
+    P().lngAktivesSchild = n;
     for (const QString& c : captions) {
         EXPECT_TRUE(f.DatenfeldNeu());
         const int32_t i = S(n).lngAktuellesDatenfeld;
@@ -138,6 +142,26 @@ QStringList DbTest::spalte(const QString& feld) const {
         werte << (v.isNull() ? QStringLiteral("<Null>") : v.toString());
     }
     return werte;
+}
+
+void DbTest::uebertragen(const QList<qint64>& artnr) {
+    QTableView& g = w().sichtbaresGrid();
+    g.clearSelection();
+    const jet::Recordset* rs = w().Data1->recordset();
+    ASSERT_NE(rs, nullptr);
+    for (int r = 0; r < rs->recordCount(); ++r)
+        if (artnr.contains(rs->valueAt(r, rs->fieldIndex(QStringLiteral("ARTNR"))).toInt64()))
+            g.selectionModel()->select(g.model()->index(r, 0),
+                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    w().cmdUebertragen->click();
+}
+
+std::vector<int32_t> DbTest::erzeugte() {
+    std::vector<int32_t> e;
+    for (int32_t i = 1; i <= P().hoechstesSchild(); ++i)
+        if (!S(i).blnSchildFrei && Schild(i).Caption().contains(QStringLiteral("erzeugt von")))
+            e.push_back(i);
+    return e;
 }
 
 } // namespace sorvo::test

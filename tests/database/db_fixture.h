@@ -11,6 +11,7 @@
 
 #include <QStringList>
 #include <ostream>
+#include <vector>
 
 inline void PrintTo(const QString& s, std::ostream* os) {
     *os << '"' << s.toStdString() << '"';
@@ -48,6 +49,11 @@ protected:
     void eigeneLaden(int32_t n, const QString& pfad, const QString& tabelle);
     // Sets window n up as a template read from a file would be, and binds.
     void direktBinden(int32_t n, const QString& pfad, const QString& art);
+    // Selects the grid rows of these article numbers and presses "Auf Schild
+    // übertragen".
+    void uebertragen(const QList<qint64>& artnr);
+    // The windows the transfer generated, by number.
+    static std::vector<int32_t> erzeugte();
 
     // The field values of Data1's record set in one field, row by row.
     QStringList spalte(const QString& feld) const;

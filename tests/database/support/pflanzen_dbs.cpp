@@ -85,7 +85,46 @@ QString haupttabelle(const QString& art) {
                                         : QString::fromLatin1(kHaupt[index(art)]);
 }
 
-QStringList feldnamen(const QString& art) {
+namespace {
+
+// The columns of the pseudo data fields at their places in the category's
+// column list (numbers unless marked as text).
+struct Benannt {
+    int position;
+    const char* name;
+    bool zahl = true;
+};
+const std::vector<Benannt>& benannte(int k) {
+    static const std::vector<Benannt> b[] = {
+        {{6, "MINHOEHE"},
+         {7, "MAXHOEHE"},
+         {8, "BLMINH"},
+         {9, "BLMAXH"},
+         {21, "LICHTMIN"},
+         {22, "LICHTMAX"},
+         {23, "TEMPMIN"},
+         {24, "TEMPMAX"},
+         {40, "BENU_EIGEN", false}},
+        {{8, "MINHOEHE"},
+         {9, "MAXHOEHE"},
+         {10, "BLMINH"},
+         {11, "BLMAXH"},
+         {46, "BENU_EIGEN", false}},
+        {{8, "MAXDURCHM"}, {35, "BENU_EIGEN", false}},
+        {{50, "BENU_EIGEN", false}},
+        {{53, "BENU_EIGEN", false}},
+        {{8, "MINHOEHE"},
+         {9, "MAXHOEHE"},
+         {10, "BLMINH"},
+         {11, "BLMAXH"},
+         {23, "BENU_EIGEN", false},
+         {29, "MAXDURCHM"}},
+    };
+    return b[k];
+}
+
+// The main table's own field names.
+QStringList tabellenSpalten(const QString& art) {
     const int k = index(art);
     QStringList f;
     for (int i = 0; i < kFelder[k]; ++i)
@@ -99,6 +138,102 @@ QStringList feldnamen(const QString& art) {
     f[bot + 1] = QStringLiteral("DTNAM");
     if (art == QStringLiteral("vxf"))
         f[21] = QStringLiteral("DB");
+    for (const Benannt& b : benannte(k))
+        f[b.position] = QString::fromLatin1(b.name);
+    return f;
+}
+
+bool zahl(int k, const QString& name) {
+    for (const Benannt& b : benannte(k))
+        if (b.zahl && name == QLatin1String(b.name))
+            return true;
+    return false;
+}
+
+bool istFriedhof(const QString& art) {
+    return art == QStringLiteral("vxf");
+}
+
+// A record laid out as the main table of art holds it: the given values,
+// "<field>-<nr>" in every other text field, Null in every other number.
+Row zeileAnlegen(const QString& art, const Satz& s, int nr) {
+    const int k = index(art);
+    const QStringList namen = tabellenSpalten(art);
+    Row r(static_cast<size_t>(namen.size()));
+    r[0] = s.artnr;
+    for (int i = 1; i < namen.size(); ++i)
+        if (!zahl(k, namen[i]))
+            r[static_cast<size_t>(i)] = Cell(QStringLiteral("%1-%2").arg(namen[i]).arg(nr));
+    if (istFriedhof(art))
+        r[21] = Cell(QString::fromLatin1(nr % 2 ? "100" : "010"));
+    for (const auto& [name, wert] : s.werte) {
+        const qsizetype i = namen.indexOf(name);
+        if (i >= 0)
+            r[static_cast<size_t>(i)] = wert;
+    }
+    return r;
+}
+
+std::vector<ColumnSpec> spaltenTypen(const QString& art) {
+    const int k = index(art);
+    std::vector<ColumnSpec> spalten;
+    for (const QString& n : tabellenSpalten(art))
+        spalten.push_back(n == QStringLiteral("ARTNR") ? ColumnSpec{n, DataType::Long}
+                          : zahl(k, n)                 ? ColumnSpec{n, DataType::Double}
+                                                       : ColumnSpec{n, DataType::Text, 100});
+    return spalten;
+}
+
+// The cemetery records: a stored query over the cemetery table and the
+// perennials' heights.
+void friedhofAbfrage(Jet4Writer& w) {
+    std::vector<QueryRow> abfrage(3);
+    abfrage[0].attribute = 1;
+    abfrage[0].flag = 1;
+    abfrage[1].attribute = 5;
+    abfrage[1].name1 = QStringLiteral("Friedhof");
+    abfrage[2].attribute = 5;
+    abfrage[2].name1 = QStringLiteral("Stauden");
+    for (const QString& n : tabellenSpalten(QStringLiteral("vxf"))) {
+        QueryRow feld;
+        feld.attribute = 6;
+        feld.expression = QStringLiteral("Friedhof.") + n;
+        abfrage.push_back(feld);
+    }
+    for (const char* n : {"Stauden.MINHOEHE", "Stauden.MAXHOEHE"}) {
+        QueryRow feld;
+        feld.attribute = 6;
+        feld.expression = QString::fromLatin1(n);
+        abfrage.push_back(feld);
+    }
+    QueryRow verbindung;
+    verbindung.attribute = 7;
+    verbindung.name1 = QStringLiteral("Friedhof");
+    verbindung.name2 = QStringLiteral("Stauden");
+    verbindung.expression = QStringLiteral("Friedhof.ARTNR = Stauden.ARTNR");
+    verbindung.flag = 2;
+    abfrage.push_back(verbindung);
+    w.addSelectQuery(QStringLiteral("Abfrage_Friedhof"), abfrage);
+}
+
+void benutzerNamen(Jet4Writer& w, std::vector<Row> zeilen) {
+    std::vector<ColumnSpec> spalten;
+    for (const char* k : {"Topfpflanzen", "Stauden", "Gehoelze", "Apfel", "Obst", "Friedhof"})
+        spalten.push_back({QString::fromLatin1(k), DataType::Text, 50});
+    w.addTable(QStringLiteral("Namen_Benutzer_Optionen"), spalten, std::move(zeilen));
+}
+
+} // namespace
+
+QStringList feldnamen(const QString& art) {
+    QStringList f = tabellenSpalten(art);
+    if (istFriedhof(art)) {
+        // Both tables have the plant heights: the query names them by table.
+        for (QString& n : f)
+            if (n == QStringLiteral("MINHOEHE") || n == QStringLiteral("MAXHOEHE"))
+                n = QStringLiteral("Friedhof.") + n;
+        f << QStringLiteral("Stauden.MINHOEHE") << QStringLiteral("Stauden.MAXHOEHE");
+    }
     return f;
 }
 
@@ -110,24 +245,14 @@ QString pflanzenDatenbankSchreiben(const QString& dir, const QString& name,
     bool gehoelze = false;
     for (const QString& art : gewaehlt) {
         const int k = index(art);
-        const QStringList namen = feldnamen(art);
-        std::vector<ColumnSpec> spalten;
-        for (const QString& n : namen)
-            spalten.push_back(n == QStringLiteral("ARTNR") ? ColumnSpec{n, DataType::Long}
-                                                           : ColumnSpec{n, DataType::Text, 100});
+        const QStringList namen = tabellenSpalten(art);
         const int bot = static_cast<int>(namen.indexOf(QStringLiteral("Bot_Name")));
         const int deu = static_cast<int>(namen.indexOf(QStringLiteral("DTNAM")));
         std::vector<Row> zeilen;
         const auto zeile = [&](Cell artnr, Cell b, Cell d, int nr) {
-            Row r(static_cast<size_t>(namen.size()));
-            r[0] = std::move(artnr);
+            Row r = zeileAnlegen(art, Satz{std::move(artnr), {}}, nr);
             r[static_cast<size_t>(bot)] = std::move(b);
             r[static_cast<size_t>(deu)] = std::move(d);
-            for (int i = 1; i < namen.size(); ++i)
-                if (i != bot && i != deu)
-                    r[static_cast<size_t>(i)] = Cell(QStringLiteral("%1-%2").arg(namen[i]).arg(nr));
-            if (art == QStringLiteral("vxf"))
-                r[21] = Cell(QString::fromLatin1(nr % 2 ? "100" : "010"));
             zeilen.push_back(std::move(r));
         };
         int nr = 0;
@@ -140,21 +265,20 @@ QString pflanzenDatenbankSchreiben(const QString& dir, const QString& name,
                            .arg(i % 97)
                            .arg(i)),
                   Cell(QStringLiteral("Pflanze Nr. %1").arg(i)), nr++);
-        w.addTable(QString::fromLatin1(kHaupt[k]), spalten, zeilen);
-        if (art == QStringLiteral("vxf")) {
-            // The cemetery records are a stored query naming every field.
-            std::vector<QueryRow> abfrage(2);
-            abfrage[0].attribute = 1;
-            abfrage[0].flag = 1;
-            abfrage[1].attribute = 5;
-            abfrage[1].name1 = QStringLiteral("Friedhof");
-            for (const QString& n : namen) {
-                QueryRow feld;
-                feld.attribute = 6;
-                feld.expression = QStringLiteral("Friedhof.") + n;
-                abfrage.push_back(feld);
+        w.addTable(QString::fromLatin1(kHaupt[k]), spaltenTypen(art), zeilen);
+        if (istFriedhof(art)) {
+            friedhofAbfrage(w);
+            if (!gewaehlt.contains(QStringLiteral("vxs"))) {
+                // The perennials the query joins: their heights only.
+                std::vector<Row> hoehen;
+                for (const Row& r : zeilen)
+                    hoehen.push_back({r[0], Cell(), Cell()});
+                w.addTable(QStringLiteral("Stauden"),
+                           {{"ARTNR", DataType::Long},
+                            {"MINHOEHE", DataType::Double},
+                            {"MAXHOEHE", DataType::Double}},
+                           hoehen);
             }
-            w.addSelectQuery(QStringLiteral("Abfrage_Friedhof"), abfrage);
         }
         if (bilder)
             bilderTabelle(w, QString::fromLatin1(kBilder[k]), *bilder);
@@ -180,11 +304,62 @@ QString pflanzenDatenbankSchreiben(const QString& dir, const QString& name,
     w.addTable(QStringLiteral("Familien"),
                {{"FAMILIE", DataType::Integer}, {"FAMNAME", DataType::Text, 50}},
                {{Cell(qint64(1)), Cell(QStringLiteral("Malvaceae"))}});
-    std::vector<ColumnSpec> benutzer;
-    for (const char* k : {"Topfpflanzen", "Stauden", "Gehoelze", "Apfel", "Obst", "Friedhof"})
-        benutzer.push_back({QString::fromLatin1(k), DataType::Text, 50});
-    w.addTable(QStringLiteral("Namen_Benutzer_Optionen"), benutzer,
-               {Row(6, Cell(QStringLiteral("Duftend")))});
+    benutzerNamen(w, {Row(6, Cell(QStringLiteral("Duftend")))});
+    const QString pfad = QDir(dir).filePath(name);
+    w.write(pfad);
+    return pfad;
+}
+
+QString satzDatenbankSchreiben(const QString& dir, const QString& name, const QString& art,
+                               const std::vector<Satz>& saetze, const Nebentabellen& neben) {
+    Jet4Writer w;
+    const int k = index(art);
+    std::vector<Row> zeilen, staudenHoehen;
+    int nr = 0;
+    for (const Satz& s : saetze) {
+        zeilen.push_back(zeileAnlegen(art, s, nr++));
+        Row hoehen{s.artnr, Cell(), Cell()};
+        for (const auto& [feld, wert] : s.werte) {
+            if (feld == QStringLiteral("Stauden.MINHOEHE"))
+                hoehen[1] = wert;
+            if (feld == QStringLiteral("Stauden.MAXHOEHE"))
+                hoehen[2] = wert;
+        }
+        staudenHoehen.push_back(std::move(hoehen));
+    }
+    w.addTable(QString::fromLatin1(kHaupt[k]), spaltenTypen(art), zeilen);
+    if (istFriedhof(art)) {
+        friedhofAbfrage(w);
+        w.addTable(QStringLiteral("Stauden"),
+                   {{"ARTNR", DataType::Long},
+                    {"MINHOEHE", DataType::Double},
+                    {"MAXHOEHE", DataType::Double}},
+                   staudenHoehen);
+    }
+    w.addTable(QString::fromLatin1(kBilder[k]),
+               {{"ARTNR", DataType::Long}, {"BILD1-G", DataType::Text, 50}}, {});
+    // The kind's synonym tables exist, empty unless given.
+    QStringList tabellen;
+    for (const QString& familie :
+         k == 5   ? QStringList{QStringLiteral("Stauden"), QStringLiteral("Gehoelze")}
+         : k <= 2 ? QStringList{QString::fromLatin1(kHaupt[k])}
+                  : QStringList{})
+        tabellen << familie + QStringLiteral("_Synonyme_Botanisch")
+                 << familie + QStringLiteral("_Synonyme_Deutsch");
+    for (const auto& gegeben : neben.synonyme)
+        if (!tabellen.contains(gegeben.first))
+            tabellen << gegeben.first;
+    for (const QString& tabelle : tabellen) {
+        std::vector<Row> zeilen;
+        for (const auto& [name, z] : neben.synonyme)
+            if (name == tabelle)
+                zeilen = z;
+        w.addTable(tabelle, {{"ARTNR", DataType::Long}, {"SYN", DataType::Text, 100}}, zeilen);
+    }
+    w.addTable(QStringLiteral("Familien"),
+               {{"FAMILIE", DataType::Integer}, {"FAMNAME", DataType::Text, 50}},
+               {{Cell(qint64(1)), Cell(QStringLiteral("Malvaceae"))}});
+    benutzerNamen(w, neben.benutzerNamen);
     const QString pfad = QDir(dir).filePath(name);
     w.write(pfad);
     return pfad;

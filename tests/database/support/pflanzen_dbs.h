@@ -3,9 +3,12 @@
 // engine's Jet 4 test writer: plant databases laid out as the program reads
 // them (one per category, and the sibling product's file with all of them),
 // and an own database with tables whose names need quoting.
+#include "tests/platform/jet/support/jet4_writer.h"
+
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <utility>
 #include <vector>
 
 namespace sorvo::test {
@@ -26,7 +29,11 @@ QString haupttabelle(const QString& art);
 // The field names of a kind's main record set in their order: as many as
 // the category's column list has entries; ARTNR first, the botanical name
 // second and the German name third ("vxg": "BKS", then the two names),
-// field 21 "DB" for "vxf".
+// field 21 "DB" for "vxf", and the columns of the pseudo data fields where
+// the category's column list has them: heights (numbers), lighting,
+// temperature, diameter, BENU_EIGEN. The cemetery query delivers the plant
+// heights of both of its tables, as "Friedhof.MINHOEHE" and so on and,
+// after its own fields, "Stauden.MINHOEHE" and "Stauden.MAXHOEHE".
 QStringList feldnamen(const QString& art);
 
 // One row of a category's picture table: the file names (without ".jpg")
@@ -49,6 +56,27 @@ struct BilderZeile {
 QString pflanzenDatenbankSchreiben(const QString& dir, const QString& name,
                                    const QStringList& arten, int extraZeilen = 0,
                                    const std::vector<BilderZeile>* bilder = nullptr);
+
+// A record of a test database of one kind: its article number and the
+// values of named fields ("Stauden.MINHOEHE" for the cemetery's perennial
+// heights). Every other text field holds "<field>-<row>", every other
+// number field Null.
+struct Satz {
+    jet::testing::Cell artnr;
+    std::vector<std::pair<QString, jet::testing::Cell>> werte;
+};
+// The side tables of such a database: synonym tables by name, each with
+// rows (ARTNR, SYN) (the kind's own synonym tables are written empty when
+// not given), and the rows of Namen_Benutzer_Optionen (one text
+// column per category).
+struct Nebentabellen {
+    std::vector<std::pair<QString, std::vector<jet::testing::Row>>> synonyme;
+    std::vector<jet::testing::Row> benutzerNamen;
+};
+// Writes dir/name holding the main table of kind art with these records and
+// the side tables; returns its path.
+QString satzDatenbankSchreiben(const QString& dir, const QString& name, const QString& art,
+                               const std::vector<Satz>& saetze, const Nebentabellen& neben);
 
 // An own database as dir/eigene.mdb: "Meine Pflanzen" (Nr, Name, Ort),
 // "Einzeln" (one field "Nummer") and "Preis-Liste" ("Art-Nr", "Preis").

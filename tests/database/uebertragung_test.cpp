@@ -1,0 +1,608 @@
+// The record transfer against real Jet 4 files: the frame (copies,
+// captions, counter, navigation), the column walk, the range, synonym,
+// property and price fields, and what a full label or a failing read does.
+#include "label/frmLabel.h"
+#include "label/unterprogramme.h"
+#include "platform/canvas.h"
+#include "tests/database/db_fixture.h"
+
+#include <QPushButton>
+#include <QTableView>
+
+namespace sorvo::test {
+namespace {
+
+using jet::testing::Cell;
+using jet::testing::Row;
+
+const Cell N = std::monostate{};
+Cell z(double d) {
+    return Cell(d);
+}
+Cell t(const char* s) {
+    return Cell(QString::fromUtf8(s));
+}
+Cell nr(qint64 n) {
+    return Cell(n);
+}
+
+class UebertragungTest : public DbTest {
+protected:
+    // A database of kind art with these records in the test's own folder.
+    QString datenbank(const QString& art, const std::vector<Satz>& saetze,
+                      const Nebentabellen& neben = {}) {
+        return satzDatenbankSchreiben(m_eigenerOrdner.path(),
+                                      QStringLiteral("db%1.%2").arg(++m_dateien).arg(art), art,
+                                      saetze, neben);
+    }
+
+    // A template bound to pfad with data fields of these captions.
+    int32_t vorlage(const QString& pfad, const QString& art, const QStringList& captions) {
+        const int32_t n = schildMitFeldern(captions);
+        direktBinden(n, pfad, art);
+        return n;
+    }
+
+    // The elements of window w in stacking order: a text by its caption, a
+    // data field as "DF <caption>".
+    static QStringList elemente(int32_t w) {
+        QStringList l;
+        const auto& e = S(w);
+        frmLabel& f = Schild(w);
+        for (int32_t p = 1; p <= e.lngReihenfolgeAnzahl; ++p) {
+            const int32_t code = e.lngReihenfolge[static_cast<size_t>(p)];
+            const int32_t i = elementIndexAusCode(code);
+            switch (elementArtAusCode(code)) {
+            case ArtText:
+                l << f.lblText(i).Caption();
+                break;
+            case ArtDatenfeld:
+                l << QStringLiteral("DF ") + f.lblDatenfeld(i).Caption();
+                break;
+            default:
+                l << QStringLiteral("Bild");
+            }
+        }
+        return l;
+    }
+
+    static QStringList texte(const SkriptDialoge& d) {
+        QStringList l;
+        for (const Gezeigt& g : d.gezeigt())
+            l << g.text;
+        return l;
+    }
+
+    // A pot-plant file whose main table has three fields only, with empty
+    // side tables.
+    QString kurzeDatenbank() {
+        jet::testing::Jet4Writer wr;
+        using jet::DataType;
+        wr.addTable(QStringLiteral("Topfpfl"),
+                    {{"ARTNR", DataType::Long},
+                     {"Bot_Name", DataType::Text, 50},
+                     {"DTNAM", DataType::Text, 50}},
+                    {{nr(1), t("Aster"), t("Herbstaster")}, {nr(2), t("Bellis"), N}});
+        for (const char* s : {"Topfpfl_Synonyme_Botanisch", "Topfpfl_Synonyme_Deutsch"})
+            wr.addTable(QString::fromLatin1(s),
+                        {{"ARTNR", DataType::Long}, {"SYN", DataType::Text, 50}}, {});
+        wr.addTable(QStringLiteral("Topfpfl_Bilder"),
+                    {{"ARTNR", DataType::Long}, {"BILD1-G", DataType::Text, 50}}, {});
+        wr.addTable(QStringLiteral("Familien"),
+                    {{"FAMILIE", DataType::Integer}, {"FAMNAME", DataType::Text, 50}}, {});
+        std::vector<jet::testing::ColumnSpec> namen;
+        for (const char* k : {"Topfpflanzen", "Stauden", "Gehoelze", "Apfel", "Obst", "Friedhof"})
+            namen.push_back({QString::fromLatin1(k), DataType::Text, 50});
+        wr.addTable(QStringLiteral("Namen_Benutzer_Optionen"), namen, {});
+        const QString pfad =
+            m_eigenerOrdner.filePath(QStringLiteral("kurz%1.vxt").arg(++m_dateien));
+        wr.write(pfad);
+        return pfad;
+    }
+
+    int m_dateien = 0;
+};
+
+TEST_F(UebertragungTest, EveryRecordBecomesALabelOfTheTemplate) {
+    const QString pfad = datenbank(
+        QStringLiteral("vxt"), {{nr(1), {{"Bot_Name", t("Abutilon")}, {"DTNAM", t("Malve")}}},
+                                {nr(2), {{"Bot_Name", t("Begonia")}, {"DTNAM", N}}},
+                                {nr(3), {{"Bot_Name", t("Canna")}, {"DTNAM", t("Blumenrohr")}}}});
+    // A free slot between the fields, a field whose name is no column, and
+    // a fixed text above everything.
+    const int32_t n = vorlage(pfad, QStringLiteral("vxt"),
+                              {QStringLiteral("<Bot Name>"), QStringLiteral("<Deu Name>"),
+                               QStringLiteral("<Gibt es nicht>"), QStringLiteral("<Typ>")});
+    frmLabel& v = Schild(n);
+    DatenfeldEntfernen(n, 3);
+    v.lblDatenfeld(4).setLeft(-4);
+    v.DatenfeldMaxBreiteSchreiben(4, 40);
+    v.lblDatenfeld(1).setFontBold(true);
+    v.TextNeu();
+    v.lblText(S(n).lngAktuellerText).setCaption(QStringLiteral("Gärtnerei"));
+    const QString vorlagenTitel = v.Caption();
+    ASSERT_TRUE(vorlagenTitel.endsWith(QStringLiteral(" (Vorlage)")));
+    const QStringList vorlagenElemente = elemente(n);
+
+    AllesSperren();
+    w().show();
+    SkriptDialoge d;
+    uebertragen({1, 3});
+
+    const std::vector<int32_t> neu = erzeugte();
+    ASSERT_EQ(neu.size(), 2u);
+    // In the grid's order, sorted by botanical name.
+    const QStringList erwartet[] = {{"Abutilon", "Malve", "F05-0", "Gärtnerei"},
+                                    {"Canna", "Blumenrohr", "F05-2", "Gärtnerei"}};
+    for (size_t k = 0; k < neu.size(); ++k) {
+        SCOPED_TRACE(k);
+        const int32_t g = neu[k];
+        frmLabel& f = Schild(g);
+        EXPECT_EQ(elemente(g), erwartet[k]);
+        EXPECT_EQ(
+            f.Caption(),
+            QStringLiteral("Schild %1 (erzeugt von: %2)*").arg(g).arg(vorlagenTitel.chopped(10)));
+        EXPECT_EQ(f.DatenfeldZaehlen(), 0);
+        // Made while the windows were locked, unlocked with them.
+        EXPECT_TRUE(f.isEnabled());
+        EXPECT_TRUE(S(g).blnGeaendert);
+        EXPECT_FALSE(S(g).blnDbGeladen);
+        EXPECT_FALSE(S(g).blnPflanzenDb);
+        EXPECT_TRUE(S(g).strDbPfad.isEmpty());
+        EXPECT_TRUE(SchildDb(g).BotrelDateiArt.isEmpty());
+        // The texts take the look, place and maximum width of their fields.
+        const auto text = [&f, g](int32_t p) {
+            return elementIndexAusCode(S(g).lngReihenfolge[static_cast<size_t>(p)]);
+        };
+        EXPECT_TRUE(f.lblText(text(1)).FontBold());
+        EXPECT_EQ(f.lblText(text(3)).Left(), 0);
+        EXPECT_EQ(f.TextMaxBreiteLesen(text(3)), "40");
+        EXPECT_TRUE(f.lblText(text(3)).WordWrap());
+    }
+    // The template is as it was, current again, and the windows unlocked.
+    EXPECT_EQ(P().lngAktivesSchild, n);
+    EXPECT_EQ(v.Caption(), vorlagenTitel);
+    EXPECT_EQ(elemente(n), vorlagenElemente);
+    EXPECT_TRUE(S(n).blnDbGeladen);
+    EXPECT_TRUE(v.isEnabled());
+    EXPECT_TRUE(m_mdi->menuAktiv("mnuDatei"));
+    EXPECT_FALSE(w().isVisible());
+    EXPECT_TRUE(d.gezeigt().empty());
+    EXPECT_EQ(w().ESZaehler, 2);
+    EXPECT_TRUE(m_mdi->knopfAktiv("cmdNext"));
+}
+
+TEST_F(UebertragungTest, CounterAndNavigationAcrossTransfers) {
+    const QString pfad = datenbank(QStringLiteral("vxt"), {{nr(1), {}}, {nr(2), {}}});
+    const int32_t n = vorlage(pfad, QStringLiteral("vxt"), {QStringLiteral("<Typ>")});
+    const struct {
+        QList<qint64> zeilen;
+        long zaehler;
+        bool navigation;
+    } schritte[] = {{{}, 0, false}, {{1}, 1, false}, {{2}, 2, true}, {{}, 2, true}};
+    for (const auto& s : schritte) {
+        SCOPED_TRACE(s.zaehler);
+        AllesSperren();
+        uebertragen(s.zeilen);
+        EXPECT_EQ(w().ESZaehler, s.zaehler);
+        EXPECT_EQ(m_mdi->knopfAktiv("cmdNext"), s.navigation);
+        EXPECT_TRUE(Schild(n).isEnabled());
+        EXPECT_EQ(P().lngAktivesSchild, n);
+    }
+}
+
+TEST_F(UebertragungTest, ChangedTemplateKeepsItsStarInTheCaption) {
+    const QString pfad = datenbank(QStringLiteral("vxt"), {{nr(1), {}}});
+    const int32_t n = vorlage(pfad, QStringLiteral("vxt"), {QStringLiteral("<Typ>")});
+    SchildGeaendert();
+    ASSERT_EQ(Schild(n).Caption(), QStringLiteral("Schild %1* (Vorlage)").arg(n));
+    uebertragen({1});
+    ASSERT_EQ(erzeugte().size(), 1u);
+    const int32_t g = erzeugte().front();
+    EXPECT_EQ(Schild(g).Caption(),
+              QStringLiteral("Schild %1 (erzeugt von: Schild %2*)*").arg(g).arg(n));
+}
+
+TEST_F(UebertragungTest, HeightLightAndTemperatureTexts) {
+    const struct {
+        const char* name;
+        std::vector<std::pair<QString, Cell>> werte;
+        QStringList texte; // <Höhe>, <Höhe Blüten>, <Beleuchtung>, <Temperatur>
+    } faelle[] = {
+        {"both given",
+         {{"MINHOEHE", z(0.5)},
+          {"MAXHOEHE", z(1.2)},
+          {"BLMINH", z(0.3)},
+          {"BLMAXH", z(0.8)},
+          {"LICHTMIN", z(500)},
+          {"LICHTMAX", z(1000)},
+          {"TEMPMIN", z(-5)},
+          {"TEMPMAX", z(10)}},
+         {"0,5 - 1,2 m", "0,3 - 0,8 m", "500 - 1000 Lux", "-5 - 10 °C"}},
+        {"one of two",
+         {{"MINHOEHE", N},
+          {"MAXHOEHE", z(2)},
+          {"BLMINH", z(3)},
+          {"BLMAXH", z(0)},
+          {"LICHTMIN", N},
+          {"LICHTMAX", z(800)},
+          {"TEMPMIN", z(0)},
+          {"TEMPMAX", z(10)}},
+         {"max. 2 m", "min. 3 m", "max. 800 Lux", "max. 10 °C"}},
+        {"as stored",
+         {{"MINHOEHE", z(1)},
+          {"MAXHOEHE", z(1)},
+          {"BLMINH", z(3)},
+          {"BLMAXH", z(1)},
+          {"TEMPMIN", z(12.5)},
+          {"TEMPMAX", N}},
+         {"1 - 1 m", "3 - 1 m", "min. 12,5 °C"}},
+        {"none", {{"MINHOEHE", z(0)}, {"MAXHOEHE", z(0)}}, {}},
+    };
+    std::vector<Satz> saetze;
+    for (size_t k = 0; k < std::size(faelle); ++k)
+        saetze.push_back({nr(static_cast<qint64>(k + 1)), faelle[k].werte});
+    const QString pfad = datenbank(QStringLiteral("vxt"), saetze);
+    vorlage(pfad, QStringLiteral("vxt"),
+            {QStringLiteral("<Höhe>"), QStringLiteral("<Höhe Blüten>"),
+             QStringLiteral("<Beleuchtung>"), QStringLiteral("<Temperatur>")});
+    SkriptDialoge d;
+    uebertragen({1, 2, 3, 4});
+    const std::vector<int32_t> neu = erzeugte();
+    ASSERT_EQ(neu.size(), std::size(faelle));
+    // The grid sorts by the botanical names "Bot_Name-<row>".
+    for (size_t k = 0; k < neu.size(); ++k) {
+        SCOPED_TRACE(faelle[k].name);
+        EXPECT_EQ(elemente(neu[k]), faelle[k].texte);
+    }
+    EXPECT_TRUE(d.gezeigt().empty());
+}
+
+TEST_F(UebertragungTest, RangeFieldsOfKindsWithoutThemSayHopplaOncePerFieldAndLabel) {
+    const struct {
+        const char* art;
+        QStringList captions;
+        std::vector<std::pair<QString, Cell>> werte;
+        QStringList meldungen; // per label
+        QStringList texte;
+    } faelle[] = {
+        {"vxs",
+         {"<Beleuchtung>", "<Temperatur>", "<Höhe>"},
+         {{"MINHOEHE", z(0.4)}},
+         {"Hoppla, Beleuchtung!", "Hoppla, Temperatur!"},
+         {"min. 0,4 m"}},
+        {"vxg",
+         {"<Höhe>", "<Höhe>", "<Durchmesser max>", "<Höhe Blüten>"},
+         {{"MAXDURCHM", z(3)}},
+         {"Hoppla, Höhe!", "Hoppla, Höhe!", "Hoppla, Blütenhöhe!"},
+         {"max. 3 m"}},
+        {"vxt", {"<Durchmesser max>", "<höhe>"}, {}, {"Hoppla, Durchmesser!"}, {}},
+        {"vxg", {"<Durchmesser max>"}, {{"MAXDURCHM", z(0)}}, {}, {}},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(std::string(f.art) + " " + f.captions.join(',').toStdString());
+        const QString art = QString::fromLatin1(f.art);
+        const QString pfad = datenbank(art, {{nr(1), f.werte}, {nr(2), f.werte}});
+        const int32_t n = vorlage(pfad, art, f.captions);
+        const size_t vorher = erzeugte().size();
+        SkriptDialoge d;
+        for (int k = 0; k < 2 * f.meldungen.size(); ++k)
+            d.meldung(Antwort::OK);
+        uebertragen({1, 2});
+        EXPECT_EQ(texte(d), f.meldungen + f.meldungen);
+        const std::vector<int32_t> neu = erzeugte();
+        ASSERT_EQ(neu.size(), vorher + 2);
+        EXPECT_EQ(elemente(neu.back()), f.texte);
+        Schild(n).schliessen();
+    }
+}
+
+TEST_F(UebertragungTest, CemeteryEntriesReadTheirOwnGroupOfColumns) {
+    // Column 24 (BdB-Nummer) belongs to woody entries, 58 (Lebensraum) to
+    // perennial ones; "Fruchtfarbe" stands at 14 (neither), 35 (woody) and
+    // 67 (perennial).
+    const QString pfad = datenbank(
+        QStringLiteral("vxf"),
+        {{nr(1),
+          {{"DB", t("100")},
+           {"Stauden.MINHOEHE", z(0.2)},
+           {"Stauden.MAXHOEHE", z(0.6)},
+           {"MINHOEHE", z(5)},
+           {"BLMINH", z(0.1)},
+           {"BLMAXH", N}}},
+         {nr(2),
+          {{"DB", t("010")}, {"Stauden.MAXHOEHE", z(0.6)}, {"MAXHOEHE", z(7)}, {"BLMINH", z(1)}}},
+         {nr(3), {{"DB", N}, {"MINHOEHE", z(4)}, {"MAXHOEHE", z(6)}}}});
+    vorlage(pfad, QStringLiteral("vxf"),
+            {QStringLiteral("<BdB-Nummer>"), QStringLiteral("<Lebensraum>"),
+             QStringLiteral("<Fruchtfarbe>"), QStringLiteral("<Höhe>"),
+             QStringLiteral("<Höhe Blüten>")});
+    SkriptDialoge d;
+    uebertragen({1, 2, 3});
+    const std::vector<int32_t> neu = erzeugte();
+    ASSERT_EQ(neu.size(), 3u);
+    EXPECT_EQ(elemente(neu[0]), (QStringList{"F58-0", "F67-0", "0,2 - 0,6 m", "min. 0,1 m"}));
+    EXPECT_EQ(elemente(neu[1]), (QStringList{"F24-1", "F35-1", "max. 7 m"}));
+    // DB Null: a woody entry for the heights, no group passed over.
+    EXPECT_EQ(elemente(neu[2]), (QStringList{"F24-2", "F58-2", "F14-2", "4 - 6 m"}));
+    EXPECT_TRUE(d.gezeigt().empty());
+}
+
+TEST_F(UebertragungTest, SynonymsAndGermanNames) {
+    const auto syn = [](qint64 a, Cell s) { return Row{nr(a), std::move(s)}; };
+    Nebentabellen neben;
+    neben.synonyme = {
+        {"Stauden_Synonyme_Botanisch",
+         {syn(1, t("A")), syn(2, t("C")), syn(1, N), syn(1, t("B")), syn(70000, t("Groß")),
+          syn(4, t("D")), syn(4, t("")), syn(5, t("")), syn(5, t("E")), syn(1, t("A"))}},
+        {"Stauden_Synonyme_Deutsch", {syn(1, t("X1")), syn(1, t("X2")), syn(3, t("Y"))}},
+    };
+    const QString pfad = datenbank(QStringLiteral("vxs"),
+                                   {{nr(1), {{"DTNAM", t("Deutsch")}}},
+                                    {nr(2), {{"DTNAM", N}}},
+                                    {nr(3), {{"DTNAM", N}}},
+                                    {nr(4), {}},
+                                    {nr(5), {}},
+                                    {nr(70000), {{"DTNAM", t("Weit")}}}},
+                                   neben);
+    vorlage(pfad, QStringLiteral("vxs"), {QStringLiteral("<Syn.>"), QStringLiteral("<Deu Name>")});
+    SkriptDialoge d;
+    uebertragen({1, 2, 3, 4, 5, 70000});
+    const std::vector<int32_t> neu = erzeugte();
+    ASSERT_EQ(neu.size(), 6u);
+    const QStringList erwartet[] = {
+        // In the table's order, a repeated one repeated.
+        {"A, B, A", "Deutsch, X1, X2"},
+        {"C"},
+        {"Y"},
+        {"D, ", "DTNAM-3"},
+        {"E", "DTNAM-4"},
+        {"Groß", "Weit"},
+    };
+    for (size_t k = 0; k < neu.size(); ++k) {
+        SCOPED_TRACE(k);
+        EXPECT_EQ(elemente(neu[k]), erwartet[k]);
+    }
+    EXPECT_TRUE(d.gezeigt().empty());
+}
+
+TEST_F(UebertragungTest, CemeterySynonymsComeFromTheEntrysGroup) {
+    const auto syn = [](const char* s) { return std::vector<Row>{{nr(1), t(s)}, {nr(2), t(s)}}; };
+    Nebentabellen neben;
+    neben.synonyme = {{"Stauden_Synonyme_Botanisch", syn("Staude")},
+                      {"Gehoelze_Synonyme_Botanisch", syn("Gehölz")},
+                      {"Stauden_Synonyme_Deutsch", syn("Staudenname")},
+                      {"Gehoelze_Synonyme_Deutsch", syn("Gehölzname")}};
+    const QString pfad = datenbank(
+        QStringLiteral("vxf"),
+        {{nr(1), {{"DB", t("100")}, {"DTNAM", N}}}, {nr(2), {{"DB", N}, {"DTNAM", N}}}}, neben);
+    vorlage(pfad, QStringLiteral("vxf"), {QStringLiteral("<Syn.>"), QStringLiteral("<Deu Name>")});
+    uebertragen({1, 2});
+    const std::vector<int32_t> neu = erzeugte();
+    ASSERT_EQ(neu.size(), 2u);
+    EXPECT_EQ(elemente(neu[0]), (QStringList{"Staude", "Staudenname"}));
+    EXPECT_EQ(elemente(neu[1]), (QStringList{"Gehölz", "Gehölzname"}));
+}
+
+TEST_F(UebertragungTest, KindsWithoutSynonymTablesSayHopplaOnceAndPrintNothing) {
+    // The plants' own synonyms would be found by ARTNR in any earlier
+    // bound synonym table; none may show on an apple label.
+    const QString topf = datenbank(QStringLiteral("vxt"), {{nr(1), {}}},
+                                   {{{"Topfpfl_Synonyme_Botanisch", {{nr(1), t("Fremd")}}},
+                                     {"Topfpfl_Synonyme_Deutsch", {{nr(1), t("Fremdname")}}}},
+                                    {}});
+    const int32_t a = vorlage(topf, QStringLiteral("vxt"), {QStringLiteral("<Syn.>")});
+    uebertragen({1});
+    ASSERT_EQ(elemente(erzeugte().back()), QStringList{"Fremd"});
+    Schild(a).schliessen();
+
+    const QString apfel = datenbank(QStringLiteral("vxa"), {{nr(1), {{"DTNAM", t("Boskoop")}}}});
+    vorlage(apfel, QStringLiteral("vxa"), {QStringLiteral("<Syn.>"), QStringLiteral("<Deu Name>")});
+    SkriptDialoge d;
+    d.meldung(Antwort::OK).meldung(Antwort::OK);
+    uebertragen({1});
+    EXPECT_EQ(texte(d), (QStringList{"Hoppla, Synonyme", "Hoppla, Synonyme"}));
+    EXPECT_TRUE(elemente(erzeugte().back()).isEmpty());
+}
+
+TEST_F(UebertragungTest, UserPropertiesShowTheirNamesWhenFlagged) {
+    Nebentabellen neben;
+    // Property 4 is named like the picture field: it is filled as a
+    // property. Property 3 has no name.
+    const char* const eigenschaften[] = {"Duftend", "Bienenweide", nullptr, "Bild", "Winterhart"};
+    for (const char* name : eigenschaften) {
+        Row r(6, N);
+        r[0] = name ? t(name) : N;
+        r[1] = t("Staudenname");
+        neben.benutzerNamen.push_back(r);
+    }
+    const QString pfad = datenbank(QStringLiteral("vxt"),
+                                   {{nr(1), {{"BENU_EIGEN", t("01001")}}},
+                                    {nr(2), {{"BENU_EIGEN", t("1")}}},
+                                    {nr(3), {{"BENU_EIGEN", N}}},
+                                    {nr(4), {{"BENU_EIGEN", t("xa -b")}}},
+                                    {nr(5), {{"BENU_EIGEN", t("11111")}}}},
+                                   neben);
+    vorlage(pfad, QStringLiteral("vxt"),
+            {QStringLiteral("<Duftend>"), QStringLiteral("<Bienenweide>"), QStringLiteral("<Bild>"),
+             QStringLiteral("<Winterhart>"), QStringLiteral("<Staudenname>")});
+    SkriptDialoge d;
+    uebertragen({1, 2, 3, 4, 5});
+    const std::vector<int32_t> neu = erzeugte();
+    ASSERT_EQ(neu.size(), 5u);
+    const QStringList erwartet[] = {{"Bienenweide", "Winterhart"},
+                                    {"Duftend"},
+                                    {},
+                                    {},
+                                    {"Duftend", "Bienenweide", "Bild", "Winterhart"}};
+    for (size_t k = 0; k < neu.size(); ++k) {
+        SCOPED_TRACE(k);
+        EXPECT_EQ(elemente(neu[k]), erwartet[k]);
+    }
+    EXPECT_TRUE(d.gezeigt().empty());
+}
+
+TEST_F(UebertragungTest, OwnTableFieldsAreColumnsWhateverTheirCaptions) {
+    const int32_t n = schildMitFeldern({QStringLiteral("<Name>"), QStringLiteral("<Ort>"),
+                                        QStringLiteral("<Bild>"), QStringLiteral("<Höhe>"),
+                                        QStringLiteral("<Sorvo-Preis>")});
+    eigeneLaden(n, eigene(), QStringLiteral("Meine Pflanzen"));
+    w().cmdAlle->click();
+    // Rows sorted by Name: Ahorn (A7), Bergenie (b9), Buchs (B12),
+    // Christrose (C1, Ort Null), Ölweide.
+    QTableView& g = w().sichtbaresGrid();
+    g.selectRow(0);
+    g.selectionModel()->select(g.model()->index(3, 0),
+                               QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    SkriptDialoge d;
+    w().cmdUebertragen->click();
+    const std::vector<int32_t> neu = erzeugte();
+    ASSERT_EQ(neu.size(), 2u);
+    EXPECT_EQ(elemente(neu[0]), (QStringList{"Ahorn", "Hof"}));
+    EXPECT_EQ(elemente(neu[1]), (QStringList{"Christrose"}));
+    EXPECT_TRUE(d.gezeigt().empty());
+}
+
+TEST_F(UebertragungTest, AFullLabelKeepsItsTextsAndLosesTheField) {
+    const QString pfad =
+        datenbank(QStringLiteral("vxt"), {{nr(1), {{"Bot_Name", t("Aster")}, {"MINHOEHE", z(1)}}}},
+                  {{{"Topfpfl_Synonyme_Botanisch", {{nr(1), t("S")}}}}, {}});
+    for (const QString caption : {"<Bot Name>", "<Höhe>", "<Syn.>"}) {
+        SCOPED_TRACE(caption.toStdString());
+        const int32_t n = vorlage(pfad, QStringLiteral("vxt"), {caption});
+        frmLabel& v = Schild(n);
+        for (int k = 1; k <= P().lngMaxTexte; ++k) {
+            ASSERT_TRUE(v.TextNeu());
+            v.lblText(S(n).lngAktuellerText).setCaption(QStringLiteral("T%1").arg(k));
+        }
+        const QStringList vorher = elemente(n);
+        SkriptDialoge d;
+        d.meldung(Antwort::OK);
+        uebertragen({1});
+        EXPECT_EQ(texte(d), QStringList{"Zu viele Texte!"});
+        const int32_t g = erzeugte().back();
+        QStringList ohneFeld = vorher;
+        ohneFeld.removeAll(QStringLiteral("DF ") + caption);
+        EXPECT_EQ(elemente(g), ohneFeld);
+        EXPECT_EQ(Schild(g).DatenfeldZaehlen(), 0);
+        for (int32_t i = 1; i <= Schild(g).hoechsterText(); ++i)
+            EXPECT_EQ(Schild(g).lblText(i).Caption(), QStringLiteral("T%1").arg(i));
+        Schild(n).schliessen();
+    }
+}
+
+TEST_F(UebertragungTest, ARecordSourceShorterThanTheColumnListIsWalkedToItsEnd) {
+    vorlage(kurzeDatenbank(), QStringLiteral("vxt"),
+            {QStringLiteral("<Bot Name>"), QStringLiteral("<Bewert.>"), QStringLiteral("<Syn.>")});
+    SkriptDialoge d;
+    uebertragen({1});
+    ASSERT_EQ(erzeugte().size(), 1u);
+    // An empty synonym table gives no text and no message.
+    EXPECT_EQ(elemente(erzeugte().front()), QStringList{"Aster"});
+    EXPECT_TRUE(d.gezeigt().empty());
+}
+
+TEST_F(UebertragungTest, AFailingReadIsReportedPerRecordAndTheRestGoesOn) {
+    // The short table has no height columns: every record's "<Höhe>" fails.
+    const int32_t n = vorlage(kurzeDatenbank(), QStringLiteral("vxt"),
+                              {QStringLiteral("<Bot Name>"), QStringLiteral("<Höhe>")});
+    AllesSperren();
+    SkriptDialoge d;
+    d.meldung(Antwort::OK).meldung(Antwort::OK);
+    uebertragen({1, 2});
+    ASSERT_EQ(d.gezeigt().size(), 2u);
+    for (const Gezeigt& g : d.gezeigt()) {
+        EXPECT_EQ(g.titel, "Laufzeitfehler");
+        EXPECT_TRUE(g.text.endsWith(QStringLiteral("(3265)"))) << g.text.toStdString();
+    }
+    const std::vector<int32_t> neu = erzeugte();
+    ASSERT_EQ(neu.size(), 2u);
+    EXPECT_EQ(elemente(neu[0]), (QStringList{"Aster", "DF <Höhe>"}));
+    EXPECT_EQ(elemente(neu[1]), (QStringList{"Bellis", "DF <Höhe>"}));
+    // Finished all the same: no second template.
+    EXPECT_FALSE(S(neu[0]).blnDbGeladen);
+    EXPECT_TRUE(Schild(neu[1]).Caption().contains(QStringLiteral("erzeugt von")));
+    EXPECT_TRUE(Schild(n).isEnabled());
+    EXPECT_TRUE(m_mdi->menuAktiv("mnuDatei"));
+    EXPECT_EQ(P().lngAktivesSchild, n);
+    EXPECT_EQ(w().ESZaehler, 2);
+}
+
+TEST_F(UebertragungTest, PriceField) {
+    const QString pfad =
+        datenbank(QStringLiteral("vxt"),
+                  {{nr(1), {{"Bot_Name", t("Aster")}, {"DTNAM", t("Herbstaster")}}},
+                   {nr(2), {{"Bot_Name", t("Bellis")}, {"DTNAM", t("Tausendschön")}}}});
+    const QString preise = datei(QStringLiteral("preise.txt"), "Name;Preis\r\n"
+                                                               "Herbstaster;3,95\r\n"
+                                                               "Herbstaster;9,99\r\n");
+    const struct {
+        const char* name;
+        bool gebunden;
+        Antwort antwort;
+        bool waehlen;
+        QStringList erster, zweiter;
+        int fragen;
+    } faelle[] = {
+        {"bound", true, Antwort::OK, false, {"3,95"}, {"?Preis?"}, 0},
+        {"No", false, Antwort::No, false, {"DF <Sorvo-Preis>"}, {"DF <Sorvo-Preis>"}, 2},
+        {"Yes, nothing chosen",
+         false,
+         Antwort::Yes,
+         false,
+         {"DF <Sorvo-Preis>"},
+         {"DF <Sorvo-Preis>"},
+         2},
+        {"Yes, chosen", false, Antwort::Yes, true, {"3,95"}, {"?Preis?"}, 1},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        const int32_t n = vorlage(pfad, QStringLiteral("vxt"), {QStringLiteral("<Sorvo-Preis>")});
+        if (f.gebunden) {
+            S(n).strPreisDbPfad = preise;
+            S(n).strPreisSpalte = QStringLiteral("Deutscher Name");
+            db(n).DBPreiseLaden();
+        }
+        const size_t vorher = erzeugte().size();
+        SkriptDialoge d;
+        for (int k = 0; k < f.fragen; ++k) {
+            d.meldung(f.antwort);
+            if (f.antwort == Antwort::Yes)
+                d.fenster([&](QDialog& dlg) {
+                    if (!f.waehlen)
+                        return; // closed by its close box
+                    const int32_t g = P().lngAktivesSchild;
+                    S(g).strPreisDbPfad = preise;
+                    S(g).strPreisSpalte = QStringLiteral("Deutscher Name");
+                    db(g).DBPreiseLaden();
+                    dynamic_cast<frmDbPreis&>(dlg).cmdOK->click();
+                });
+        }
+        uebertragen({1, 2});
+        for (const Gezeigt& g : d.gezeigt())
+            if (g.art == QStringLiteral("meldung")) {
+                EXPECT_EQ(g.titel, "Keine Preise-Datenbank geladen!");
+                EXPECT_EQ(g.text, "Es wurde noch keine Preise-Datenbank geladen!\r"
+                                  "Soll dies jetzt nachgeholt werden?");
+                EXPECT_EQ(g.stil, Msg::YesNo + Msg::Question);
+            }
+        EXPECT_TRUE(d.alleBeantwortet());
+        const std::vector<int32_t> neu = erzeugte();
+        ASSERT_EQ(neu.size(), vorher + 2);
+        EXPECT_EQ(elemente(neu[vorher]), f.erster);
+        EXPECT_EQ(elemente(neu[vorher + 1]), f.zweiter);
+        if (f.waehlen) {
+            // The choice was handed to the template, which stays the template.
+            EXPECT_EQ(S(n).strPreisDbPfad, preise);
+            EXPECT_TRUE(S(n).blnPreisDbGeladen);
+            EXPECT_EQ(Schild(n).Caption(), QStringLiteral("Schild %1* (Vorlage)").arg(n));
+            EXPECT_EQ(
+                Schild(neu[vorher + 1]).Caption(),
+                QStringLiteral("Schild %1 (erzeugt von: Schild %2*)*").arg(neu[vorher + 1]).arg(n));
+        }
+        Schild(n).schliessen();
+    }
+}
+
+} // namespace
+} // namespace sorvo::test
