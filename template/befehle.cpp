@@ -149,6 +149,9 @@ void VorlageOeffnen() {
     // A database the reader did not find left the window changed.
     if (S(w).blnGeaendert)
         SchildGeaendert();
+    // The desktop may have activated the window as it appeared, before its
+    // data fields were read: the menus must see them.
+    Schild(w).Form_Activate();
 }
 
 void vorlagenEinrichten() {

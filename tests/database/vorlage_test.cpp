@@ -59,6 +59,7 @@ TEST_F(VorlageDbTest, OpenedTemplateIsBoundAgain) {
     EXPECT_EQ(w().Data1->caption(), "Stauden");
     EXPECT_EQ(nachbarn().werkzeuge->DBName(), "Stauden");
     EXPECT_EQ(Schild(n).lblDatenfeld(1).Caption(), "<Bot Name>");
+    EXPECT_TRUE(m_mdi->menuAktiv(QStringLiteral("mnuDbDatensaetzeWaehlen")));
     EXPECT_TRUE(S(n).blnPreisDbGeladen);
     EXPECT_EQ(S(n).strPreisSpalte, "Deutscher Name");
     EXPECT_EQ(DbPreis().lblDatenfeld->text(), "Deutscher Name");
