@@ -26,6 +26,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace sorvo {
@@ -129,6 +130,14 @@ MDI::MDI(QWidget* parent) : QMainWindow(parent) {
     connect(m_bereich, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* w) {
         if (auto* s = qobject_cast<frmLabel*>(w))
             s->Form_Activate();
+    });
+    // The close key of the label windows, once for the area: a shortcut per
+    // window would make every new window slower to create than the last.
+    auto* schliessen = new QShortcut(QKeySequence::Close, m_bereich);
+    schliessen->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(schliessen, &QShortcut::activated, this, [this] {
+        if (QMdiSubWindow* w = m_bereich->activeSubWindow())
+            w->close();
     });
 
     const std::pair<const char*, std::function<void()>> klicks[] = {

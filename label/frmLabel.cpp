@@ -9,6 +9,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMdiArea>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPointer>
 #include <cmath>
@@ -24,6 +25,12 @@ frmLabel::frmLabel(QWidget* parent) : QMdiSubWindow(parent), m_flaeche(new Eleme
     m_flaeche->setPalette(pal);
     setWidget(m_flaeche);
     setFocusPolicy(Qt::StrongFocus);
+    // The main window's area gives the close key to the active label: each
+    // window's own shortcuts sit in one list that every new window, locked
+    // or unlocked, searches.
+    if (QMenu* m = systemMenu())
+        for (QAction* a : m->actions())
+            a->setShortcuts({});
     connect(m_flaeche, &ElementCanvas::hintergrundGedrueckt, this,
             [this](Qt::MouseButton knopf, Qt::KeyboardModifiers, QPointF mm) {
                 Form_MouseDown(knopf, mm.x(), mm.y());

@@ -46,9 +46,16 @@ frmLabel& Schild(int32_t n) {
             f->resize(0, 0);
         }
         if (auto* bereich = qobject_cast<QMdiArea*>(eltern)) {
-            bereich->addSubWindow(f);
+            // Raising a new window compares every open window with every
+            // other one, unless the window stays on top: for the time it
+            // is added, it does.
             if (gesperrt)
+                f->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+            bereich->addSubWindow(f);
+            if (gesperrt) {
+                f->setWindowFlag(Qt::WindowStaysOnTopHint, false);
                 f->move((n % 16) * 24, (n % 16) * 24);
+            }
         }
         e.frmSchilder = f;
     }

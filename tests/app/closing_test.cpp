@@ -5,6 +5,9 @@
 #include "platform/registry.h"
 #include "tests/app/mdi_fixture.h"
 
+#include <QApplication>
+#include <QTest>
+
 namespace sorvo::test {
 namespace {
 
@@ -46,6 +49,18 @@ TEST_F(SchliessenTest, UnchangedOrOptionOffAsksNothing) {
     Schild(b).schliessen();
     EXPECT_TRUE(S(b).blnSchildFrei);
     EXPECT_TRUE(S(b).blnGeaendert); // changes discarded, flag kept in the free slot
+}
+
+TEST_F(SchliessenTest, CloseKeyClosesTheActiveLabel) {
+    const int32_t a = neuesSchild();
+    const int32_t b = neuesSchild();
+    S(b).blnGeaendert = false;
+    m_mdi->activateWindow();
+    Schild(b).SetFocus();
+    QApplication::processEvents();
+    QTest::keySequence(&Schild(b), QKeySequence(QKeySequence::Close));
+    EXPECT_TRUE(S(b).blnSchildFrei);
+    EXPECT_FALSE(S(a).blnSchildFrei);
 }
 
 TEST_F(SchliessenTest, QuestionTextAndCancelKeepsEverything) {
