@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 class QGroupBox;
 class QPushButton;
@@ -129,6 +130,11 @@ private:
     int32_t lngDatenfeldIndex = 0;
     QString strDfText;
 };
+
+// A record's article number as a whole number of 64 bits; none for Null, an
+// empty text or a value that is no whole number, so that nothing is looked
+// up for it.
+std::optional<qint64> artikelNummer(const jet::Value& v);
 
 // The one record-choice window, created hidden on first use.
 frmDbSaetzeWaehlen& DbSaetze();

@@ -55,22 +55,6 @@ bool gegeben(const jet::Value& v) {
     return !zahl || d != 0;
 }
 
-// The article number as a whole number; none for Null, an empty text or a
-// value that is no whole number.
-std::optional<qint64> artikelNummer(const jet::Value& v) {
-    if (v.isNull())
-        return std::nullopt;
-    if (v.isNumber()) {
-        const double d = v.toDouble();
-        if (!std::isfinite(d) || d != std::trunc(d) || std::fabs(d) > 9.0e18)
-            return std::nullopt;
-        return static_cast<qint64>(d);
-    }
-    bool ok = false;
-    const qint64 n = Textform(v).trimmed().toLongLong(&ok);
-    return ok ? std::optional<qint64>(n) : std::nullopt;
-}
-
 // Columns of a cemetery record that belong to the other group of entries:
 // woody entries ("010") have no perennial columns and the reverse.
 bool uebergangen(const QString& db, int j) {
@@ -470,6 +454,20 @@ void frmDbSaetzeWaehlen::PreisFuellen(int32_t w) {
     strDfText = PreisSuchen(datensatz(*Data1));
     TextSchreiben(strDfText);
     DatenfeldEntfernen(w, lngDatenfeldIndex);
+}
+
+std::optional<qint64> artikelNummer(const jet::Value& v) {
+    if (v.isNull())
+        return std::nullopt;
+    if (v.isNumber()) {
+        const double d = v.toDouble();
+        if (!std::isfinite(d) || d != std::trunc(d) || std::fabs(d) > 9.0e18)
+            return std::nullopt;
+        return static_cast<qint64>(d);
+    }
+    bool ok = false;
+    const qint64 n = Textform(v).trimmed().toLongLong(&ok);
+    return ok ? std::optional<qint64>(n) : std::nullopt;
 }
 
 } // namespace sorvo

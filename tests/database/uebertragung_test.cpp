@@ -604,5 +604,24 @@ TEST_F(UebertragungTest, PriceField) {
     }
 }
 
+TEST(Artikelnummer, OnlyWholeNumbersAreLookedUp) {
+    const struct {
+        const char* name;
+        jet::Value wert;
+        std::optional<qint64> nummer;
+    } faelle[] = {
+        {"null", jet::Value(), std::nullopt},
+        {"long above 16 bits", jet::Value::integer(70000), 70000},
+        {"whole double", jet::Value::real(1001.0), 1001},
+        {"fraction", jet::Value::real(1001.5), std::nullopt},
+        {"text with blanks", jet::Value::text(QStringLiteral(" 4711 ")), 4711},
+        {"empty text", jet::Value::text(QString()), std::nullopt},
+        {"text with letters", jet::Value::text(QStringLiteral("12a")), std::nullopt},
+        {"text with SQL", jet::Value::text(QStringLiteral("1001; DROP TABLE x")), std::nullopt},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(artikelNummer(f.wert), f.nummer) << f.name;
+}
+
 } // namespace
 } // namespace sorvo::test
