@@ -311,27 +311,32 @@ void frmLabel::keyPressEvent(QKeyEvent* e) {
 void FenstergroesseSetzen(float& Breite, float& Hoehe, frmLabel& frm) {
     // Bisection on the outer size until the inner size in millimetres lies
     // within 0.4 mm of the wanted one. Probes are whole pixels, so the search
-    // also ends when the interval cannot shrink any further.
-    const auto suchen = [&frm](float soll, auto setzen, auto innen) {
+    // also ends when the interval cannot shrink any further. The probes are
+    // worked out, not tried on the window: the frame is the same at every
+    // size, and each real resize of a shown window restarts a timer in a
+    // list as long as the number of open windows.
+    const auto suchen = [](float soll, int rand, int kleinst, int groesst, double proMm) {
+        const auto aussen = [=](int twips) {
+            const int px = std::max(1, RundenGerade(twipsZuPixel(twips)));
+            return std::max(std::min(px, groesst), kleinst);
+        };
+        const auto innen = [=](int px) { return (px - rand) / proMm; };
         constexpr int kSchritt = 5000;
         constexpr int kMaxSchritte = 400; // far beyond any paper size
         int k = 1;
-        for (; k < kMaxSchritte; ++k) {
-            setzen(kSchritt * k);
-            if (!(innen() < soll))
+        for (; k < kMaxSchritte; ++k)
+            if (!(innen(aussen(kSchritt * k)) < soll))
                 break;
-        }
         int lo = kSchritt * (k - 1), hi = kSchritt * k;
-        setzen(lo);
-        double wLo = innen();
-        setzen(hi);
-        double wHi = innen();
+        double wLo = innen(aussen(lo));
+        int letzte = aussen(hi); // the window ends at the last probe
+        double wHi = innen(letzte);
         while (static_cast<float>(wHi - wLo) > 0.4f) {
             const int mid = RundenGerade((lo + hi) / 2.0);
             if (mid == lo || mid == hi)
                 break;
-            setzen(mid);
-            const double w = innen();
+            letzte = aussen(mid);
+            const double w = innen(letzte);
             if (w < soll) {
                 lo = mid;
                 wLo = w;
@@ -340,12 +345,14 @@ void FenstergroesseSetzen(float& Breite, float& Hoehe, frmLabel& frm) {
                 wHi = w;
             }
         }
-        (void)frm;
+        return letzte;
     };
-    suchen(
-        Breite, [&](int t) { frm.setWidth(t); }, [&] { return frm.gemesseneBreite(); });
-    suchen(
-        Hoehe, [&](int t) { frm.setHeight(t); }, [&] { return frm.gemesseneHoehe(); });
+    const QRect r = frm.contentsRect();
+    const int breite = suchen(Breite, frm.width() - r.width(), frm.minimumWidth(),
+                              frm.maximumWidth(), frm.pixelProMm());
+    const int hoehe = suchen(Hoehe, frm.height() - r.height(), frm.minimumHeight(),
+                             frm.maximumHeight(), frm.logicalDpiY() / kMmProZoll);
+    frm.resize(breite, hoehe);
     frm.innenGroesseSetzen(Breite, Hoehe);
 }
 

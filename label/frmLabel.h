@@ -58,6 +58,8 @@ public:
     double gemesseneHoehe() const;
     void innenGroesseSetzen(double breite, double hoehe);
     double pixelProMm() const;
+    // Sets the window up as a shown one is, without showing it.
+    void einrichten() { create(); }
 
     bool Visible() const { return isVisible(); }
     void setVisible(bool v) override;

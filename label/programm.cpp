@@ -33,11 +33,18 @@ frmLabel& Schild(int32_t n) {
     auto& e = S(n);
     if (!e.frmSchilder) {
         QWidget* eltern = nachbarn().mdi ? nachbarn().mdi->mdiBereich() : nullptr;
-        auto* f = new frmLabel(eltern);
+        auto* bereich = qobject_cast<QMdiArea*>(eltern);
+        const bool gesperrt = P().blnAllesGesperrt;
+        auto* f = new frmLabel(bereich ? bereich->viewport() : eltern);
+        // Adding a window moves it into the area's viewport, and a window
+        // moved before it was ever set up asks every open window whether it
+        // is maximized. Made in the viewport and set up at once, a window of
+        // a transfer is added where it already is.
+        if (bereich && gesperrt)
+            f->einrichten();
         // A window made while everything is locked (record transfer) is
         // locked too until the lock ends; so it is not activated when shown,
         // which would visit every other open window.
-        const bool gesperrt = P().blnAllesGesperrt;
         if (gesperrt) {
             f->setEnabled(false);
             // Without a size yet the area does not search every open window
@@ -45,7 +52,7 @@ frmLabel& Schild(int32_t n) {
             // records would slow down with each label. Such windows cascade.
             f->resize(0, 0);
         }
-        if (auto* bereich = qobject_cast<QMdiArea*>(eltern)) {
+        if (bereich) {
             // Raising a new window compares every open window with every
             // other one, unless the window stays on top: for the time it
             // is added, it does.
