@@ -1,7 +1,9 @@
 #include "fake_dialogs.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
@@ -12,8 +14,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QApplication>
-#include <QDialog>
 #include <gtest/gtest.h>
 
 namespace sorvo::test {
@@ -241,8 +241,9 @@ std::optional<QString> SkriptDialoge::eingabe(const QString& frage, const QStrin
 }
 
 int SkriptDialoge::fensterModal(QDialog& d) {
-    const auto a = naechste(QStringLiteral("fenster"),
-                            {QStringLiteral("fenster"), d.objectName(), d.windowTitle(), 0, {}});
+    const auto a =
+        naechste(QStringLiteral("fenster"),
+                 {QStringLiteral("fenster"), d.objectName(), d.windowTitle(), 0, {}, {}, {}});
     d.setResult(QDialog::Rejected);
     d.show();
     QApplication::processEvents();
