@@ -25,6 +25,7 @@
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QProxyStyle>
 #include <QScreen>
 #include <QShortcut>
 #include <QVBoxLayout>
@@ -108,9 +109,36 @@ bool istErzeugt(int32_t i) {
     return !e.blnSchildFrei && e.frmSchilder &&
            e.frmSchilder->Caption().contains(QStringLiteral("erzeugt von"));
 }
+// Every label window builds its system menu from the title bar icons, and
+// the style reads those from image files each time: a transfer of a
+// thousand records read them a thousand times. They never change, so the
+// style keeps the first it made.
+class TitelleistenStil : public QProxyStyle {
+public:
+    QIcon standardIcon(StandardPixmap sp, const QStyleOption* option,
+                       const QWidget* widget) const override {
+        const bool titelleiste = sp == SP_TitleBarMenuButton || sp == SP_TitleBarMinButton ||
+                                 sp == SP_TitleBarMaxButton || sp == SP_TitleBarCloseButton ||
+                                 sp == SP_TitleBarNormalButton || sp == SP_TitleBarShadeButton ||
+                                 sp == SP_TitleBarUnshadeButton ||
+                                 sp == SP_TitleBarContextHelpButton;
+        if (!titelleiste || option)
+            return QProxyStyle::standardIcon(sp, option, widget);
+        auto it = m_icons.constFind(sp);
+        if (it == m_icons.cend())
+            it = m_icons.insert(sp, QProxyStyle::standardIcon(sp, nullptr, widget));
+        return *it;
+    }
+
+private:
+    mutable QHash<int, QIcon> m_icons;
+};
+
 } // namespace
 
 MDI::MDI(QWidget* parent) : QMainWindow(parent) {
+    if (!dynamic_cast<TitelleistenStil*>(QApplication::style()))
+        QApplication::setStyle(new TitelleistenStil);
     setWindowTitle(QStringLiteral("Sorvo"));
     auto* mitte = new QWidget;
     auto* l = new QVBoxLayout(mitte);

@@ -47,21 +47,31 @@ frmLabel& Schild(int32_t n) {
         // which would visit every other open window.
         if (gesperrt) {
             f->setEnabled(false);
-            // Without a size yet the area does not search every open window
-            // for the place of least overlap: a transfer of thousands of
-            // records would slow down with each label. Such windows cascade.
+            // Sized and placed by us, not by the area: it would search every
+            // open window for the place of least overlap, and a transfer of
+            // thousands of records would slow down with each label. Such
+            // windows cascade.
             f->resize(0, 0);
         }
         if (bereich) {
             // Raising a new window compares every open window with every
             // other one, unless the window stays on top: for the time it
             // is added, it does.
-            if (gesperrt)
-                f->setWindowFlag(Qt::WindowStaysOnTopHint, true);
-            bereich->addSubWindow(f);
             if (gesperrt) {
+                f->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+                // An area that is not shown leaves the placing of a new
+                // window for later, instead of asking every open window
+                // where it lies. The window is placed by hand right after,
+                // so nothing is left to place when the area is shown again.
+                // The flag is put back before anything can paint or ask.
+                const bool sichtbar = bereich->testAttribute(Qt::WA_WState_Visible);
+                bereich->setAttribute(Qt::WA_WState_Visible, false);
+                bereich->addSubWindow(f);
+                bereich->setAttribute(Qt::WA_WState_Visible, sichtbar);
                 f->setWindowFlag(Qt::WindowStaysOnTopHint, false);
                 f->move((n % 16) * 24, (n % 16) * 24);
+            } else {
+                bereich->addSubWindow(f);
             }
         }
         e.frmSchilder = f;

@@ -2,6 +2,7 @@
 #include "tests/app/mdi_fixture.h"
 #include "tools/frmTools.h"
 
+#include <QApplication>
 #include <QMdiArea>
 
 namespace sorvo::test {
@@ -75,6 +76,33 @@ TEST_F(SchildTabelleTest, ShowAllFocusesHighestEnabledUnlessLocked) {
     EXPECT_EQ(P().lngAktivesSchild, 1);
     EXPECT_TRUE(Schild(3).isVisible());
     AllesFreigeben();
+}
+
+// Windows made while everything is locked (a record transfer) are added to
+// the area without a search for their place: they cascade, the area stays
+// shown, and showing the area again does not move them.
+TEST_F(SchildTabelleTest, WindowsMadeWhileLockedCascadeAndStayWhereTheyAre) {
+    starten();
+    auto* bereich = qobject_cast<QMdiArea*>(m_mdi->mdiBereich());
+    ASSERT_NE(bereich, nullptr);
+    AllesSperren();
+    std::vector<int32_t> neu;
+    for (int i = 0; i < 3; ++i) {
+        NeuesSchild();
+        neu.push_back(P().lngAktivesSchild);
+    }
+    EXPECT_TRUE(bereich->isVisible());
+    for (int32_t n : neu) {
+        EXPECT_TRUE(bereich->subWindowList().contains(&Schild(n)));
+        EXPECT_TRUE(Schild(n).isVisible());
+        EXPECT_EQ(Schild(n).pos(), QPoint((n % 16) * 24, (n % 16) * 24));
+    }
+    AllesFreigeben();
+    m_mdi->hide();
+    m_mdi->show();
+    QApplication::processEvents();
+    for (int32_t n : neu)
+        EXPECT_EQ(Schild(n).pos(), QPoint((n % 16) * 24, (n % 16) * 24)) << n;
 }
 
 TEST_F(SchildTabelleTest, FocusMakesWindowCurrentAndPlacesToolWindow) {
