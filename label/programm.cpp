@@ -111,7 +111,7 @@ int32_t FreienIndexSuchen() {
     return ergebnis;
 }
 
-void NeuesSchild() {
+void NeuesSchild(bool zeigen) {
     auto& p = P();
     const int32_t n = FreienIndexSuchen();
     p.lngAktivesSchild = n;
@@ -131,7 +131,7 @@ void NeuesSchild() {
     // A reused slot may still carry the changed flag of the label closed in
     // it; a fresh label has nothing to save yet.
     e.blnGeaendert = false;
-    if (neu)
+    if (neu && zeigen)
         f.setVisible(true);
 }
 

@@ -114,7 +114,9 @@ void TabellenAnlegen();
 
 // Label window table.
 int32_t FreienIndexSuchen();
-void NeuesSchild();
+// zeigen false: a window made for it is left hidden, for the caller to show
+// once it is filled.
+void NeuesSchild(bool zeigen = true);
 int32_t SchilderZaehlen();
 void SchilderAnzeigen();
 // The window of slot n, created when the slot has none yet.

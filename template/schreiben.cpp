@@ -167,7 +167,10 @@ void VorlageKopieren() {
     if (satz::hatE(w0))
         z[++n] = satz::eSatz(w0);
 
-    NeuesSchild();
+    // Shown once filled: a window resized while shown keeps drawing its
+    // title bar as it was at that moment for a while, and the caller
+    // changes its icon right after.
+    NeuesSchild(false);
     const int32_t w1 = p.lngAktivesSchild;
     try {
         satz::Einleser leser(satz::Quelle::Kopie, w1);

@@ -4,7 +4,11 @@
 #include "platform/registry.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QFile>
+#include <QIcon>
+#include <QImage>
+#include <QPixmap>
 #include <QLineEdit>
 
 namespace sorvo::test {
@@ -47,6 +51,25 @@ int32_t MdiTest::neuesSchild(const QString& breite, const QString& hoehe) {
     delete d; // the dialog would go with the next event loop turn
     QApplication::processEvents();
     return n;
+}
+
+bool titelleisteZeigt(QWidget& w, const QIcon& icon) {
+    const QImage bild = w.grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    const QImage soll = icon.pixmap(16).toImage().convertToFormat(QImage::Format_ARGB32);
+    const int zeilen = std::min(bild.height(), 40);
+    for (int y = 0; y + soll.height() <= zeilen; ++y)
+        for (int x = 0; x + soll.width() <= bild.width(); ++x) {
+            bool gleich = true;
+            for (int v = 0; gleich && v < soll.height(); ++v)
+                for (int u = 0; gleich && u < soll.width(); ++u) {
+                    const QRgb s = soll.pixel(u, v);
+                    if (qAlpha(s) == 255 && bild.pixel(x + u, y + v) != s)
+                        gleich = false;
+                }
+            if (gleich)
+                return true;
+        }
+    return false;
 }
 
 } // namespace sorvo::test

@@ -6,6 +6,7 @@
 #include "label/programm.h"
 #include "tests/support/fake_dialogs.h"
 
+#include <QIcon>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
@@ -27,5 +28,9 @@ protected:
     QTemporaryDir m_dir;
     std::unique_ptr<MDI> m_mdi;
 };
+
+// Whether the window's title bar, as it draws itself now, shows the icon:
+// somewhere in its top rows every opaque pixel of the icon is found.
+bool titelleisteZeigt(QWidget& w, const QIcon& icon);
 
 } // namespace sorvo::test

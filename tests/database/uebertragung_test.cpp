@@ -3,6 +3,7 @@
 // property and price fields, and what a full label or a failing read does.
 #include "label/frmLabel.h"
 #include "label/unterprogramme.h"
+#include "platform/bilder.h"
 #include "platform/canvas.h"
 #include "tests/database/db_fixture.h"
 
@@ -143,6 +144,11 @@ TEST_F(UebertragungTest, EveryRecordBecomesALabelOfTheTemplate) {
             f.Caption(),
             QStringLiteral("Schild %1 (erzeugt von: %2)*").arg(g).arg(vorlagenTitel.chopped(10)));
         EXPECT_EQ(f.DatenfeldZaehlen(), 0);
+        // The print icon, also as the title bar draws it right away.
+        EXPECT_EQ(f.windowIcon().pixmap(16).toImage(),
+                  fensterBild(QStringLiteral("druck")).pixmap(16).toImage());
+        EXPECT_TRUE(titelleisteZeigt(f, fensterBild(QStringLiteral("druck"))));
+        EXPECT_FALSE(titelleisteZeigt(f, fensterBild(QStringLiteral("pen04"))));
         // Made while the windows were locked, unlocked with them.
         EXPECT_TRUE(f.isEnabled());
         EXPECT_TRUE(S(g).blnGeaendert);

@@ -2,6 +2,7 @@
 // bound, and opened while their database is missing.
 #include "label/frmLabel.h"
 #include "label/unterprogramme.h"
+#include "platform/bilder.h"
 #include "platform/elements.h"
 #include "tests/database/db_fixture.h"
 
@@ -52,6 +53,7 @@ TEST_F(VorlageDbTest, OpenedTemplateIsBoundAgain) {
     d.oeffnen(pfad);
     const int32_t n = oeffnen();
     EXPECT_EQ(Schild(n).Caption(), "stauden.vxp (Vorlage)");
+    EXPECT_TRUE(titelleisteZeigt(Schild(n), fensterBild(QStringLiteral("vorlage"))));
     EXPECT_TRUE(P().blnVorlageGeoeffnet);
     EXPECT_TRUE(S(n).blnDbGeladen);
     EXPECT_EQ(db(n).BotrelDateiArt, "vxs");
