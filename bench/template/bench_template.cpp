@@ -1,12 +1,14 @@
 // Reading and writing a full template: 70 texts, 30 data fields and 30
 // pictures, with a database, a prices file and the whole stacking order.
 #include "app/MDI.h"
+#include "bench/keine_dialoge.h"
 #include "label/frmLabel.h"
 #include "label/programm.h"
 #include "platform/dialogs.h"
 #include "platform/elements.h"
 #include "platform/fonts.h"
 #include "template/vorlage.h"
+#include "tests/database/support/pflanzen_dbs.h"
 
 #include <QApplication>
 #include <QFile>
@@ -36,15 +38,21 @@ int32_t volleVorlage() {
     e.sngSchildHoehe = 148;
     float b = 210, h = 148;
     FenstergroesseSetzen(b, h, Schild(w));
-    QFile(datei(QStringLiteral("botrel.mdb"))).open(QIODevice::WriteOnly);
-    QFile(datei(QStringLiteral("preise.txt"))).open(QIODevice::WriteOnly);
+    // Opening binds both again, so they are real: a perennials' database
+    // and a prices file joined on the German name.
+    const QString db = test::pflanzenDatenbankSchreiben(
+        g_ordner->path(), QStringLiteral("stauden.vxs"), {QStringLiteral("vxs")});
+    QFile preise(datei(QStringLiteral("preise.txt")));
+    if (preise.open(QIODevice::WriteOnly))
+        preise.write("Nr;Preis\r\n1001;2,50\r\n");
+    preise.close();
     e.blnDbGeladen = true;
     e.blnPflanzenDb = true;
-    e.strDbPfad = datei(QStringLiteral("botrel.mdb"));
+    e.strDbPfad = db;
     SchildDb(w).BotrelDateiArt = QStringLiteral("vxs");
     e.blnPreisDbGeladen = true;
-    e.strPreisDbPfad = datei(QStringLiteral("preise.txt"));
-    e.strPreisSpalte = QStringLiteral("Sortennr");
+    e.strPreisDbPfad = preise.fileName();
+    e.strPreisSpalte = QStringLiteral("Deutscher Name");
     frmLabel& f = Schild(w);
     for (int i = 0; i < 70; ++i) {
         f.TextNeu();
@@ -162,10 +170,11 @@ int main(int argc, char** argv) {
     vorlagenEinrichten();
     mdi.show();
     QApplication::processEvents();
+    bench::KeineDialoge dialoge;
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     ProgrammZuruecksetzen();
     nachbarn() = Nachbarn{};
-    return 0;
+    return dialoge.berichten();
 }
