@@ -109,6 +109,7 @@ bool istErzeugt(int32_t i) {
     return !e.blnSchildFrei && e.frmSchilder &&
            e.frmSchilder->Caption().contains(QStringLiteral("erzeugt von"));
 }
+
 // Every label window builds its system menu from the title bar icons, and
 // the style reads those from image files each time: a transfer of a
 // thousand records read them a thousand times. They never change, so the

@@ -4,12 +4,12 @@
 #include "platform/registry.h"
 
 #include <QApplication>
-#include <algorithm>
 #include <QFile>
 #include <QIcon>
 #include <QImage>
-#include <QPixmap>
 #include <QLineEdit>
+#include <QPixmap>
+#include <algorithm>
 
 namespace sorvo::test {
 
