@@ -4,6 +4,7 @@
 #include "label/nachbarn.h"
 #include "label/programm.h"
 #include "platform/dialogs.h"
+#include "platform/knopf.h"
 #include "platform/ordner.h"
 #include "platform/system.h"
 
@@ -39,15 +40,6 @@ QLabel* beschriftung(const char* name, const QString& text, bool fett = false) {
     return l;
 }
 
-QPushButton* knopf(const char* name, const QString& text) {
-    auto* k = new QPushButton(text);
-    k->setObjectName(QString::fromLatin1(name));
-    k->setAccessibleName(text);
-    // Enter belongs to the text box's check, never to a button.
-    k->setAutoDefault(false);
-    return k;
-}
-
 bool endetMitTrenner(const QString& s) {
     return s.endsWith(QLatin1Char('/')) || s.endsWith(QLatin1Char('\\'));
 }
@@ -78,8 +70,9 @@ frmBotrelOrdner::frmBotrelOrdner(QWidget* parent, const char* name, const QStrin
     txtVerzeichnis = new QLineEdit;
     txtVerzeichnis->setObjectName(QString::fromLatin1(textName));
     txtVerzeichnis->setFont(schrift(false));
-    cmdAbbrechen = knopf("cmdAbbrechen", QStringLiteral("Abbrechen"));
-    cmdOK = knopf("cmdOK", QStringLiteral("OK"));
+    // Enter belongs to the text box's check, never to a button.
+    cmdAbbrechen = befehlsknopf("cmdAbbrechen", QStringLiteral("Abbrechen"), false);
+    cmdOK = befehlsknopf("cmdOK", QStringLiteral("OK"), false);
     cmdOK->setEnabled(false);
     lblUeberschrift = beschriftung("lblUeberschrift", ueberschrift, true);
     lblGefunden = beschriftung("lblGefunden", QStringLiteral("nicht gefunden"), true);

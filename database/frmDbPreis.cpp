@@ -5,6 +5,7 @@
 #include "label/programm.h"
 #include "label/unterprogramme.h"
 #include "platform/dialogs.h"
+#include "platform/knopf.h"
 #include "platform/system.h"
 
 #include <QCloseEvent>
@@ -62,13 +63,6 @@ public:
     }
 };
 
-QPushButton* knopf(const char* name, const QString& text) {
-    auto* k = new QPushButton(text);
-    k->setObjectName(QString::fromLatin1(name));
-    k->setAccessibleName(text.trimmed());
-    return k;
-}
-
 QLabel* beschriftung(const char* name, const QString& text) {
     auto* l = new QLabel(text);
     l->setObjectName(QString::fromLatin1(name));
@@ -105,7 +99,7 @@ frmDbPreis::frmDbPreis(QWidget* parent) : QDialog(parent) {
     DBGrid1->setModel(DBGrid1Spalten);
     DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     DBGrid1->horizontalHeader()->setStretchLastSection(true);
-    cmdDbPreiseNeu = knopf("cmdDbPreiseNeu", QStringLiteral("Andere Datenbank "));
+    cmdDbPreiseNeu = befehlsknopf("cmdDbPreiseNeu", QStringLiteral("Andere Datenbank "));
     auto* f1 = new QVBoxLayout(Frame1);
     f1->addWidget(lblDbPreise);
     f1->addWidget(DBGrid1, 1);
@@ -129,9 +123,9 @@ frmDbPreis::frmDbPreis(QWidget* parent) : QDialog(parent) {
     lblinhalt->setBuddy(DBGrid1);
     f1->insertWidget(1, lblinhalt);
 
-    cmdOK = knopf("cmdOK", QStringLiteral("OK"));
+    cmdOK = befehlsknopf("cmdOK", QStringLiteral("OK"));
     cmdOK->setEnabled(false);
-    cmdAbbrechen = knopf("cmdAbbrechen", QStringLiteral("Abbrechen"));
+    cmdAbbrechen = befehlsknopf("cmdAbbrechen", QStringLiteral("Abbrechen"));
 
     auto* mitte = new QHBoxLayout;
     mitte->addWidget(Frame1, 3);

@@ -1,6 +1,7 @@
 #include "tools/frmBild.h"
 
 #include "label/nachbarn.h"
+#include "platform/knopf.h"
 #include "platform/ordner.h"
 #include "platform/system.h"
 #include "tools/frmTools.h"
@@ -20,17 +21,6 @@
 #include <QTreeWidget>
 
 namespace sorvo {
-
-namespace {
-
-QPushButton* knopf(const char* name, const QString& text) {
-    auto* k = new QPushButton(text);
-    k->setObjectName(QString::fromLatin1(name));
-    k->setAccessibleName(text);
-    return k;
-}
-
-} // namespace
 
 QStringList bildDateien(const QString& ordner) {
     if (ordner.isEmpty())
@@ -77,8 +67,8 @@ frmBild::frmBild(frmTools& werkzeuge) : QDialog(&werkzeuge), m_w(werkzeuge) {
     lblPfadAnzeiger->setPalette(weiss);
     lblPfadAnzeiger->setFrameShape(QFrame::Panel);
     lblPfadAnzeiger->setFrameShadow(QFrame::Sunken);
-    cmdOK = knopf("cmdOK", QStringLiteral("OK"));
-    cmdCancel = knopf("cmdCancel", QStringLiteral("Abbrechen"));
+    cmdOK = befehlsknopf("cmdOK", QStringLiteral("OK"));
+    cmdCancel = befehlsknopf("cmdCancel", QStringLiteral("Abbrechen"));
     cmdOK->setDefault(true);
 
     auto* l = new QGridLayout(this);

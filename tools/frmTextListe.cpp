@@ -1,6 +1,7 @@
 #include "tools/frmTextListe.h"
 
 #include "label/programm.h"
+#include "platform/knopf.h"
 #include "tools/feldliste.h"
 #include "tools/frmTools.h"
 #include "tools/listen.h"
@@ -16,14 +17,6 @@
 namespace sorvo {
 
 namespace {
-
-QPushButton* knopf(const char* name, const QString& text) {
-    auto* k = new QPushButton(text);
-    k->setObjectName(QString::fromLatin1(name));
-    k->setAccessibleName(text);
-    k->setAutoDefault(false);
-    return k;
-}
 
 QLabel* info(const QString& text, QWidget* fuer) {
     auto* l = new QLabel(text);
@@ -67,8 +60,8 @@ frmText_Neu::frmText_Neu(frmTools& werkzeuge) : QDialog(&werkzeuge), m_w(werkzeu
     txtText = new QLineEdit;
     txtText->setObjectName(QStringLiteral("txtText"));
     lblInfo = info(QStringLiteral("Bitte geben Sie den Text des gewünschten Feldes ein."), txtText);
-    cmdOK = knopf("cmdOK", QStringLiteral("OK"));
-    cmdCancel = knopf("cmdCancel", QStringLiteral("Abbrechen"));
+    cmdOK = befehlsknopf("cmdOK", QStringLiteral("OK"), false);
+    cmdCancel = befehlsknopf("cmdCancel", QStringLiteral("Abbrechen"), false);
     cmdOK->setDefault(true);
     auto* l = new QVBoxLayout(this);
     l->addWidget(lblInfo);
@@ -138,9 +131,9 @@ frmEdit::frmEdit(frmTools& werkzeuge) : QDialog(&werkzeuge), m_w(werkzeuge) {
     txtFeld = new QLineEdit;
     txtFeld->setObjectName(QStringLiteral("txtFeld"));
     txtFeld->setAccessibleName(QStringLiteral("Feld"));
-    cmdOK = knopf("cmdOK", QStringLiteral("OK"));
-    cmdClear = knopf("cmdClear", QStringLiteral("Feld löschen"));
-    cmdCancel = knopf("cmdCancel", QStringLiteral("Abbrechen"));
+    cmdOK = befehlsknopf("cmdOK", QStringLiteral("OK"), false);
+    cmdClear = befehlsknopf("cmdClear", QStringLiteral("Feld löschen"), false);
+    cmdCancel = befehlsknopf("cmdCancel", QStringLiteral("Abbrechen"), false);
     // Nothing to change or delete before an entry is chosen.
     cmdOK->setEnabled(false);
     cmdClear->setEnabled(false);

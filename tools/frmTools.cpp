@@ -6,6 +6,7 @@
 #include "label/programm.h"
 #include "label/unterprogramme.h"
 #include "platform/dialogs.h"
+#include "platform/knopf.h"
 #include "platform/system.h"
 #include "platform/units.h"
 #include "tools/farbwahl.h"
@@ -54,13 +55,7 @@ const char* const kGroessen[] = {"6",  "7",  "8",  "9",  "10", "11", "12", "14",
                                  "18", "20", "24", "26", "28", "36", "48", "72"};
 
 QPushButton* knopf(const char* name, const QString& text) {
-    auto* k = new QPushButton(text);
-    k->setObjectName(QString::fromLatin1(name));
-    QString ohne = text;
-    ohne.remove(QLatin1Char('&'));
-    k->setAccessibleName(ohne.replace(QLatin1Char('\n'), QLatin1Char(' ')));
-    k->setAutoDefault(false);
-    return k;
+    return befehlsknopf(name, text, false);
 }
 
 QGroupBox* rahmen(const char* name, const QString& titel, QWidget* eltern) {
