@@ -16,6 +16,7 @@
 #include "platform/system.h"
 #include "print/clsPrintDialog.h"
 #include "print/frmDrucker.h"
+#include "print/frmSchlaufenetikett.h"
 #include "print/frmVorschau.h"
 #include "template/vorlage.h"
 #include "tools/frmTools.h"
@@ -409,6 +410,8 @@ void MDI::MDIForm_Load() {
         namen.fill(QString());
     vorlagenEinrichten();
     vorschauEinrichten();
+    druckerEinrichten();
+    schlaufenetikettEinrichten();
     DatenbankenEinrichten();
     m_tools = new frmTools(this);
     m_tools->hide();

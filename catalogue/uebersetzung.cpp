@@ -256,6 +256,23 @@ Faelle stauden() {
     return f;
 }
 
+// The woody-plant columns the cemetery plants read the same way, under the
+// same names.
+void gehoelzSpalten(Aufbau& a) {
+    a.flaggen({"WUCHS"}, 3, "varWerteWUCHS");
+    a.flaggen({"WURZELFORM"}, 7, "varWerteWURZELFORM");
+    a.flaggen({"LAUBFARB"}, 13, "varWerteLAUBFARB");
+    a.flaggen({"LAUBZEIT"}, 4, "varWerteLAUBZEIT");
+    a.codeTabelle({"GENUSS"}, "varWerteGENUSS", true);
+    a.flaggen({"BES_EIG"}, 5, "varWerteBES_EIG");
+    a.flaggen({"BES_MERKM"}, 3, "varWerteBES_MERKM");
+    a.flaggen({"PHBODEN"}, 3, "varWertePHBODEN");
+    a.flaggen({"GROESSE"}, 8, "varWerteGROESSE");
+    a.flaggen({"HABITUS"}, 12, "varWerteHABITUS");
+    a.codeTabelle({"WURZELEMPF"}, "varWerteWURZELEMPF", true);
+    a.codes({"GROBEINT"}, grobeinteilung);
+}
+
 Faelle gehoelze() {
     Faelle f;
     Aufbau a(f);
@@ -269,18 +286,7 @@ Faelle gehoelze() {
     a.flaggen({"BFEUCHTE"}, 4, "varWerteBFEUCHTE");
     a.flaggen({"BODENART"}, 7, "varWerteBODENART");
     a.flaggen({"VERWENDUNG"}, 23, "varWerteVERWENDUNG");
-    a.flaggen({"WUCHS"}, 3, "varWerteWUCHS");
-    a.flaggen({"WURZELFORM"}, 7, "varWerteWURZELFORM");
-    a.flaggen({"LAUBFARB"}, 13, "varWerteLAUBFARB");
-    a.flaggen({"LAUBZEIT"}, 4, "varWerteLAUBZEIT");
-    a.codeTabelle({"GENUSS"}, "varWerteGENUSS", true);
-    a.flaggen({"BES_EIG"}, 5, "varWerteBES_EIG");
-    a.flaggen({"BES_MERKM"}, 3, "varWerteBES_MERKM");
-    a.flaggen({"PHBODEN"}, 3, "varWertePHBODEN");
-    a.flaggen({"GROESSE"}, 8, "varWerteGROESSE");
-    a.flaggen({"HABITUS"}, 12, "varWerteHABITUS");
-    a.codeTabelle({"WURZELEMPF"}, "varWerteWURZELEMPF", true);
-    a.codes({"GROBEINT"}, grobeinteilung);
+    gehoelzSpalten(a);
     a.flaggen({"LICHT"}, 3, "varWerteLICHT");
     a.art({"BEMERKUNG"}, Art::Bereinigen);
     a.art({"SORTEN"}, Art::Bereinigen);
@@ -313,18 +319,7 @@ Faelle friedhof() {
     a.flaggen({"Gehoelze.BFEUCHTE", "Gehoelze_BFEUCHTE"}, 4, "varWerteBFEUCHTE");
     a.flaggen({"Gehoelze.BODENART", "Gehoelze_BODENART"}, 7, "varWerteBODENART");
     a.flaggen({"Gehoelze.VERWENDUNG", "Gehoelze_VERWENDUNG"}, 23, "varWerteVERWENDUNG");
-    a.flaggen({"WUCHS"}, 3, "varWerteWUCHS");
-    a.flaggen({"WURZELFORM"}, 7, "varWerteWURZELFORM");
-    a.flaggen({"LAUBFARB"}, 13, "varWerteLAUBFARB");
-    a.flaggen({"LAUBZEIT"}, 4, "varWerteLAUBZEIT");
-    a.codeTabelle({"GENUSS"}, "varWerteGENUSS", true);
-    a.flaggen({"BES_EIG"}, 5, "varWerteBES_EIG");
-    a.flaggen({"BES_MERKM"}, 3, "varWerteBES_MERKM");
-    a.flaggen({"PHBODEN"}, 3, "varWertePHBODEN");
-    a.flaggen({"GROESSE"}, 8, "varWerteGROESSE");
-    a.flaggen({"HABITUS"}, 12, "varWerteHABITUS");
-    a.codeTabelle({"WURZELEMPF"}, "varWerteWURZELEMPF", true);
-    a.codes({"GROBEINT"}, grobeinteilung);
+    gehoelzSpalten(a);
     a.flaggen({"Gehoelze.LICHT", "Gehoelze_LICHT"}, 3, "varWerteLICHT");
     a.art({"Gehoelze.BEMERKUNG", "Gehoelze_BEMERKUNG", "SORTEN", "SCHADEN"}, Art::Bereinigen);
     a.art({"Gehoelze.Quelle", "Gehoelze_Quelle"}, Art::Quelle);

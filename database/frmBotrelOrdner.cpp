@@ -33,13 +33,6 @@ QFont schrift(bool fett) {
     return f;
 }
 
-QLabel* beschriftung(const char* name, const QString& text, bool fett = false) {
-    auto* l = new QLabel(text);
-    l->setObjectName(QString::fromLatin1(name));
-    l->setFont(schrift(fett));
-    return l;
-}
-
 bool endetMitTrenner(const QString& s) {
     return s.endsWith(QLatin1Char('/')) || s.endsWith(QLatin1Char('\\'));
 }
@@ -74,15 +67,17 @@ frmBotrelOrdner::frmBotrelOrdner(QWidget* parent, const char* name, const QStrin
     cmdAbbrechen = befehlsknopf("cmdAbbrechen", QStringLiteral("Abbrechen"), false);
     cmdOK = befehlsknopf("cmdOK", QStringLiteral("OK"), false);
     cmdOK->setEnabled(false);
-    lblUeberschrift = beschriftung("lblUeberschrift", ueberschrift, true);
-    lblGefunden = beschriftung("lblGefunden", QStringLiteral("nicht gefunden"), true);
+    lblUeberschrift = beschriftung("lblUeberschrift", ueberschrift);
+    lblUeberschrift->setFont(schrift(true));
+    lblGefunden = beschriftung("lblGefunden", QStringLiteral("nicht gefunden"));
+    lblGefunden->setFont(schrift(true));
     QPalette grau = lblGefunden->palette();
     grau.setColor(QPalette::WindowText, kNichtGefunden);
     lblGefunden->setPalette(grau);
     lblStatus = beschriftung("lblStatus", QStringLiteral("Status :"));
-    lblOrdner = beschriftung("lblOrdner", QStringLiteral("Ordner :"));
-    lblOrdner->setBuddy(txtVerzeichnis);
-    txtVerzeichnis->setAccessibleName(lblOrdner->text());
+    lblStatus->setFont(schrift(false));
+    lblOrdner = beschriftung("lblOrdner", QStringLiteral("Ordner :"), txtVerzeichnis);
+    lblOrdner->setFont(schrift(false));
     lblGefunden->setAccessibleName(lblStatus->text());
 
     auto* g = new QGridLayout(Frame1);

@@ -187,6 +187,35 @@ QStringList feldnamen(const jet::DataControl& d) {
     return namen;
 }
 
+// The opening steps of the three choices: the current window and what it
+// had, then the open dialog at vorgabe (and filter, unless the last one is
+// kept). A chosen file becomes the window's database; without one (or
+// without a window) the choice ends here.
+struct Wahl {
+    int32_t n;
+    Vorher vorher;
+    QString pfad;
+};
+std::optional<Wahl> dateiWaehlen(frmDbAuswaehlen& db, const QString& vorgabe,
+                                 const std::optional<QStringList>& filter, bool pflanzen) {
+    const int32_t n = aktiv();
+    if (!schildGueltig(n))
+        return std::nullopt;
+    Wahl w{n, sichern(db, n), {}};
+    db.cdlDatei.FileName = vorgabe;
+    if (filter)
+        db.cdlDatei.Filter = *filter;
+    const auto pfad = oeffnen(db.cdlDatei);
+    if (!pfad) {
+        hauptfensterFokus();
+        return std::nullopt;
+    }
+    w.pfad = *pfad;
+    S(n).strDbPfad = w.pfad;
+    S(n).blnPflanzenDb = pflanzen;
+    return w;
+}
+
 } // namespace
 
 int kategorieIndex(const QString& art) {
@@ -202,21 +231,12 @@ void LaufzeitfehlerMelden(const jet::JetError& e) {
 // --- The three choices ---------------------------------------------------
 
 void frmDbAuswaehlen::DBBotrelAuswaehlen() {
-    const int32_t n = aktiv();
-    if (!schildGueltig(n))
+    const auto wahl = dateiWaehlen(*this, botrelVorgabe(), botrelFilter(), true);
+    if (!wahl)
         return;
-    const Vorher vorher = sichern(*this, n);
-    cdlDatei.FileName = botrelVorgabe();
-    cdlDatei.Filter = botrelFilter();
-    const auto pfad = oeffnen(cdlDatei);
-    if (!pfad) {
-        hauptfensterFokus();
-        return;
-    }
-    S(n).strDbPfad = *pfad;
-    S(n).blnPflanzenDb = true;
+    const auto& [n, vorher, pfad] = *wahl;
     // The kind is the file's extension, in whatever case it is written.
-    BotrelDateiArt = pfad->right(3).toLower();
+    BotrelDateiArt = pfad.right(3).toLower();
     if (BotrelDateiArt == QStringLiteral("mdb")) {
         frmTabAuswaehlen kategorie(*this, hauptfenster());
         dialoge().fensterModal(kategorie);
@@ -240,21 +260,15 @@ void frmDbAuswaehlen::DBBotrelAuswaehlen() {
 }
 
 void frmDbAuswaehlen::DBBotrelWechseln() {
-    const int32_t n = aktiv();
-    if (!schildGueltig(n))
-        return;
-    const Vorher vorher = sichern(*this, n);
-    cdlDatei.FileName = botrelVorgabe();
+    // Only the files of the category bound; of an unknown one, the last filter.
     const int k = kategorieIndex(BotrelDateiArt);
+    std::optional<QStringList> filter;
     if (k >= 0)
-        cdlDatei.Filter = QStringList{botrelFilter().at(0), botrelFilter().at(k + 1)};
-    const auto pfad = oeffnen(cdlDatei);
-    if (!pfad) {
-        hauptfensterFokus();
+        filter = QStringList{botrelFilter().at(0), botrelFilter().at(k + 1)};
+    const auto wahl = dateiWaehlen(*this, botrelVorgabe(), filter, true);
+    if (!wahl)
         return;
-    }
-    S(n).strDbPfad = *pfad;
-    S(n).blnPflanzenDb = true;
+    const auto& [n, vorher, pfad] = *wahl;
     try {
         tabellenBinden();
         if (k < 0)
@@ -265,24 +279,17 @@ void frmDbAuswaehlen::DBBotrelWechseln() {
 }
 
 void frmDbAuswaehlen::DBEigeneAuswaehlen() {
-    const int32_t n = aktiv();
-    if (!schildGueltig(n))
+    const auto wahl =
+        dateiWaehlen(*this, pfadVerbinden(aktuellerOrdner(), QStringLiteral("*.mdb")),
+                     QStringList{QStringLiteral("Eigene Access-Datenbank (*.mdb)")}, false);
+    if (!wahl)
         return;
-    const Vorher vorher = sichern(*this, n);
-    cdlDatei.FileName = pfadVerbinden(aktuellerOrdner(), QStringLiteral("*.mdb"));
-    cdlDatei.Filter = QStringList{QStringLiteral("Eigene Access-Datenbank (*.mdb)")};
-    const auto pfad = oeffnen(cdlDatei);
-    if (!pfad) {
-        hauptfensterFokus();
-        return;
-    }
-    S(n).strDbPfad = *pfad;
-    S(n).blnPflanzenDb = false;
+    const auto& [n, vorher, pfad] = *wahl;
     BotrelDateiArt = QStringLiteral("eig");
     try {
         frmDbTabwaehlen tabellen(*this, hauptfenster());
         {
-            const auto db = jet::Database::open(*pfad);
+            const auto db = jet::Database::open(pfad);
             for (const jet::TableDef& t : db->tableDefs())
                 tabellen.lstTabellen->addItem(t.name);
             db->close();

@@ -63,12 +63,6 @@ public:
     }
 };
 
-QLabel* beschriftung(const char* name, const QString& text) {
-    auto* l = new QLabel(text);
-    l->setObjectName(QString::fromLatin1(name));
-    return l;
-}
-
 } // namespace
 
 frmDbPreis& DbPreis() {
@@ -108,12 +102,10 @@ frmDbPreis::frmDbPreis(QWidget* parent) : QDialog(parent) {
     Frame2 = new QGroupBox(QStringLiteral("an folgendes Datenfeld angebunden:"));
     Frame2->setObjectName(QStringLiteral("Frame2"));
     lblDatenfeld = beschriftung("lblDatenfeld", kKeinFeld);
-    lblMoeglich = beschriftung("lblMoeglich", QStringLiteral("Mögliche Felder:"));
     lstDbPreis = new QListWidget;
     lstDbPreis->setObjectName(QStringLiteral("lstDbPreis"));
     lstDbPreis->setSortingEnabled(true);
-    lblMoeglich->setBuddy(lstDbPreis);
-    lstDbPreis->setAccessibleName(QStringLiteral("Mögliche Felder:"));
+    lblMoeglich = beschriftung("lblMoeglich", QStringLiteral("Mögliche Felder:"), lstDbPreis);
     auto* f2 = new QVBoxLayout(Frame2);
     f2->addWidget(lblDatenfeld);
     f2->addWidget(lblMoeglich);

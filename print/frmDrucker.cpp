@@ -5,6 +5,7 @@
 #include "label/programm.h"
 #include "label/unterprogramme.h"
 #include "platform/dialogs.h"
+#include "platform/knopf.h"
 #include "platform/units.h"
 #include "print/clsPrintDialog.h"
 #include "print/drucker.h"
@@ -28,16 +29,6 @@ namespace sorvo {
 namespace {
 
 const char* const kFarbNamen[] = {"Blau", "Gelb", "Grün", "Rot", "Schwarz"};
-
-// A caption that names the control beside it.
-QLabel* beschriftung(const QString& text, QWidget* eltern, QWidget* fuer = nullptr) {
-    auto* l = new QLabel(text, eltern);
-    if (fuer) {
-        l->setBuddy(fuer);
-        fuer->setAccessibleName(text);
-    }
-    return l;
-}
 
 QLineEdit* box(QWidget* eltern, const QString& name) {
     auto* t = new QLineEdit(eltern);
@@ -76,16 +67,16 @@ frmDrucker::frmDrucker(QWidget* parent) : QDialog(parent) {
     platz(fraBenutzer, 120, 120, 3795, 1140);
     for (int i = 0; i < 2; ++i) {
         txtPGroesse[i] = box(fraBenutzer, QStringLiteral("txtPGroesse%1").arg(i));
-        lblPGroesse[i] = beschriftung(i == 0 ? QStringLiteral("Breite") : QStringLiteral("Höhe"),
-                                      fraBenutzer, txtPGroesse[i]);
+        lblPGroesse[i] =
+            beschriftung(nullptr, i == 0 ? QStringLiteral("Breite") : QStringLiteral("Höhe"),
+                         txtPGroesse[i], fraBenutzer);
         lblPGroesse[i]->setObjectName(QStringLiteral("lblPGroesse%1").arg(i));
         platz(lblPGroesse[i], 120 + i * 1860, 360, 600, 285);
         platz(txtPGroesse[i], 780 + i * 1860, 300, 900, 315);
     }
     txtPGroesse[0]->setText(QStringLiteral("100"));
     txtPGroesse[1]->setText(QStringLiteral("75"));
-    lblmm1 = beschriftung(QStringLiteral("in mm"), fraBenutzer);
-    lblmm1->setObjectName(QStringLiteral("lblmm1"));
+    lblmm1 = beschriftung("lblmm1", QStringLiteral("in mm"), nullptr, fraBenutzer);
     platz(lblmm1, 120, 720, 1200, 285);
 
     fraGrenzen = new QGroupBox(QStringLiteral("Grenzen"), this);
@@ -94,14 +85,14 @@ frmDrucker::frmDrucker(QWidget* parent) : QDialog(parent) {
     const char* const grenzNamen[] = {"Links", "Rechts", "Oben", "Unten"};
     for (int i = 0; i < 4; ++i) {
         txtGrenze[i] = box(fraGrenzen, QStringLiteral("txtGrenze%1").arg(i));
-        lblGrenze[i] = beschriftung(QString::fromLatin1(grenzNamen[i]), fraGrenzen, txtGrenze[i]);
+        lblGrenze[i] =
+            beschriftung(nullptr, QString::fromLatin1(grenzNamen[i]), txtGrenze[i], fraGrenzen);
         lblGrenze[i]->setObjectName(QStringLiteral("lblGrenze%1").arg(i));
         const int spalte = i % 2, reihe = i / 2;
         platz(lblGrenze[i], 120 + spalte * 1860, 420 + reihe * 480, 660, 285);
         platz(txtGrenze[i], 780 + spalte * 1860, 360 + reihe * 480, 900, 315);
     }
-    lblmm2 = beschriftung(QStringLiteral("in mm"), fraGrenzen);
-    lblmm2->setObjectName(QStringLiteral("lblmm2"));
+    lblmm2 = beschriftung("lblmm2", QStringLiteral("in mm"), nullptr, fraGrenzen);
     platz(lblmm2, 120, 1320, 1200, 285);
 
     fraZentrieren = new QGroupBox(QStringLiteral("Zentrieren"), this);
@@ -120,16 +111,14 @@ frmDrucker::frmDrucker(QWidget* parent) : QDialog(parent) {
     platz(fraSchlaufen, 120, 3240, 3795, 1200);
     txtAnzahlSpalten = box(fraSchlaufen, QStringLiteral("txtAnzahlSpalten"));
     txtAnzahlSpalten->setText(QStringLiteral("Text1"));
-    Label2 =
-        beschriftung(QStringLiteral("Anz. Schilder pro Reihe"), fraSchlaufen, txtAnzahlSpalten);
-    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2 = beschriftung("Label2", QStringLiteral("Anz. Schilder pro Reihe"), txtAnzahlSpalten,
+                          fraSchlaufen);
     platz(Label2, 120, 360, 2400, 285);
     platz(txtAnzahlSpalten, 2640, 300, 900, 315);
     txtAnzahlWiederholungen = box(fraSchlaufen, QStringLiteral("txtAnzahlWiederholungen"));
     txtAnzahlWiederholungen->setText(QStringLiteral("Text1"));
-    Label3 = beschriftung(QStringLiteral("Anz. Drucke pro Schild"), fraSchlaufen,
-                          txtAnzahlWiederholungen);
-    Label3->setObjectName(QStringLiteral("Label3"));
+    Label3 = beschriftung("Label3", QStringLiteral("Anz. Drucke pro Schild"),
+                          txtAnzahlWiederholungen, fraSchlaufen);
     platz(Label3, 120, 780, 2400, 285);
     platz(txtAnzahlWiederholungen, 2640, 720, 900, 315);
 
@@ -149,8 +138,7 @@ frmDrucker::frmDrucker(QWidget* parent) : QDialog(parent) {
         lstGrenzFarbe->addItem(QString::fromUtf8(n));
     lstGrenzFarbe->setPlaceholderText(QStringLiteral("Combo1"));
     lstGrenzFarbe->setCurrentIndex(-1);
-    Label1 = beschriftung(QStringLiteral("Farbe:"), fraGrenze, lstGrenzFarbe);
-    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1 = beschriftung("Label1", QStringLiteral("Farbe:"), lstGrenzFarbe, fraGrenze);
     platz(Label1, 120, 840, 600, 285);
     platz(lstGrenzFarbe, 780, 780, 1380, 315);
 
@@ -388,11 +376,7 @@ void frmDrucker::cmdOK_Click() {
     accept();
 
     // An open preview shows the new settings at its zoom.
-    if (vorschauGeladen() && Vorschaufenster().isVisible()) {
-        frmVorschau& v = Vorschaufenster();
-        v.objZiel = v.picVorschau();
-        v.Ausgabe(v.mnuSV100->isChecked() ? 100 : 200);
-    }
+    vorschauErneuern();
 }
 
 void frmDrucker::cmdAbbrechen_Click() {
@@ -416,6 +400,10 @@ frmDrucker* druckerEinstellungenZeigen() {
     d->setWindowModality(Qt::ApplicationModal);
     d->show();
     return d;
+}
+
+void druckerEinrichten() {
+    DO().druckerEinstellungen = [] { druckerEinstellungenZeigen(); };
 }
 
 } // namespace sorvo

@@ -98,4 +98,8 @@ inline constexpr std::array<const char*, 5> kRahmenFarben = {"16711680", "65535"
 // returns at once and the dialog closes itself by OK or Abbrechen.
 frmDrucker* druckerEinstellungenZeigen();
 
+// Registers the dialog as the print settings the preview opens
+// (DO().druckerEinstellungen).
+void druckerEinrichten();
+
 } // namespace sorvo

@@ -258,11 +258,7 @@ void frmSchlaufenetikett::cmdOK_Click() {
         e.sngGrenzeUnten = 0;
         SchildGeaendert();
         schliessen(false);
-        if (vorschauGeladen() && Vorschaufenster().isVisible()) {
-            frmVorschau& v = Vorschaufenster();
-            v.objZiel = v.picVorschau();
-            v.Ausgabe(v.mnuSV100->isChecked() ? 100 : 200);
-        }
+        vorschauErneuern();
         return;
     }
 

@@ -7,8 +7,6 @@
 #include "label/programm.h"
 #include "platform/canvas.h"
 #include "platform/elements.h"
-#include "print/frmDrucker.h"
-#include "print/frmSchlaufenetikett.h"
 
 #include <QCloseEvent>
 #include <QMenuBar>
@@ -85,11 +83,17 @@ void vorschauEntladen() {
     fenster->deleteLater();
 }
 
+void vorschauErneuern() {
+    if (!vorschauGeladen() || !Vorschaufenster().isVisible())
+        return;
+    frmVorschau& v = Vorschaufenster();
+    v.objZiel = v.picVorschau();
+    v.Ausgabe(v.mnuSV100->isChecked() ? 100 : 200);
+}
+
 void vorschauEinrichten() {
     static VorschauDienst dienst;
     nachbarn().vorschau = &dienst;
-    DO().druckerEinstellungen = [] { druckerEinstellungenZeigen(); };
-    schlaufenetikettEinrichten();
 }
 
 frmVorschau::frmVorschau(QWidget* parent) : QMainWindow(parent, Qt::Window) {

@@ -287,10 +287,14 @@ frmVorschau& Vorschaufenster();
 bool vorschauGeladen();
 // Unloads it (it goes with the next turn of the event loop).
 void vorschauEntladen();
+// A shown preview draws the current label window again, at its zoom: after
+// the dialogs it opens changed the settings.
+void vorschauErneuern();
 
-// Registers the preview and printing (nachbarn().vorschau), the print
-// settings (DO().druckerEinstellungen) and the loop-label dialog
-// (nachbarn().schlaufenetikett).
+// Registers the preview and printing (nachbarn().vorschau). The dialogs the
+// preview opens register themselves (druckerEinrichten,
+// schlaufenetikettEinrichten): the preview reaches them only through
+// DO().druckerEinstellungen and nachbarn().schlaufenetikett.
 void vorschauEinrichten();
 
 } // namespace sorvo

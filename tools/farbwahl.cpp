@@ -2,6 +2,7 @@
 
 #include "label/nachbarn.h"
 #include "platform/elements.h"
+#include "platform/knopf.h"
 #include "platform/units.h"
 
 #include <QPainter>
@@ -80,13 +81,6 @@ QString farbName(Farbe f) {
         .arg((f >> 16) & 0xFF);
 }
 
-QPushButton* knopf(QWidget* eltern, const QString& name, const QString& text) {
-    auto* k = new QPushButton(text, eltern);
-    k->setObjectName(name);
-    k->setAccessibleName(text);
-    return k;
-}
-
 } // namespace
 
 Farbfeld::Farbfeld(QWidget* parent) : QAbstractButton(parent) {}
@@ -126,10 +120,12 @@ Farbwahl::Farbwahl(Art art, QWidget* rahmen, Werkzeugfenster& fenster)
     : QWidget(rahmen), m_art(art), m_rahmen(rahmen), m_fenster(fenster) {
     const bool df = art == Art::Datenfeld;
     const auto name = [df](const char* text, const char* datenfeld) {
-        return QString::fromLatin1(df ? datenfeld : text);
+        return df ? datenfeld : text;
     };
-    cmdFarbe = knopf(this, name("cmdFarbe", "cmdDfFarbe"), QStringLiteral("Schriftfarbe"));
-    cmdHFarbe = knopf(this, name("cmdHFarbe", "cmdDfHFarbe"), QStringLiteral("Hintergrundfarbe"));
+    cmdFarbe =
+        befehlsknopf(name("cmdFarbe", "cmdDfFarbe"), QStringLiteral("Schriftfarbe"), true, this);
+    cmdHFarbe = befehlsknopf(name("cmdHFarbe", "cmdDfHFarbe"), QStringLiteral("Hintergrundfarbe"),
+                             true, this);
     cmdFarbe->setGeometry(0, 0, px(kKnopfBreite), px(kKnopfHoehe));
     cmdHFarbe->setGeometry(0, px(kZweiteZeile), px(kKnopfBreite), px(kKnopfHoehe));
 
@@ -165,9 +161,10 @@ Farbwahl::Farbwahl(Art art, QWidget* rahmen, Werkzeugfenster& fenster)
         connect(f, &QAbstractButton::clicked, this, [this, i] { picW_Click(i); });
         picW[static_cast<size_t>(i)] = f;
     }
-    cmdWeitere = knopf(m_rahmen, name("cmdWeitere", "cmdDfWeitere"), QStringLiteral("weitere..."));
-    cmdAbbrechenFarbe = knopf(m_rahmen, name("cmdTextAbbrechenFarbe", "cmdDfAbbrechenFarbe"),
-                              QStringLiteral("Abbrechen"));
+    cmdWeitere = befehlsknopf(name("cmdWeitere", "cmdDfWeitere"), QStringLiteral("weitere..."),
+                              true, m_rahmen);
+    cmdAbbrechenFarbe = befehlsknopf(name("cmdTextAbbrechenFarbe", "cmdDfAbbrechenFarbe"),
+                                     QStringLiteral("Abbrechen"), true, m_rahmen);
     cmdWeitere->hide();
     cmdAbbrechenFarbe->hide();
     m_palette.assign(picFarbe2.begin(), picFarbe2.end());

@@ -18,15 +18,6 @@ namespace sorvo {
 
 namespace {
 
-QLabel* info(const QString& text, QWidget* fuer) {
-    auto* l = new QLabel(text);
-    l->setObjectName(QStringLiteral("lblInfo"));
-    l->setWordWrap(true);
-    l->setBuddy(fuer);
-    fuer->setAccessibleName(text);
-    return l;
-}
-
 // Blanks (spaces) at both ends removed, nothing else.
 QString ohneBlanks(const QString& s) {
     qsizetype a = 0, e = s.size();
@@ -59,7 +50,9 @@ frmText_Neu::frmText_Neu(frmTools& werkzeuge) : QDialog(&werkzeuge), m_w(werkzeu
     setWindowModality(Qt::ApplicationModal);
     txtText = new QLineEdit;
     txtText->setObjectName(QStringLiteral("txtText"));
-    lblInfo = info(QStringLiteral("Bitte geben Sie den Text des gewünschten Feldes ein."), txtText);
+    lblInfo = beschriftung(
+        "lblInfo", QStringLiteral("Bitte geben Sie den Text des gewünschten Feldes ein."), txtText);
+    lblInfo->setWordWrap(true);
     cmdOK = befehlsknopf("cmdOK", QStringLiteral("OK"), false);
     cmdCancel = befehlsknopf("cmdCancel", QStringLiteral("Abbrechen"), false);
     cmdOK->setDefault(true);
@@ -125,9 +118,11 @@ frmEdit::frmEdit(frmTools& werkzeuge) : QDialog(&werkzeuge), m_w(werkzeuge) {
     setWindowModality(Qt::ApplicationModal);
     lstFeld = new QListWidget;
     lstFeld->setObjectName(QStringLiteral("lstFeld"));
-    lblInfo = info(QStringLiteral("Wählen Sie aus der Liste aus welches Feld Sie ändern möchten "
-                                  "und ändern Sie dieses dann im Textfeld."),
-                   lstFeld);
+    lblInfo = beschriftung("lblInfo",
+                           QStringLiteral("Wählen Sie aus der Liste aus welches Feld Sie ändern "
+                                          "möchten und ändern Sie dieses dann im Textfeld."),
+                           lstFeld);
+    lblInfo->setWordWrap(true);
     txtFeld = new QLineEdit;
     txtFeld->setObjectName(QStringLiteral("txtFeld"));
     txtFeld->setAccessibleName(QStringLiteral("Feld"));

@@ -119,18 +119,6 @@ QHBoxLayout* mitKnoepfen(QWidget* box, QPushButton* plus, QPushButton* minus) {
     return l;
 }
 
-// A caption for a control; the control takes the caption as its name.
-QLabel* beschriftung(const char* name, const QString& text, QWidget* fuer = nullptr) {
-    auto* l = new QLabel(text);
-    if (name)
-        l->setObjectName(QString::fromLatin1(name));
-    if (fuer) {
-        l->setBuddy(fuer);
-        fuer->setAccessibleName(text);
-    }
-    return l;
-}
-
 QListWidget* liste(const char* name, const QString& zugang) {
     auto* l = new QListWidget;
     l->setObjectName(QString::fromLatin1(name));
