@@ -34,12 +34,6 @@
 namespace sorvo {
 
 namespace {
-int px(int twips) {
-    return RundenGerade(twipsZuPixel(twips));
-}
-int twips(int pixel) {
-    return static_cast<int>(pixelZuTwips(pixel));
-}
 
 qint64 flaeche(const QRect& r) {
     return r.isEmpty() ? 0 : static_cast<qint64>(r.width()) * r.height();

@@ -8,9 +8,6 @@
 
 namespace sorvo {
 namespace {
-int px(int twips) {
-    return RundenGerade(twipsZuPixel(twips));
-}
 
 struct Beschreibung {
     const char* name;

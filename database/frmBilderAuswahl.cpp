@@ -8,6 +8,7 @@
 #include "platform/bilddatei.h"
 #include "platform/bilder.h"
 #include "platform/dialogs.h"
+#include "platform/knopf.h"
 #include "platform/ordner.h"
 #include "platform/units.h"
 
@@ -27,10 +28,6 @@ constexpr double kSlotHoehe = 1305;
 // A picture up to this high keeps the full slot width and reaches below
 // its box.
 constexpr float kHoeheGrenze = 1860;
-
-int px(double twips) {
-    return RundenGerade(twipsZuPixel(twips));
-}
 
 QRect pixel(double links, double oben, double breite, double hoehe) {
     return {px(links), px(oben), px(breite), px(hoehe)};
@@ -83,15 +80,10 @@ frmBilderAuswahl::frmBilderAuswahl(frmDbSaetzeWaehlen& saetze, QWidget* parent)
         t->setGeometry(pixel(slotLinks(i), i < 5 ? 1620 : 3660, 1455, 435));
         lblBilderText[static_cast<size_t>(i)] = t;
     }
-    cmdAbbrechen = new QPushButton(QStringLiteral("&Kein Bild nehmen"), this);
-    cmdAbbrechen->setObjectName(QStringLiteral("cmdAbbrechen"));
-    cmdAbbrechen->setAccessibleName(QStringLiteral("Kein Bild nehmen"));
+    cmdAbbrechen = befehlsknopf("cmdAbbrechen", QStringLiteral("&Kein Bild nehmen"), false, this);
     cmdAbbrechen->setFont(arial(9));
     cmdAbbrechen->setGeometry(pixel(5460, 4860, 1815, 375));
-    cmdAbbrechen->setAutoDefault(false);
-    cmdOK = new QPushButton(QStringLiteral("&OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setAccessibleName(QStringLiteral("OK"));
+    cmdOK = befehlsknopf("cmdOK", QStringLiteral("&OK"), true, this);
     cmdOK->setFont(arial(9));
     cmdOK->setGeometry(pixel(7440, 4860, 1335, 375));
     cmdOK->setDefault(true);

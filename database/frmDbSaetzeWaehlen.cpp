@@ -19,13 +19,6 @@ namespace sorvo {
 
 namespace {
 
-int px(double twips) {
-    return RundenGerade(twipsZuPixel(twips));
-}
-int tw(int pixel) {
-    return static_cast<int>(pixelZuTwips(pixel));
-}
-
 // Design geometry in twips.
 constexpr int kButtonsHoehe = 1710;
 constexpr int kBreite = 7500;
@@ -197,11 +190,11 @@ jet::DataControl& frmDbSaetzeWaehlen::Data(int i) const {
 }
 
 int frmDbSaetzeWaehlen::Width() const {
-    return tw(frameGeometry().width());
+    return twips(frameGeometry().width());
 }
 
 int frmDbSaetzeWaehlen::Height() const {
-    return tw(frameGeometry().height());
+    return twips(frameGeometry().height());
 }
 
 QString frmDbSaetzeWaehlen::feld(int k) const {
@@ -381,7 +374,7 @@ void frmDbSaetzeWaehlen::Form_Resize() {
     picButtons->resize(width(), picButtons->height());
     // The grid fills the window below the buttons; a window made smaller
     // than that leaves it with no height.
-    const int hoehe = Height() - (425 + tw(picButtons->height()));
+    const int hoehe = Height() - (425 + twips(picButtons->height()));
     grdDataGrid->setGeometry(0, picButtons->height(), width(), std::max(0, px(hoehe)));
 }
 

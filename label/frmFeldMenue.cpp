@@ -38,10 +38,6 @@ constexpr int kLinienBreite = 2280;
 constexpr int kLinien[2] = {360, 1020};
 constexpr Farbe kLinienFarbe = RGB(128, 128, 128);
 
-int px(double twips) {
-    return RundenGerade(twipsZuPixel(twips));
-}
-
 int32_t artAusText(const QString& k) {
     if (k == QLatin1String("Text"))
         return ArtText;

@@ -35,4 +35,13 @@ constexpr double pixelZuTwips(double px) {
     return px * kTwipsProPixel;
 }
 
+// The forms' design geometry: a length in twips as whole screen pixels, and
+// screen pixels as whole twips (truncated).
+inline int px(double twips) {
+    return RundenGerade(twipsZuPixel(twips));
+}
+inline int twips(int pixel) {
+    return static_cast<int>(pixelZuTwips(pixel));
+}
+
 } // namespace sorvo

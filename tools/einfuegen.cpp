@@ -25,10 +25,6 @@ const QString kBenutzer = QStringLiteral("Benutzerdef. Eigenschaften");
 const QString kBildFeld = QStringLiteral("Bild");
 const QString kPreisFeld = QStringLiteral("Sorvo-Preis");
 
-int px(double twips) {
-    return RundenGerade(twipsZuPixel(twips));
-}
-
 // A picture's natural height and width in whole millimetres.
 std::pair<int32_t, int32_t> ganzeMm(const QImage& bild) {
     const QSizeF mm = natuerlicheGroesseMm(bild);

@@ -13,10 +13,6 @@ namespace sorvo {
 
 namespace {
 
-int px(int twips) {
-    return RundenGerade(twipsZuPixel(twips));
-}
-
 // The standard palette as it stands, row by row: the swatch indices.
 constexpr int kStandardRaster[4][4] = {
     {15, 10, 14, 11},

@@ -37,13 +37,6 @@ namespace sorvo {
 
 namespace {
 
-int px(double twips) {
-    return RundenGerade(twipsZuPixel(twips));
-}
-int twips(int pixel) {
-    return static_cast<int>(pixelZuTwips(pixel));
-}
-
 constexpr int kBreite = 3075;
 constexpr int kZu = 1850;
 constexpr int kPanelOffen = 5600;

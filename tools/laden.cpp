@@ -25,10 +25,6 @@ namespace sorvo {
 
 namespace {
 
-int px(double twips) {
-    return RundenGerade(twipsZuPixel(twips));
-}
-
 QString zahl(int32_t n) {
     return QString::number(n);
 }
