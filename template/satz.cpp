@@ -204,15 +204,6 @@ Laufzeitfehler ungueltigerWert() {
     return {380, QStringLiteral("Ungültiger Eigenschaftswert")};
 }
 
-QString ohneLeerzeichen(const QString& s) {
-    qsizetype a = 0, b = s.size();
-    while (a < b && s[a] == QLatin1Char(' '))
-        ++a;
-    while (b > a && s[b - 1] == QLatin1Char(' '))
-        --b;
-    return s.mid(a, b - a);
-}
-
 namespace {
 template <class T> T ganzeZahl(const QString& s) {
     const auto d = zahl(s);

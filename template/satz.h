@@ -1,6 +1,7 @@
 #pragma once
 // The records of a template and the number formats of their fields; shared
 // by the file writer, the reader and the in-memory copy.
+#include "platform/texte.h"
 #include "template/vorlage.h"
 
 #include <QString>
@@ -75,9 +76,6 @@ private:
     QString m_zeile;
     qsizetype m_pos;
 };
-
-// Blanks trimmed from both ends; tabs and other characters stay.
-QString ohneLeerzeichen(const QString& s);
 
 // Conversions of one field; both "," and "." are taken as the decimal
 // separator, so a file from a system with the other separator reads the same.

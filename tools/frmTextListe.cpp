@@ -2,6 +2,7 @@
 
 #include "label/programm.h"
 #include "platform/knopf.h"
+#include "platform/texte.h"
 #include "tools/feldliste.h"
 #include "tools/frmTools.h"
 #include "tools/listen.h"
@@ -15,20 +16,6 @@
 #include <QVBoxLayout>
 
 namespace sorvo {
-
-namespace {
-
-// Blanks (spaces) at both ends removed, nothing else.
-QString ohneBlanks(const QString& s) {
-    qsizetype a = 0, e = s.size();
-    while (a < e && s[a] == QLatin1Char(' '))
-        ++a;
-    while (e > a && s[e - 1] == QLatin1Char(' '))
-        --e;
-    return s.mid(a, e - a);
-}
-
-} // namespace
 
 void stockTexteNeuLaden(frmTools& w, bool markieren) {
     w.eigenerDialogGeschlossen();
@@ -194,7 +181,7 @@ void frmEdit::loeschenUndSchreiben() {
 void frmEdit::cmdOK_Click() {
     if (m_fertig || m_index < 0 || m_index >= lstFeld->count())
         return;
-    const QString text = ohneBlanks(txtFeld->text());
+    const QString text = ohneLeerzeichen(txtFeld->text());
     if (text.isEmpty()) {
         loeschenUndSchreiben();
         return;
