@@ -355,12 +355,8 @@ void frmDbSaetzeWaehlen::closeEvent(QCloseEvent* e) {
 }
 
 void frmDbSaetzeWaehlen::keyPressEvent(QKeyEvent* e) {
-    if (e->key() == Qt::Key_F1) {
-        e->accept();
-        HilfeAnzeigen(QStringLiteral("5.htm"));
-        return;
-    }
-    QWidget::keyPressEvent(e);
+    if (!HilfeTaste(e, QStringLiteral("5.htm")))
+        QWidget::keyPressEvent(e);
 }
 
 void frmDbSaetzeWaehlen::resizeEvent(QResizeEvent* e) {

@@ -300,12 +300,8 @@ void frmLabel::closeEvent(QCloseEvent* e) {
 }
 
 void frmLabel::keyPressEvent(QKeyEvent* e) {
-    if (e->key() == Qt::Key_F1) {
-        e->accept();
-        HilfeAnzeigen(QStringLiteral("3.htm"));
-        return;
-    }
-    QMdiSubWindow::keyPressEvent(e);
+    if (!HilfeTaste(e, QStringLiteral("3.htm")))
+        QMdiSubWindow::keyPressEvent(e);
 }
 
 void FenstergroesseSetzen(float& Breite, float& Hoehe, frmLabel& frm) {

@@ -237,11 +237,8 @@ void frmNeu::cmdCancel_Click() {
 }
 
 void frmNeu::keyPressEvent(QKeyEvent* e) {
-    if (e->key() == Qt::Key_F1) {
-        e->accept();
-        HilfeAnzeigen(QStringLiteral("2.htm"));
+    if (HilfeTaste(e, QStringLiteral("2.htm")))
         return;
-    }
     if (e->key() == Qt::Key_Escape) {
         e->accept();
         cmdCancel_Click();

@@ -6,6 +6,7 @@
 #include "platform/cp1252.h"
 #include "platform/system.h"
 
+#include <QKeyEvent>
 #include <QLocale>
 
 namespace sorvo {
@@ -183,6 +184,14 @@ QString Dezimaltrennzeichen() {
 void HilfeAnzeigen(const QString& Thema) {
     // Unlike the stock-text path, no test for a folder at the root.
     hilfeOeffnen(P().strSorvoVerz + QStringLiteral("/sorvo-hilfe.chm"), Thema);
+}
+
+bool HilfeTaste(QKeyEvent* e, const QString& Thema) {
+    if (e->key() != Qt::Key_F1)
+        return false;
+    e->accept();
+    HilfeAnzeigen(Thema);
+    return true;
 }
 
 } // namespace sorvo

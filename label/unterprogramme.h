@@ -6,6 +6,8 @@
 #include <QString>
 #include <cstdint>
 
+class QKeyEvent;
+
 namespace sorvo {
 
 // --- Captions and change notice ---------------------------------------------
@@ -46,5 +48,8 @@ QString PlatzhalterPruefen();
 // --- Help -------------------------------------------------------------------
 // Opens the help file beside the program at a topic (empty: start page).
 void HilfeAnzeigen(const QString& Thema);
+// F1 in a window opens the help at the window's topic: true when e was F1
+// (then taken), false for any other key, which the window handles.
+bool HilfeTaste(QKeyEvent* e, const QString& Thema);
 
 } // namespace sorvo

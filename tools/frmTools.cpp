@@ -804,12 +804,8 @@ void frmTools::closeEvent(QCloseEvent* e) {
 }
 
 void frmTools::keyPressEvent(QKeyEvent* e) {
-    if (e->key() == Qt::Key_F1) {
-        e->accept();
-        HilfeAnzeigen(QStringLiteral("index-funktion.htm"));
-        return;
-    }
-    QWidget::keyPressEvent(e);
+    if (!HilfeTaste(e, QStringLiteral("index-funktion.htm")))
+        QWidget::keyPressEvent(e);
 }
 
 bool frmTools::eventFilter(QObject* o, QEvent* e) {
