@@ -9,6 +9,7 @@
 #include "platform/elements.h"
 #include "platform/registry.h"
 #include "tests/database/bilder_fixture.h"
+#include "tests/support/benennung.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -401,6 +402,40 @@ TEST_F(Ordnerdialog, MenuEntriesOpenTheTwoDialogs) {
     EXPECT_EQ(d.gezeigt()[0].text, "frmBotrelSuche");
     EXPECT_EQ(d.gezeigt()[1].text, "frmBotrelBilder");
     EXPECT_EQ(d.gezeigt()[1].titel, "Botrel- Bilder suchen");
+}
+
+TEST_F(Ordnerdialog, CaptionsNameTheirControlsInTheDialogsFont) {
+    frmBotrelBilder d;
+    benennungenPruefen(d, {{d.txtVerzeichnis, "lblOrdner", "Ordner :"}});
+    EXPECT_EQ(d.lblGefunden->accessibleName(), d.lblStatus->text());
+    struct Fall {
+        const QLabel* label;
+        const char* name;
+        bool fett;
+    };
+    for (const Fall& f :
+         {Fall{d.lblUeberschrift, "lblUeberschrift", true},
+          Fall{d.lblGefunden, "lblGefunden", true}, Fall{d.lblStatus, "lblStatus", false},
+          Fall{d.lblOrdner, "lblOrdner", false}}) {
+        SCOPED_TRACE(f.name);
+        EXPECT_EQ(f.label->objectName(), f.name);
+        EXPECT_EQ(f.label->font().family(), "MS Sans Serif");
+        EXPECT_DOUBLE_EQ(f.label->font().pointSizeF(), 9.75);
+        EXPECT_EQ(f.label->font().bold(), f.fett);
+    }
+}
+
+TEST_F(Bildauswahl, ButtonsAreReadWithoutTheirMnemonic) {
+    auto f = fenster(1002);
+    EXPECT_EQ(f->cmdAbbrechen->objectName(), "cmdAbbrechen");
+    EXPECT_EQ(f->cmdAbbrechen->text(), "&Kein Bild nehmen");
+    EXPECT_EQ(f->cmdAbbrechen->accessibleName(), "Kein Bild nehmen");
+    EXPECT_FALSE(f->cmdAbbrechen->autoDefault());
+    EXPECT_EQ(f->cmdOK->objectName(), "cmdOK");
+    EXPECT_EQ(f->cmdOK->accessibleName(), "OK");
+    EXPECT_TRUE(f->cmdOK->isDefault());
+    // Placed by hand in the window itself.
+    EXPECT_EQ(f->cmdOK->parentWidget(), f.get());
 }
 
 // --- Placing the picture ---------------------------------------------------

@@ -3,6 +3,7 @@
 #include "label/frmLabel.h"
 #include "platform/system.h"
 #include "tests/database/db_fixture.h"
+#include "tests/support/benennung.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -228,6 +229,20 @@ TEST_F(PreiseTest, PricesWindowFromTheMenu) {
     m_mdi->mnuPreisedatenbank_Click();
     EXPECT_EQ(S(n).strPreisDbPfad, preise);
     EXPECT_TRUE(S(n).blnPreisDbGeladen);
+}
+
+TEST_F(PreiseTest, CaptionsNameTheirControls) {
+    frmDbPreis& f = DbPreis();
+    benennungenPruefen(f, {{f.lstDbPreis, "lblMoeglich", "Mögliche Felder:"}});
+    // The grid keeps its own name under its caption "Inhalt:".
+    EXPECT_EQ(f.lblinhalt->buddy(), f.DBGrid1);
+    EXPECT_EQ(f.DBGrid1->accessibleName(), "Preise");
+    const std::pair<const QLabel*, const char*> namen[] = {{f.Label1, "Label1"},
+                                                           {f.lblDbPreise, "lblDbPreise"},
+                                                           {f.lblDatenfeld, "lblDatenfeld"},
+                                                           {f.lblinhalt, "lblinhalt"}};
+    for (const auto& [l, name] : namen)
+        EXPECT_EQ(l->objectName(), name);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "print/drucker.h"
 #include "print/frmDrucker.h"
 #include "tests/print/vorschau_fixture.h"
+#include "tests/support/benennung.h"
 #include "tests/support/fake_dialogs.h"
 
 #include <QAction>
@@ -418,6 +419,22 @@ TEST_F(EinstellungenTest, ControlsCarryTheirNamesAndCaptions) {
     // The paper-format controls lie below the visible area.
     EXPECT_GE(d.fraFormat->y(), d.height());
     EXPECT_LE(d.cmdOK->geometry().bottom(), d.height());
+}
+
+TEST_F(EinstellungenTest, CaptionsStandBesideTheirControls) {
+    frmDrucker& d = oeffnen();
+    benennungenPruefen(d, {{d.txtPGroesse[0], "lblPGroesse0", "Breite"},
+                           {d.txtPGroesse[1], "lblPGroesse1", "Höhe"},
+                           {d.txtGrenze[0], "lblGrenze0", "Links"},
+                           {d.txtGrenze[3], "lblGrenze3", "Unten"},
+                           {d.txtAnzahlSpalten, "Label2", "Anz. Schilder pro Reihe"},
+                           {d.txtAnzahlWiederholungen, "Label3", "Anz. Drucke pro Schild"},
+                           {d.lstGrenzFarbe, "Label1", "Farbe:"}});
+    // The unit notes name no control; each stands in its frame.
+    EXPECT_EQ(d.lblmm1->objectName(), "lblmm1");
+    EXPECT_EQ(d.lblmm1->parentWidget(), d.fraBenutzer);
+    EXPECT_EQ(d.lblmm2->objectName(), "lblmm2");
+    EXPECT_EQ(d.lblmm2->parentWidget(), d.fraGrenzen);
 }
 
 } // namespace

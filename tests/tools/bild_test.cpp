@@ -5,6 +5,7 @@
 #include "platform/elements.h"
 #include "platform/system.h"
 #include "platform/units.h"
+#include "tests/support/benennung.h"
 #include "tests/tools/werkzeug_fixture.h"
 #include "tools/bildmass.h"
 #include "tools/frmBild.h"
@@ -305,6 +306,17 @@ TEST_F(BildDialogTest, FolderAtTheRootGetsOneSeparator) {
     m_d->Dir1->setCurrentItem(e->child(0));
     EXPECT_EQ(m_d->lblPfadAnzeiger->text(), m_ordner + QStringLiteral("/Rosen"));
     EXPECT_EQ(m_d->File1->count(), 0);
+}
+
+TEST_F(BildDialogTest, CaptionsNameTheirControls) {
+    benennungenPruefen(*m_d, {{m_d->Drive1, "lblLaufwerk", "Laufwerk:"},
+                              {m_d->Dir1, "lblVerzeichnis", "Verzeichnis:"},
+                              {m_d->File1, "lblDatei", "Dateien:"}});
+    // The path display is read under the caption above it.
+    EXPECT_EQ(m_d->Label1->objectName(), "Label1");
+    EXPECT_EQ(m_d->lblPfadAnzeiger->accessibleName(), m_d->Label1->text());
+    EXPECT_EQ(m_d->cmdOK->accessibleName(), "OK");
+    EXPECT_EQ(m_d->cmdCancel->accessibleName(), "Abbrechen");
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The stock texts: FeldListe.dat read and written line by line, and the two
 // dialogs that add, change and delete entries.
 #include "platform/cp1252.h"
+#include "tests/support/benennung.h"
 #include "tests/tools/werkzeug_fixture.h"
 #include "tools/feldliste.h"
 #include "tools/frmTextListe.h"
@@ -305,6 +306,34 @@ TEST_F(StockTextTest, ChangingAnUnwritableFileLeavesItAsItWas) {
     EXPECT_EQ(s.gezeigt()[0].titel, "Datei nicht beschreibbar!");
     EXPECT_TRUE(QFileInfo(m_feldListe).isDir());
     EXPECT_EQ(dialog<frmEdit>("frmEdit"), nullptr);
+}
+
+TEST_F(StockTextTest, CaptionsNameTheirControls) {
+    benennungenPruefen(*m_t, {{m_t->lstText, "lblStandardtext", "Standard - Texte:"},
+                              {m_t->txtX[0], "lblX", "von Links:"},
+                              {m_t->txtY[0], "lblY", "von Oben:"},
+                              {m_t->txtHB[0], "", "Höhe:"},
+                              {m_t->txtHB[1], "", "Breite:"},
+                              {m_t->txtX[2], "lblX", "von Links:"},
+                              {m_t->txtHB[2], "lblHB", "maximale Höhe:"},
+                              {m_t->txtHB[3], "lblHB", "maximale Breite:"}});
+
+    frmText_Neu* neuer = neu();
+    ASSERT_NE(neuer, nullptr);
+    benennungenPruefen(*neuer, {{neuer->txtText, "lblInfo",
+                                 "Bitte geben Sie den Text des gewünschten Feldes ein."}});
+    EXPECT_TRUE(neuer->lblInfo->wordWrap());
+    neuer->cmdCancel->click();
+    weg();
+
+    frmEdit* aenderung = aendern();
+    ASSERT_NE(aenderung, nullptr);
+    benennungenPruefen(*aenderung, {{aenderung->lstFeld, "lblInfo",
+                                     "Wählen Sie aus der Liste aus welches Feld Sie ändern möchten "
+                                     "und ändern Sie dieses dann im Textfeld."}});
+    EXPECT_TRUE(aenderung->lblInfo->wordWrap());
+    aenderung->cmdCancel->click();
+    weg();
 }
 
 } // namespace
