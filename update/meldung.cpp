@@ -1,5 +1,6 @@
 #include "update/meldung.h"
 
+#include <QApplication>
 #include <QMessageBox>
 
 namespace sorvo::update {
@@ -13,7 +14,7 @@ public:
         zeilen.replace(QLatin1Char('\r'), QLatin1Char('\n'));
         QMessageBox box(symbol == Symbol::Ausrufezeichen ? QMessageBox::Warning
                                                          : QMessageBox::Information,
-                        titel, zeilen);
+                        titel, zeilen, QMessageBox::NoButton, QApplication::activeWindow());
         box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
         box.exec();
     }
