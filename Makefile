@@ -4,7 +4,7 @@
 #              then once more under AddressSanitizer and UBSan
 PACKAGES := cmake g++ make pkg-config qt6-base-dev libgtest-dev libbenchmark-dev \
             fonts-liberation2 mdbtools mdbtools-dev libsqlite3-dev \
-            qt6-translations-l10n poppler-utils
+            qt6-translations-l10n poppler-utils python3
 JOBS ?= $(shell nproc)
 BUILD := build
 ASAN_BUILD := build-asan

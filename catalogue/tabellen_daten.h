@@ -1,7 +1,7 @@
 #pragma once
 // The catalogue's texts as the generator writes them (tabellen_daten.cpp,
-// made by catalogue/gen/tabellen_erzeugen.py): UTF-8 literals, turned into
-// Qt strings once at start-up. Internal to the catalogue.
+// made by catalogue/gen/tabellen_erzeugen.py from catalogue/gen/daten): UTF-8
+// literals, turned into Qt strings once at start-up. Internal to the catalogue.
 #include <cstddef>
 
 namespace sorvo::katalog_daten {

@@ -1,15 +1,14 @@
 #include "update/frmUpdate.h"
 
-#include "platform/bilder.h"
-#include "platform/dialogs.h"
-#include "platform/registry.h"
-#include "platform/system.h"
+#include "update/mdlRegistry.h"
+#include "update/meldung.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <cstdio>
@@ -33,7 +32,29 @@ const QString kNeuere = QStringLiteral(
     "notwendig!");
 
 QString lesen(const QString& key, const char* name) {
-    return RegStringLesen(HKEY_LOCAL_MACHINE, key, QString::fromLatin1(name)).value_or(QString());
+    return RegWertLesen(HKEY_LOCAL_MACHINE, key, QString::fromLatin1(name));
+}
+
+// The window's decoration: the program's initial on a label.
+QPixmap logo() {
+    QPixmap bild(96, 96);
+    bild.fill(Qt::transparent);
+    QPainter maler(&bild);
+    maler.setRenderHint(QPainter::Antialiasing);
+    maler.setPen(QPen(QColor(40, 90, 50), 2));
+    maler.setBrush(QColor(250, 250, 240));
+    const QRectF schild(4, 20, 88, 56);
+    maler.drawRoundedRect(schild, 8, 8);
+    QFont schrift(QStringLiteral("Liberation Sans"));
+    schrift.setPixelSize(36);
+    schrift.setBold(true);
+    maler.setFont(schrift);
+    maler.drawText(schild, Qt::AlignCenter, QStringLiteral("S"));
+    return bild;
+}
+
+bool istDatei(const QString& pfad) {
+    return QFileInfo(pfad).isFile();
 }
 
 bool istTrenner(QChar c) {
@@ -110,8 +131,7 @@ int PfadTeileAbtrennen(QString& Pfad) {
 }
 
 QString eigeneVersion() {
-    const Version v = programmVersion();
-    return QStringLiteral("%1.%2.%3").arg(v.major).arg(v.minor).arg(v.revision);
+    return QStringLiteral(SORVO_VERSION);
 }
 
 VersionUrteil versionVergleichen(const QString& installiert, const QString& update) {
@@ -133,7 +153,7 @@ frmUpdate::frmUpdate(const QString& updateOrdner, const QString& version, QWidge
     setWindowTitle(QStringLiteral("Sorvo-Update"));
     Image1 = new QLabel;
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(logoBild());
+    Image1->setPixmap(logo());
     lblAnzeige1 = new QLabel(QStringLiteral("Sorvo-Update auf Version:"));
     lblAnzeige1->setObjectName(QStringLiteral("lblAnzeige1"));
     lblAnzeige2 = new QLabel(QStringLiteral("<Update-Version>"));
@@ -179,24 +199,24 @@ void frmUpdate::PfadeLesen() {
 
 bool frmUpdate::InstallationPruefen() {
     if (installationsOrdner.isEmpty() ||
-        !dateiExistiert(mitTrenner(installationsOrdner) + Updatedateien[1])) {
-        dialoge().meldung(QStringLiteral("Sorvo ist auf Ihrem Computer nicht ordnungsgemäß "
-                                         "installiert worden!\r\rBitte installieren Sie Sorvo noch "
-                                         "einmal von der Original CD!"),
-                          Msg::Exclamation,
-                          QStringLiteral("Sorvo wurde nicht richtig installiert!"));
+        !istDatei(mitTrenner(installationsOrdner) + Updatedateien[1])) {
+        meldungen().meldung(QStringLiteral("Sorvo ist auf Ihrem Computer nicht ordnungsgemäß "
+                                           "installiert worden!\r\rBitte installieren Sie Sorvo "
+                                           "noch einmal von der Original CD!"),
+                            Symbol::Ausrufezeichen,
+                            QStringLiteral("Sorvo wurde nicht richtig installiert!"));
         return false;
     }
     switch (versionVergleichen(installierteVersion, updateVersion)) {
     case VersionUrteil::Laeuft:
         return true;
     case VersionUrteil::Neuere:
-        dialoge().meldung(kNeuere, Msg::Information, kNichtNotwendig);
+        meldungen().meldung(kNeuere, Symbol::Information, kNichtNotwendig);
         return false;
     case VersionUrteil::NeuereOderGleiche:
         break;
     }
-    dialoge().meldung(kNeuerOderGleich, Msg::Information, kNichtNotwendig);
+    meldungen().meldung(kNeuerOderGleich, Symbol::Information, kNichtNotwendig);
     return false;
 }
 
@@ -232,29 +252,28 @@ void frmUpdate::UpdateAusfuehren() {
             continue;
         QString N = E;
         PfadTeileAbtrennen(N);
-        const QString neu = pfadVerbinden(m_updateOrdner, N);
-        if (!dateiExistiert(neu)) {
+        const QString neu = mitTrenner(m_updateOrdner) + N;
+        if (!istDatei(neu)) {
             fehlend += N + QLatin1Char('\r');
             continue;
         }
         const QString ziel = mitTrenner(installationsOrdner) + QString(E).replace('\\', '/');
-        if (dateiExistiert(ziel) &&
-            !(QFileInfo(ziel).lastModified() < QFileInfo(neu).lastModified()))
+        if (istDatei(ziel) && !(QFileInfo(ziel).lastModified() < QFileInfo(neu).lastModified()))
             nichtAelter = true;
         schritte.push_back({neu, ziel});
     }
     if (nichtAelter) {
-        dialoge().meldung(kNeuerOderGleich, Msg::Information, kNichtNotwendig);
+        meldungen().meldung(kNeuerOderGleich, Symbol::Information, kNichtNotwendig);
         ende();
         return;
     }
     if (!fehlend.isEmpty()) {
-        dialoge().meldung(QStringLiteral("Folgende Dateien konnten nicht gefunden werden!\r") +
-                              fehlend +
-                              QStringLiteral("\r\rKontrollieren Sie, ob Sie alle Dateien entzippt "
-                                             "haben\rund ob diese sich im Sorvo-Update Ordner "
-                                             "befinden!"),
-                          Msg::Exclamation, QStringLiteral("Dateien wurden nicht gefunden!"));
+        meldungen().meldung(
+            QStringLiteral("Folgende Dateien konnten nicht gefunden werden!\r") + fehlend +
+                QStringLiteral("\r\rKontrollieren Sie, ob Sie alle Dateien "
+                               "entzippt haben\rund ob diese sich im "
+                               "Sorvo-Update Ordner befinden!"),
+            Symbol::Ausrufezeichen, QStringLiteral("Dateien wurden nicht gefunden!"));
         ende();
         return;
     }
@@ -263,11 +282,11 @@ void frmUpdate::UpdateAusfuehren() {
         if (!ersetzen(k.neu, k.ziel))
             nichtErsetzt << k.ziel;
     if (!nichtErsetzt.isEmpty()) {
-        dialoge().meldung(QStringLiteral("Folgende Dateien konnten nicht ersetzt werden:\r") +
-                              nichtErsetzt.join(QLatin1Char('\r')) +
-                              QStringLiteral("\r\rDiese Dateien sind unverändert, alle anderen "
-                                             "wurden ersetzt."),
-                          Msg::Exclamation, QStringLiteral("Sorvo-Update"));
+        meldungen().meldung(QStringLiteral("Folgende Dateien konnten nicht ersetzt werden:\r") +
+                                nichtErsetzt.join(QLatin1Char('\r')) +
+                                QStringLiteral("\r\rDiese Dateien sind unverändert, alle anderen "
+                                               "wurden ersetzt."),
+                            Symbol::Ausrufezeichen, QStringLiteral("Sorvo-Update"));
         ende();
         return;
     }

@@ -1,19 +1,35 @@
 #!/usr/bin/env python3
-"""Writes catalogue/tabellen_daten.cpp from the Markdown text that lists the
-field vocabulary, the descriptions of the pot-plant fields and the value
-tables.
+"""Writes catalogue/tabellen_daten.cpp from the text files under
+catalogue/gen/daten:
 
-    python3 catalogue/gen/tabellen_erzeugen.py TABELLEN.md > catalogue/tabellen_daten.cpp
+    python3 catalogue/gen/tabellen_erzeugen.py catalogue/tabellen_daten.cpp
 
-Every count the text states (positions of a list, entries of a table) is
-checked against what was read; a gap in the numbering or a wrong count stops
-the script, so the generated file never holds a list that disagrees with its
-source.
+The files, UTF-8, one entry a line, "position<TAB>text" with positions
+0, 1, 2, ...; the text is everything after the first tab, spaces included,
+and a line without text is an empty entry:
+
+    kategorien.txt                   category<TAB>fields<TAB>columns: the six
+                                     categories in the catalogue's order and
+                                     the length of their two lists
+    felder_<category>.txt            position<TAB>display name<TAB>short name
+    spalten_<category>.txt           position<TAB>short name of the column
+    beschreibungen_Topfpflanzen.txt  position<TAB>description, parallel to the
+                                     pot plants' field list
+    tabellen.txt                     name<TAB>rule<TAB>entries: the value
+                                     tables in the order they are written;
+                                     rule is PMinus1, P, Code or Fest
+    tabellen/<name>.txt              position<TAB>text
+
+A gap in the numbering, a list whose length differs from the one stated for
+it, or a rule whose entry 0 is not empty stops the script, so the generated
+file never holds a list that disagrees with its source.
 """
-import re
+import os
 import sys
 
 KATEGORIEN = ["Topfpflanzen", "Stauden", "Gehoelze", "Apfel", "Obst", "Friedhof"]
+REGELN = ["PMinus1", "P", "Code", "Fest"]
+DATEN = os.path.join(os.path.dirname(os.path.abspath(__file__)), "daten")
 
 
 def fehler(text):
@@ -25,122 +41,67 @@ def cpp_text(s):
     return '"' + s.replace("\\", "\\\\").replace('"', '\\"') + '"'
 
 
-def abschnitt(zeilen, kopf):
-    """The lines after the heading that starts with kopf, up to the next
-    heading of the same or a higher level."""
-    for i, z in enumerate(zeilen):
-        if z.startswith(kopf):
-            ebene = len(z) - len(z.lstrip("#"))
-            ende = len(zeilen)
-            for j in range(i + 1, len(zeilen)):
-                s = zeilen[j]
-                if s.startswith("#") and len(s) - len(s.lstrip("#")) <= ebene:
-                    ende = j
-                    break
-            return zeilen[i + 1 : ende]
-    fehler("heading not found: " + kopf)
+def zeilen(name):
+    """The lines of one data file, split at their tabs."""
+    pfad = os.path.join(DATEN, name)
+    try:
+        with open(pfad, "rb") as f:
+            text = f.read().decode("utf-8")
+    except (OSError, UnicodeDecodeError) as e:
+        fehler("%s: %s" % (name, e))
+    if "\r" in text:
+        fehler(name + ": carriage return in the file")
+    if text and not text.endswith("\n"):
+        fehler(name + ": last line has no line end")
+    return [z.split("\t") for z in text.split("\n")[:-1]]
 
 
-TABELLENZEILE = re.compile(r'^\| (\d+) \| "([^"]*)" \| "([^"]*)" \|$')
-EINTRAG = re.compile(r'(\d+): (empty|"([^"]*)")')
-WERT = re.compile(r'(\d+) (empty|"([^"]*)")')
+def liste(name, spalten, anzahl):
+    """The entries of a numbered file, each a list of `spalten` texts, checked
+    against the stated count."""
+    eintraege = []
+    for i, felder in enumerate(zeilen(name)):
+        if felder[0] != str(i):
+            fehler("%s: line %d has position %r, %d expected" % (name, i + 1, felder[0], i))
+        texte = felder[1:]
+        if spalten == 1 and not texte:
+            texte = [""]
+        if len(texte) != spalten:
+            fehler("%s: line %d has %d texts, %d expected" % (name, i + 1, len(texte), spalten))
+        eintraege.append(texte)
+    if len(eintraege) != anzahl:
+        fehler("%s: %d entries stated, %d read" % (name, anzahl, len(eintraege)))
+    return eintraege
 
 
-def fortlaufend(nummern, was):
-    if nummern != list(range(len(nummern))):
-        fehler(was + ": positions are not 0, 1, 2, ...")
+def anzahl(text, wo):
+    if not text.isdigit():
+        fehler("%s: count %r is not a number" % (wo, text))
+    return int(text)
 
 
-def feldliste(teil, kat):
-    paare = []
-    nummern = []
-    for z in teil:
-        m = TABELLENZEILE.match(z)
-        if m:
-            nummern.append(int(m.group(1)))
-            paare.append((m.group(2), m.group(3)))
-    fortlaufend(nummern, kat + " field list")
-    m = None
-    for z in teil:
-        m = re.match(r"Field list: .* (\d+) positions\.", z)
-        if m:
-            break
-    if not m or int(m.group(1)) != len(paare):
-        fehler(kat + ": field list count differs")
-    return paare
+def kategorien():
+    gelesen = zeilen("kategorien.txt")
+    if [z[0] for z in gelesen] != KATEGORIEN or any(len(z) != 3 for z in gelesen):
+        fehler("kategorien.txt: the six categories in order, each with two counts, expected")
+    ergebnis = []
+    for kat, felder, spalten in gelesen:
+        paare = liste("felder_%s.txt" % kat, 2, anzahl(felder, "kategorien.txt"))
+        spaltentexte = liste("spalten_%s.txt" % kat, 1, anzahl(spalten, "kategorien.txt"))
+        ergebnis.append((kat, paare, [s for (s,) in spaltentexte]))
+    return ergebnis
 
 
-def spaltenliste(teil, kat):
-    for i, z in enumerate(teil):
-        m = re.match(r"Column list `varDfSpaltenNamen(\w+)`, (\d+) positions", z)
-        if m:
-            if m.group(1) != kat:
-                fehler(kat + ": column list of " + m.group(1))
-            zeile = next(s for s in teil[i + 1 :] if s.strip())
-            eintraege = EINTRAG.findall(zeile)
-            fortlaufend([int(e[0]) for e in eintraege], kat + " column list")
-            if len(eintraege) != int(m.group(2)):
-                fehler(kat + ": column list count differs")
-            return ["" if e[1] == "empty" else e[2] for e in eintraege]
-    fehler(kat + ": no column list")
-
-
-def beschreibungen_vxt(zeilen):
-    innen = False
-    paare = []
-    nummern = []
-    for z in zeilen:
-        if z.startswith('*Descriptions for "vxt"'):
-            innen = True
-            continue
-        if innen and z.startswith("*Descriptions for"):
-            break
-        if innen:
-            m = TABELLENZEILE.match(z)
-            if m:
-                nummern.append(int(m.group(1)))
-                paare.append((m.group(2), m.group(3)))
-    fortlaufend(nummern, "pot-plant descriptions")
-    if len(paare) != 40:
-        fehler("pot-plant descriptions: 40 expected")
-    return paare
-
-
-TABELLE = re.compile(
-    r"^- `(\w+)` \((list of (\d+) entries|fixed table of entries 0 to (\d+)); ([^)]*)\)\. "
-    r"Read for .*? Entries: (.*)$"
-)
-
-
-def wertetabellen(zeilen):
+def wertetabellen():
     tabellen = []
-    for z in zeilen:
-        m = TABELLE.match(z)
-        if not m:
-            if re.match(r"^- `\w+` \((list of|fixed table)", z):
-                fehler("table line not understood: " + z[:60])
-            continue
-        name = m.group(1)
-        werte = WERT.findall(m.group(6))
-        fortlaufend([int(w[0]) for w in werte], name)
-        texte = ["" if w[1] == "empty" else w[2] for w in werte]
-        regeltext = m.group(5)
-        if m.group(4) is not None:
-            anzahl = int(m.group(4)) + 1
-            regel = "Fest"
-        else:
-            anzahl = int(m.group(3))
-            if "itself is the index" in regeltext:
-                regel = "Code"
-            elif "empty placeholder" in regeltext:
-                regel = "P"
-            elif "reads entry p-1" in regeltext:
-                regel = "PMinus1"
-            else:
-                fehler(name + ": reading rule not understood")
-        if len(texte) != anzahl:
-            fehler("%s: %d entries stated, %d read" % (name, anzahl, len(texte)))
-        if regel in ("P", "Code", "Fest") and texte[0] != "":
+    for felder in zeilen("tabellen.txt"):
+        if len(felder) != 3 or felder[1] not in REGELN:
+            fehler("tabellen.txt: line not understood: " + "\t".join(felder))
+        name, regel, stueck = felder
+        if not name.replace("_", "").isalnum() or name in (t[0] for t in tabellen):
+            fehler("tabellen.txt: bad or repeated name " + name)
+        texte = [t for (t,) in liste("tabellen/%s.txt" % name, 1, anzahl(stueck, name))]
+        if regel != "PMinus1" and texte[:1] != [""]:
             fehler(name + ": entry 0 must be empty")
         tabellen.append((name, regel, texte))
     return tabellen
@@ -148,12 +109,14 @@ def wertetabellen(zeilen):
 
 def main():
     if len(sys.argv) != 2:
-        fehler("usage: tabellen_erzeugen.py TABELLEN.md")
-    with open(sys.argv[1], encoding="utf-8") as f:
-        zeilen = f.read().splitlines()
+        fehler("usage: tabellen_erzeugen.py OUTPUT.cpp")
+    kats = kategorien()
+    beschreibungen = liste("beschreibungen_Topfpflanzen.txt", 1, len(kats[0][1]))
+    tabellen = wertetabellen()
+
     aus = []
     w = aus.append
-    w("// Generated by catalogue/gen/tabellen_erzeugen.py; do not edit by hand.")
+    w("// Generated by catalogue/gen/tabellen_erzeugen.py from catalogue/gen/daten; do not edit by hand.")
     w('#include "catalogue/tabellen_daten.h"')
     w("")
     w("// One text a line, as written: clang-format would pack them.")
@@ -161,10 +124,7 @@ def main():
     w("namespace sorvo::katalog_daten {")
     w("")
     w("namespace {")
-    for kat in KATEGORIEN:
-        teil = abschnitt(zeilen, "### " + kat + " ")
-        paare = feldliste(teil, kat)
-        spalten = spaltenliste(teil, kat)
+    for kat, paare, spalten in kats:
         w("const char* const anzeige%s[] = {" % kat)
         for a, _ in paare:
             w("    %s," % cpp_text(a))
@@ -178,10 +138,9 @@ def main():
             w("    %s," % cpp_text(s))
         w("};")
     w("const char* const beschreibungTopfpflanzen[] = {")
-    for _, b in beschreibungen_vxt(zeilen):
+    for (b,) in beschreibungen:
         w("    %s," % cpp_text(b))
     w("};")
-    tabellen = wertetabellen(zeilen)
     for name, _, texte in tabellen:
         w("const char* const t_%s[] = {" % name)
         for t in texte:
@@ -204,7 +163,8 @@ def main():
     w("")
     w("} // namespace sorvo::katalog_daten")
     w("// clang-format on")
-    print("\n".join(aus))
+    with open(sys.argv[1], "wb") as f:
+        f.write(("\n".join(aus) + "\n").encode("utf-8"))
 
 
 main()

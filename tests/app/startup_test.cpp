@@ -129,7 +129,7 @@ TEST_F(StartTest, SecondInstanceEndsAtOnceAndVersionIsBuilt) {
         QStringLiteral("sorvo-starttest-%1").arg(QCoreApplication::applicationPid());
     frmStart erste;
     ASSERT_TRUE(erste.Form_Load(name));
-    EXPECT_EQ(P().strVersion, QStringLiteral(SORVO_ERKLAERTE_VERSION));
+    EXPECT_EQ(P().strVersion, "1.0.44");
     EXPECT_EQ(erste.size(), erste.startbild->size());
     P().strVersion.clear();
     frmStart zweite;
@@ -168,9 +168,13 @@ TEST_F(StartTest, AboutBoxShowsTheVersionTheBuildDeclares) {
     EXPECT_TRUE(info->isModal());
     EXPECT_EQ(info->windowTitle(), "Über Sorvo");
     EXPECT_EQ(info->lblName->text(), "Programmversion:");
-    EXPECT_EQ(info->lblVersion->text(), QStringLiteral(SORVO_ERKLAERTE_VERSION));
+    EXPECT_EQ(info->lblVersion->text(), "1.0.44");
     info->cmdOK->click();
     QApplication::processEvents();
+    // And on to the settings, where the updater looks for it.
+    m_mdi->close();
+    EXPECT_EQ(*RegStringLesen(HKEY_LOCAL_MACHINE, kSchluesselVersion, QStringLiteral("Version")),
+              "1.0.44");
 }
 
 TEST_F(StartTest, ShutdownWritesSettingsAndVersion) {

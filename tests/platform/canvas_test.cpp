@@ -15,9 +15,9 @@ namespace {
 constexpr Farbe kRot = RGB(255, 0, 0);
 constexpr Farbe kSchwarz = RGB(0, 0, 0);
 
-class Leinwand : public ::testing::Test {
+class Canvas : public ::testing::Test {
 protected:
-    Leinwand() {
+    Canvas() {
         QPalette p = canvas.palette();
         p.setColor(QPalette::Window, Qt::white);
         canvas.setPalette(p);
@@ -70,7 +70,7 @@ QRect tinte(const QImage& img) {
 
 } // namespace
 
-TEST_F(Leinwand, EineStapelordnungFuerBeideArten) {
+TEST_F(Canvas, OneStackingOrderForBothKinds) {
     Beschriftung* a = canvas.neueBeschriftung();
     Bild* b = canvas.neuesBild();
     Beschriftung* c = canvas.neueBeschriftung();
@@ -90,7 +90,7 @@ TEST_F(Leinwand, EineStapelordnungFuerBeideArten) {
     EXPECT_EQ(canvas.stapel(), (S{c, a, b, d}));
 }
 
-TEST_F(Leinwand, TrefferIstDasOberstePassendeElement) {
+TEST_F(Canvas, HitIsTheTopmostMatchingElement) {
     Beschriftung* unten = feld(0, 0, 50, 50);
     Bild* mitte = bild(10, 10, 20, 20, Qt::blue);
     Beschriftung* oben = feld(15, 15, 5, 5);
@@ -116,7 +116,7 @@ TEST_F(Leinwand, TrefferIstDasOberstePassendeElement) {
     EXPECT_EQ(canvas.elementBei({17, 17}), nullptr);
 }
 
-TEST_F(Leinwand, KopieUebernimmtAllesAusserSichtbarkeit) {
+TEST_F(Canvas, CopyTakesEverythingButVisibility) {
     Beschriftung* v = canvas.neueBeschriftung();
     v->setAutoSize(true);
     v->setWordWrap(true);
@@ -165,9 +165,9 @@ struct Ereignis {
     QPointF pos;
 };
 
-class Maus : public Leinwand {
+class Mouse : public Canvas {
 protected:
-    Maus() {
+    Mouse() {
         canvas.show();
         QObject::connect(
             &canvas, &ElementCanvas::elementGedrueckt,
@@ -219,7 +219,7 @@ protected:
 
 } // namespace
 
-TEST_F(Maus, DruckZiehenLoslassenInMillimetern) {
+TEST_F(Mouse, PressDragReleaseInMillimetres) {
     Beschriftung* b = feld(10, 5, 20, 10);
     senden(QEvent::MouseButtonPress, {15.5, 8}, Qt::LeftButton, Qt::LeftButton);
     senden(QEvent::MouseMove, {40, 30}, Qt::NoButton, Qt::LeftButton);
@@ -239,7 +239,7 @@ TEST_F(Maus, DruckZiehenLoslassenInMillimetern) {
     erwarte(3, "los", nullptr, Qt::LeftButton, {200, 3});
 }
 
-TEST_F(Maus, KnopfUndUmschaltungWerdenGemeldet) {
+TEST_F(Mouse, ButtonAndShiftAreReported) {
     Beschriftung* b = feld(10, 5, 20, 10);
     senden(QEvent::MouseButtonPress, {12, 6}, Qt::RightButton, Qt::RightButton,
            Qt::ControlModifier);
@@ -254,7 +254,7 @@ TEST_F(Maus, KnopfUndUmschaltungWerdenGemeldet) {
     erwarte(2, "hintergrund", nullptr, Qt::LeftButton, {12, 6});
 }
 
-TEST_F(Maus, DoppelklickErreichtDasElement) {
+TEST_F(Mouse, DoubleClickReachesTheElement) {
     Bild* i = bild(30, 20, 10, 10, Qt::green);
     senden(QEvent::MouseButtonPress, {31, 22}, Qt::LeftButton, Qt::LeftButton);
     // A drag would hide the element on the press and show it again on the release.
@@ -271,7 +271,7 @@ TEST_F(Maus, DoppelklickErreichtDasElement) {
     erwarte(3, "los", nullptr, Qt::LeftButton, {31, 22});
 }
 
-TEST_F(Leinwand, GesperrteLeinwandMaltSystemfarbenWieSonst) {
+TEST_F(Canvas, DisabledCanvasPaintsSystemColoursAsUsual) {
     Beschriftung* b = feld(10, 5, 20, 8);
     b->setBackColor(kFensterHintergrund);
     QPalette p = canvas.palette();
@@ -283,7 +283,7 @@ TEST_F(Leinwand, GesperrteLeinwandMaltSystemfarbenWieSonst) {
     EXPECT_EQ(bei(gemalt(), 20, 9), QColor(Qt::green));
 }
 
-TEST_F(Leinwand, DeckendeBeschriftungAmRichtigenOrt) {
+TEST_F(Canvas, OpaqueCaptionInTheRightPlace) {
     Beschriftung* b = feld(10, 5, 20, 8);
     b->setBackColor(kRot);
     const QImage img = gemalt();
@@ -310,7 +310,7 @@ TEST_F(Leinwand, DeckendeBeschriftungAmRichtigenOrt) {
     EXPECT_EQ(bei(gemalt(), 20, 9), weiss);
 }
 
-TEST_F(Leinwand, GemaltWirdInStapelordnung) {
+TEST_F(Canvas, PaintedInStackingOrder) {
     Beschriftung* b = feld(10, 10, 20, 20);
     b->setBackColor(kRot);
     Bild* i = bild(15, 15, 10, 10, Qt::blue);
@@ -325,7 +325,7 @@ TEST_F(Leinwand, GemaltWirdInStapelordnung) {
     EXPECT_EQ(bei(gemalt(), 40, 20), QColor(Qt::white)) << "no picture";
 }
 
-TEST_F(Leinwand, RiesigesBildWirdOhneRiesigeKopieGemalt) {
+TEST_F(Canvas, HugePictureIsPaintedWithoutAHugeCopy) {
     // A template may ask for a picture metres wide: it is drawn clipped to
     // what is shown, with no scaled copy of its full size kept.
     Bild* i = bild(10, 10, 32767, 32767, Qt::blue);
@@ -337,7 +337,7 @@ TEST_F(Leinwand, RiesigesBildWirdOhneRiesigeKopieGemalt) {
     EXPECT_EQ(bei(gemalt(), 35, 20), QColor(Qt::white));
 }
 
-TEST_F(Leinwand, RahmenAufDerInnenkante) {
+TEST_F(Canvas, BorderOnTheInnerEdge) {
     Beschriftung* b = feld(10, 10, 20, 10);
     b->setBackStyle(0);
     b->setBorderStyle(1);
@@ -354,7 +354,7 @@ TEST_F(Leinwand, RahmenAufDerInnenkante) {
     }
 }
 
-TEST_F(Leinwand, TextWirdAusgerichtetUndAbgeschnitten) {
+TEST_F(Canvas, TextIsAlignedAndClipped) {
     const auto beschriften = [](Beschriftung* b) {
         b->setBackStyle(0);
         b->setForeColor(kSchwarz);
@@ -399,7 +399,7 @@ TEST_F(Leinwand, TextWirdAusgerichtetUndAbgeschnitten) {
 
 // The text is laid out once, in millimetres: drawn at twice the scale it
 // covers twice the pixels, and a size read does not change with the scale.
-TEST_F(Leinwand, GleicherSatzInJedemMassstab) {
+TEST_F(Canvas, SameLayoutAtEveryScale) {
     Beschriftung* b = canvas.neueBeschriftung();
     b->setAutoSize(true);
     b->setBackStyle(0);

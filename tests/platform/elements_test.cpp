@@ -9,7 +9,7 @@ using namespace sorvo;
 
 namespace {
 
-class Beschriftungen : public ::testing::Test {
+class Captions : public ::testing::Test {
 protected:
     // A self-sizing caption with the standard font.
     Beschriftung* neu(const QString& text, bool umbruch = false) {
@@ -28,7 +28,7 @@ constexpr const char* kLang = "Rosa canina ist eine Wildrose mit langem Namen";
 
 } // namespace
 
-TEST_F(Beschriftungen, AutoSizeNimmtDieGroesseDesUngebrochenenTextes) {
+TEST_F(Captions, AutoSizeTakesTheSizeOfTheUnwrappedText) {
     const double h = zeilenHoehe();
     ASSERT_GT(h, 0.0);
     Beschriftung* kurz = neu("Rosa");
@@ -62,14 +62,14 @@ TEST_F(Beschriftungen, AutoSizeNimmtDieGroesseDesUngebrochenenTextes) {
 // The height of a line is the font's own, at the measuring resolution: the
 // free sans font's ascent + descent is 1.117 em, so 8.25 pt gives 3.25 mm.
 // Measured with screen pixels (96 dpi) it would come out as 3.18 or 3.44 mm.
-TEST_F(Beschriftungen, ZeilenHoeheHaengtNichtVomBildschirmAb) {
+TEST_F(Captions, LineHeightDoesNotDependOnTheScreen) {
     EXPECT_NEAR(zeilenHoehe(), 8.25 * 1.117 * 25.4 / 72.0, 0.05);
     Beschriftung* gross = neu("A");
     gross->setFontSize(24.0);
     EXPECT_NEAR(gross->Height(), 24.0 * 1.117 * 25.4 / 72.0, 0.1);
 }
 
-TEST_F(Beschriftungen, WortumbruchBehaeltDieBreiteUndWaechstNachUnten) {
+TEST_F(Captions, WordWrapKeepsTheWidthAndGrowsDownwards) {
     const double h = zeilenHoehe();
     Beschriftung* b = neu(kLang);
     const double einzeilig = b->Width();
@@ -98,7 +98,7 @@ TEST_F(Beschriftungen, WortumbruchBehaeltDieBreiteUndWaechstNachUnten) {
 }
 
 // Sizing is lazy; the result must be the one of sizing at every change.
-TEST_F(Beschriftungen, AusstehendeAnpassungGehoertZurAltenEinstellung) {
+TEST_F(Captions, PendingFitBelongsToTheOldSetting) {
     const double einzeilig = neu(kLang)->Width();
     Beschriftung* b = neu("kurz");
     (void)b->Width();
@@ -120,7 +120,7 @@ TEST_F(Beschriftungen, AusstehendeAnpassungGehoertZurAltenEinstellung) {
     EXPECT_NEAR(d->Width(), einzeilig, 1e-9);
 }
 
-TEST_F(Beschriftungen, OhneAutoSizeBleibtDieGroesseWieGesetzt) {
+TEST_F(Captions, WithoutAutoSizeTheSizeStaysAsSet) {
     Beschriftung* b = canvas.neueBeschriftung();
     b->setWidth(12.5);
     b->setHeight(7.25);
@@ -134,7 +134,7 @@ TEST_F(Beschriftungen, OhneAutoSizeBleibtDieGroesseWieGesetzt) {
 
 // A change after the size was read must measure again, and give what a
 // control made with that font at once gives.
-TEST_F(Beschriftungen, JedeSchriftAenderungMisstNeu) {
+TEST_F(Captions, EveryFontChangeMeasuresAgain) {
     const std::function<void(Beschriftung*)> aenderungen[] = {
         [](Beschriftung* b) { b->setFontSize(12.0); },
         [](Beschriftung* b) { b->setFontBold(true); },
@@ -157,7 +157,7 @@ TEST_F(Beschriftungen, JedeSchriftAenderungMisstNeu) {
     }
 }
 
-TEST_F(Beschriftungen, SchriftNameBleibtGroesseWirdGenormt) {
+TEST_F(Captions, FontNameStaysSizeIsNormalised) {
     Beschriftung* b = canvas.neueBeschriftung();
     EXPECT_EQ(b->FontName(), "MS Sans Serif");
     EXPECT_EQ(b->FontSize(), 8.25);
@@ -175,7 +175,7 @@ TEST_F(Beschriftungen, SchriftNameBleibtGroesseWirdGenormt) {
     EXPECT_EQ(b->FontSize(), 9.75) << "a size not above 0 is ignored";
 }
 
-TEST_F(Beschriftungen, GeometrieBleibtExakt) {
+TEST_F(Captions, GeometryStaysExact) {
     Beschriftung* b = canvas.neueBeschriftung();
     Bild* i = canvas.neuesBild();
     for (Steuerelement* e : {static_cast<Steuerelement*>(b), static_cast<Steuerelement*>(i)}) {
@@ -194,7 +194,7 @@ TEST_F(Beschriftungen, GeometrieBleibtExakt) {
     }
 }
 
-TEST_F(Beschriftungen, UngueltigeWerteWerdenIgnoriert) {
+TEST_F(Captions, InvalidValuesAreIgnored) {
     Beschriftung* b = canvas.neueBeschriftung();
     b->setAlignment(2);
     b->setAlignment(3);
@@ -207,7 +207,7 @@ TEST_F(Beschriftungen, UngueltigeWerteWerdenIgnoriert) {
     EXPECT_EQ(b->BorderStyle(), 1);
 }
 
-TEST_F(Beschriftungen, DasAussehenGehtAlsGanzesVonEinerBeschriftungAufDieAndere) {
+TEST_F(Captions, TheLookPassesWholeFromOneCaptionToAnother) {
     Beschriftung* quelle = neu("Quelle");
     quelle->setFontName(QStringLiteral("Arial"));
     quelle->setFontSize(14);

@@ -7,7 +7,7 @@ using namespace sorvo;
 
 // Checked first: without the substitutes every measure below would be made
 // with some fallback font and differ from machine to machine.
-TEST(Schriften, WindowsNamenHabenIhreLiberationSchrift) {
+TEST(Fonts, WindowsNamesHaveTheirLiberationFont) {
     schriftenEinrichten();
     const struct {
         const char* name;
@@ -26,7 +26,7 @@ TEST(Schriften, WindowsNamenHabenIhreLiberationSchrift) {
     }
 }
 
-TEST(Schriften, GroesseWieGesetztOderBildschirmGroesse) {
+TEST(Fonts, SizeAsSetOrScreenSize) {
     const struct {
         const char* name;
         double gesetzt;
@@ -46,7 +46,7 @@ TEST(Schriften, GroesseWieGesetztOderBildschirmGroesse) {
             << f.name << " " << f.gesetzt;
 }
 
-TEST(Schriften, SchriftOhneKerningMitStilen) {
+TEST(Fonts, FontWithoutKerningWithStyles) {
     const QFont f = schriftBauen("Arial", 8.25, true, true, true, true);
     EXPECT_FALSE(f.kerning());
     EXPECT_DOUBLE_EQ(f.pointSizeF(), 8.25);

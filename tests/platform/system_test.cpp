@@ -27,9 +27,3 @@ TEST(Pfade, JoinWithOneSeparator) {
               "/FeldListe.dat");
     EXPECT_EQ(pfadVerbinden(QStringLiteral("C:\\"), QStringLiteral("a")), "C:\\a");
 }
-
-TEST(Version, IsTheOneTheBuildDeclares) {
-    const Version v = programmVersion();
-    EXPECT_EQ(QStringLiteral("%1.%2.%3").arg(v.major).arg(v.minor).arg(v.revision),
-              QStringLiteral(SORVO_ERKLAERTE_VERSION));
-}

@@ -373,7 +373,7 @@ TEST_F(BearbeitenTest, MaximumWidthByEnterOrByLeavingTheBox) {
 
 struct BildFall {
     const char* name;
-    int32_t altBreite, altHoehe;
+    double altBreite, altHoehe;
     bool proportional;
     int box; // 0 height, 1 width; -1: the width's "-" button
     const char* getippt;
@@ -385,6 +385,10 @@ TEST_F(BearbeitenTest, PictureSizeKeepsTheRatioItWasOpenedWith) {
         {"height 45 of 40x30", 40, 30, true, 0, "45", 45, 60},
         {"width 50 of 40x30", 40, 30, true, 1, "50", 38, 50},
         {"width step down of 40x30", 40, 30, true, -1, nullptr, 29, 39},
+        // The ratio is that of the whole millimetres recorded, halves to
+        // even: 40.5 x 30.5 was recorded as 40 x 30, 41.5 x 31.5 as 42 x 32.
+        {"width step down of 40.5x30.5", 40.5, 30.5, true, -1, nullptr, 29, 39},
+        {"width step down of 41.5x31.5", 41.5, 31.5, true, -1, nullptr, 31, 41},
         {"height 25 of 45x30", 45, 30, true, 0, "25", 25, 38},
         {"width 25 of 45x30", 45, 30, true, 1, "25", 17, 25},
         {"not proportional", 40, 30, false, 0, "45", 45, 40},
@@ -417,10 +421,13 @@ TEST_F(BearbeitenTest, PictureGrowingPastTheEdgeComesBackInside) {
     // 40 x 30 at Left 60 on a 100 x 60 label: one more millimetre is pulled
     // back to the right edge with its proportions.
     Bild& b = bildOeffnen(40, 30, 60, 0);
+    // 41 x 30 (not proportional), pulled back to 40 wide and
+    // Runden(40 / (41 / 30)) = 29 high.
     m_t->cmdB[1]->click();
     EXPECT_EQ(b.Left() + b.Width(), 100);
+    EXPECT_EQ(b.Height(), 29);
     EXPECT_EQ(m_t->txtHB[1]->text(), "40");
-    EXPECT_EQ(m_t->txtHB[0]->text(), QString::number(RundenGerade(b.Height())));
+    EXPECT_EQ(m_t->txtHB[0]->text(), "29");
     // Moves are not bounded.
     for (int i = 0; i < 3; ++i)
         m_t->cmdX[1]->click();
@@ -428,6 +435,28 @@ TEST_F(BearbeitenTest, PictureGrowingPastTheEdgeComesBackInside) {
     m_t->cmdCancel_B->click();
     EXPECT_EQ(b.Left(), 60);
     EXPECT_EQ(b.Width(), 40);
+}
+
+// After a step the boxes show what the picture got, a half rounded to the
+// even neighbour; the picture keeps its fractional height.
+TEST_F(BearbeitenTest, PictureBoxesShowAHalfRoundedToEven) {
+    const struct {
+        double hoehe;
+        const char* box;
+    } faelle[] = {{12.5, "12"}, {13.5, "14"}, {12.4, "12"}, {12.6, "13"}};
+    m_f->innenGroesseSetzen(200, 200);
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.hoehe);
+        Bild& b = bildOeffnen(40, f.hoehe, 5, 5);
+        if (m_t->chkProportional->isChecked())
+            m_t->chkProportional->click();
+        m_t->cmdB[1]->click();
+        EXPECT_EQ(b.Width(), 41);
+        EXPECT_EQ(b.Height(), f.hoehe);
+        EXPECT_EQ(m_t->txtHB[1]->text(), "41");
+        EXPECT_EQ(m_t->txtHB[0]->text(), f.box);
+        m_t->cmdCancel_B->click();
+    }
 }
 
 struct KnopfFall {

@@ -36,9 +36,9 @@ int px(int twips) {
 constexpr Farbe kSchwarz = RGB(0, 0, 0);
 constexpr Farbe kWeiss = RGB(255, 255, 255);
 
-class FarbwahlTest : public ::testing::Test {
+class ColourChoiceTest : public ::testing::Test {
 protected:
-    FarbwahlTest() {
+    ColourChoiceTest() {
         m_text.setGeometry(0, 0, 400, 600);
         m_datenfeld.setGeometry(0, 0, 400, 600);
         // Where the frames' design puts the colour buttons.
@@ -138,7 +138,7 @@ constexpr Zelle kWeitere[6][8] = {
      {47, 64, 0, 64}},
 };
 
-TEST_F(FarbwahlTest, PalettenStehenMitIhrenFarbenWoDerRahmenSieZeigt) {
+TEST_F(ColourChoiceTest, PalettesStandWithTheirColoursWhereTheFrameShowsThem) {
     // The data-field chooser is the same 120 twips lower in its frame.
     const std::pair<Farbwahl*, int> wahlen[] = {{&m_wahlText, 0}, {&m_wahlDf, 120}};
     for (const auto& [wahl, tiefer] : wahlen) {
@@ -177,7 +177,7 @@ TEST_F(FarbwahlTest, PalettenStehenMitIhrenFarbenWoDerRahmenSieZeigt) {
     EXPECT_EQ(m_wahlDf.picFarbe_H->mapTo(&m_datenfeld, QPoint(0, 0)), QPoint(px(2220), px(3000)));
 }
 
-TEST_F(FarbwahlTest, PaletteFolgtDemPlatzDesWaehlersImRahmen) {
+TEST_F(ColourChoiceTest, PaletteFollowsThePlaceOfItsChooserInTheFrame) {
     m_wahlText.move(40, 90);
     m_wahlText.cmdFarbe->click();
     EXPECT_EQ(m_wahlText.picFarbe2[15]->geometry().topLeft(), QPoint(40 + px(240), 90));
@@ -185,7 +185,7 @@ TEST_F(FarbwahlTest, PaletteFolgtDemPlatzDesWaehlersImRahmen) {
     EXPECT_EQ(m_wahlText.picW[0]->geometry().topLeft(), QPoint(40, 90 + px(1680)));
 }
 
-TEST_F(FarbwahlTest, NamenDerSteuerelemente) {
+TEST_F(ColourChoiceTest, NamesOfTheControls) {
     struct Name {
         const Farbwahl* wahl;
         const QWidget* rahmen;
@@ -227,14 +227,14 @@ TEST_F(FarbwahlTest, NamenDerSteuerelemente) {
     }
 }
 
-TEST_F(FarbwahlTest, RuhendIstAllesVerborgen) {
+TEST_F(ColourChoiceTest, AtRestEverythingIsHidden) {
     pruefeGeschlossen(m_wahlText);
     pruefeGeschlossen(m_wahlDf);
     EXPECT_FALSE(m_wahlText.picFarbe_S->isHidden());
     EXPECT_FALSE(m_wahlText.picFarbe_H->isHidden());
 }
 
-TEST_F(FarbwahlTest, SchriftfarbeAusDemStandard) {
+TEST_F(ColourChoiceTest, FontColourFromTheStandardPalette) {
     m_wahlText.cmdFarbe->click();
     EXPECT_EQ(sichtbar(m_wahlText.picFarbe2), 16);
     EXPECT_EQ(sichtbar(m_wahlText.picW), 0);
@@ -249,7 +249,7 @@ TEST_F(FarbwahlTest, SchriftfarbeAusDemStandard) {
     pruefeGeschlossen(m_wahlText);
 }
 
-TEST_F(FarbwahlTest, HintergrundfarbeAusDenWeiteren) {
+TEST_F(ColourChoiceTest, BackgroundColourFromTheFurtherColours) {
     m_wahlText.cmdHFarbe->click();
     m_wahlText.cmdWeitere->click();
     EXPECT_EQ(sichtbar(m_wahlText.picW), 48);
@@ -265,7 +265,7 @@ TEST_F(FarbwahlTest, HintergrundfarbeAusDenWeiteren) {
     pruefeGeschlossen(m_wahlText);
 }
 
-TEST_F(FarbwahlTest, ZweiterFarbknopfWechseltNurDasZiel) {
+TEST_F(ColourChoiceTest, SecondColourButtonOnlySwitchesTheTarget) {
     m_wahlText.cmdFarbe->click();
     m_wahlText.cmdHFarbe->click();
     EXPECT_TRUE(m_wahlText.offen());
@@ -278,7 +278,7 @@ TEST_F(FarbwahlTest, ZweiterFarbknopfWechseltNurDasZiel) {
     EXPECT_EQ(m_element->ForeColor(), kSchwarz);
 }
 
-TEST_F(FarbwahlTest, MusterOeffnenUndSchliessen) {
+TEST_F(ColourChoiceTest, SamplesOpenAndClose) {
     struct Fall {
         const char* name;
         std::vector<void (Farbwahl::*)()> klicks;
@@ -329,7 +329,7 @@ TEST_F(FarbwahlTest, MusterOeffnenUndSchliessen) {
     EXPECT_EQ(m_text.findChildren<QPushButton*>(QStringLiteral("cmdWeitere")).size(), 1);
 }
 
-TEST_F(FarbwahlTest, MusterKlickAufGeoeffneteErweiterung) {
+TEST_F(ColourChoiceTest, SampleClickOnTheOpenedExtension) {
     m_wahlText.picFarbe_H->click();
     m_wahlText.cmdWeitere->click();
     m_wahlText.picFarbe_S->click();
@@ -340,7 +340,7 @@ TEST_F(FarbwahlTest, MusterKlickAufGeoeffneteErweiterung) {
     EXPECT_EQ(sichtbar(m_wahlText.picW), 0);
 }
 
-TEST_F(FarbwahlTest, WeitereZeigtUndVerbirgtDie48) {
+TEST_F(ColourChoiceTest, MoreShowsAndHidesThe48) {
     m_wahlText.cmdFarbe->click();
     m_wahlText.cmdWeitere->click();
     EXPECT_EQ(sichtbar(m_wahlText.picW), 48);
@@ -357,7 +357,7 @@ TEST_F(FarbwahlTest, WeitereZeigtUndVerbirgtDie48) {
     EXPECT_EQ(m_element->ForeColor(), kSchwarz);
 }
 
-TEST_F(FarbwahlTest, NachEinerWahlOeffnetDieErweiterungNichtMit) {
+TEST_F(ColourChoiceTest, AfterAChoiceTheExtensionDoesNotOpenWithIt) {
     m_wahlText.cmdFarbe->click();
     m_wahlText.cmdWeitere->click();
     m_wahlText.picW[15]->click();
@@ -367,7 +367,7 @@ TEST_F(FarbwahlTest, NachEinerWahlOeffnetDieErweiterungNichtMit) {
     EXPECT_EQ(sichtbar(m_wahlText.picW), 0);
 }
 
-TEST_F(FarbwahlTest, OffenePaletteLiegtVorDemRahmen) {
+TEST_F(ColourChoiceTest, OpenPaletteLiesInFrontOfTheFrame) {
     // A control of the frame where the palette opens.
     QWidget darunter(&m_text);
     darunter.setGeometry(px(360), px(2400), px(1500), px(1500));
@@ -381,7 +381,7 @@ TEST_F(FarbwahlTest, OffenePaletteLiegtVorDemRahmen) {
     EXPECT_EQ(m_text.childAt(mitteWeitere), m_wahlText.picW[3]);
 }
 
-TEST_F(FarbwahlTest, DieBeidenWaehlerSindUnabhaengig) {
+TEST_F(ColourChoiceTest, TheTwoChoosersAreIndependent) {
     Beschriftung* datenfeld = m_flaeche.neueBeschriftung();
     datenfeld->setForeColor(kSchwarz);
     m_wahlDf.elementSetzen([datenfeld] { return datenfeld; });
@@ -400,7 +400,7 @@ TEST_F(FarbwahlTest, DieBeidenWaehlerSindUnabhaengig) {
     EXPECT_TRUE(m_werkzeuge.blnHFarbeAenderung);
 }
 
-TEST_F(FarbwahlTest, OhneElementNurDieMuster) {
+TEST_F(ColourChoiceTest, WithoutAnElementOnlyTheSamples) {
     m_wahlText.elementSetzen([]() -> Beschriftung* { return nullptr; });
     m_wahlText.cmdHFarbe->click();
     m_wahlText.picFarbe2[14]->click();

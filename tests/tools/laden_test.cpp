@@ -4,7 +4,6 @@
 #include "label/frmLabel.h"
 #include "label/unterprogramme.h"
 #include "platform/elements.h"
-#include "platform/units.h"
 #include "tests/tools/werkzeug_fixture.h"
 
 #include <QCheckBox>
@@ -17,10 +16,6 @@
 
 namespace sorvo::test {
 namespace {
-
-int px(int twips) {
-    return RundenGerade(twipsZuPixel(twips));
-}
 
 constexpr Farbe kGrau = RGB(192, 192, 192);
 
@@ -53,7 +48,8 @@ protected:
     }
     void rahmenOffen(QGroupBox* rahmen, int hoehe) const {
         EXPECT_TRUE(rahmen->isVisible()) << rahmen->title().toStdString();
-        EXPECT_EQ(rahmen->pos(), QPoint(px(100), px(120)));
+        // 100 and 120 twips.
+        EXPECT_EQ(rahmen->pos(), QPoint(7, 8));
         EXPECT_EQ(m_t->Height(), hoehe);
         EXPECT_LE(rahmen->geometry().bottom(), m_t->height());
         for (QGroupBox* g : {m_t->fraBild_B, m_t->fraText_B, m_t->fraDatenfeld_B, m_t->fraDfBild_B})
@@ -336,19 +332,28 @@ TEST_F(LadenTest, OnlyTheExactPictureCaptionIsAPictureField) {
     }
 }
 
+// The size is recorded in whole millimetres, a half going to the even
+// neighbour; the boxes and the preview (at most 2532 x 1215 twips, 15 twips a
+// pixel) follow from the recorded size.
 TEST_F(LadenTest, PictureOpensWithItsSizeAndPreview) {
     struct Fall {
         double breite, hoehe;
-        int vorschauBreite, vorschauHoehe; // twips; 0 x 0: none
+        const char* hoeheBox;
+        const char* breiteBox;
+        QSize vorschau; // pixels; 0 x 0: none
     };
     const Fall faelle[] = {
-        {40, 20, 2430, 1215},
-        {60, 20, 2532, 844},
-        {40.4, 19.6, 2430, 1215},
+        {40, 20, "20", "40", {162, 81}},     // 2430 x 1215 twips
+        {60, 20, "20", "60", {169, 56}},     // 2532 x 844
+        {40.4, 19.6, "20", "40", {162, 81}}, // 2430 x 1215
+        {40.5, 12.5, "12", "40", {169, 51}}, // 2532 x 760
+        {41.5, 13.5, "14", "42", {169, 56}}, // 2532 x 844
+        {20.5, 30.5, "30", "20", {54, 81}},  // 810 x 1215
         // Half a millimetre high: 0 whole millimetres, no preview.
-        {30, 0.4, 0, 0},
+        {30, 0.4, "0", "30", {0, 0}},
     };
     for (const Fall& f : faelle) {
+        SCOPED_TRACE(testing::Message() << f.breite << " x " << f.hoehe);
         Bild& b = bild(f.breite, f.hoehe);
         b.setLeft(2.5);
         b.setTop(3.5);
@@ -358,12 +363,12 @@ TEST_F(LadenTest, PictureOpensWithItsSizeAndPreview) {
         gesperrt();
         EXPECT_EQ(m_t->Caption(), QStringLiteral("WZ - Schild: 1 Bild: %1").arg(i));
         EXPECT_EQ(b.BorderStyle(), 1);
-        EXPECT_EQ(m_t->txtHB[0]->text(), QString::number(RundenGerade(f.hoehe)));
-        EXPECT_EQ(m_t->txtHB[1]->text(), QString::number(RundenGerade(f.breite)));
+        EXPECT_EQ(m_t->txtHB[0]->text(), f.hoeheBox);
+        EXPECT_EQ(m_t->txtHB[1]->text(), f.breiteBox);
         EXPECT_EQ(m_t->txtX[0]->text(), "2");
         EXPECT_EQ(m_t->txtY[0]->text(), "4");
-        EXPECT_EQ(m_t->imgBbTestbild->size(), QSize(px(f.vorschauBreite), px(f.vorschauHoehe)));
-        EXPECT_EQ(m_t->imgBbTestbild->pixmap().isNull(), f.vorschauHoehe == 0);
+        EXPECT_EQ(m_t->imgBbTestbild->size(), f.vorschau);
+        EXPECT_EQ(m_t->imgBbTestbild->pixmap().isNull(), f.vorschau.isEmpty());
         b.setWidth(99);
         b.setLeft(70);
         m_t->cmdCancel_B->click();

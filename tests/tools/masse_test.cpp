@@ -15,7 +15,7 @@ struct BoxFall {
     std::optional<int32_t> groesse;
 };
 
-TEST(Masse, BoxenLesen) {
+TEST(Measures, ReadingTheBoxes) {
     const BoxFall faelle[] = {
         {"", 0, 0},
         {"007", 7, 7},
@@ -45,7 +45,7 @@ TEST(Masse, BoxenLesen) {
     EXPECT_EQ(boxText(-1), QStringLiteral("-1"));
 }
 
-TEST(Masse, GanzeMillimeterHalbeZurGeradenZahl) {
+TEST(Measures, WholeMillimetresHalvesToEven) {
     const std::pair<double, int32_t> faelle[] = {
         {98.5, 98}, {99.5, 100}, {-0.5, 0}, {-1.5, -2}, {12.4, 12}, {1e9, 32767}, {-1e9, -32768},
     };
@@ -62,7 +62,7 @@ struct XFall {
     std::optional<int32_t> links;
 };
 
-TEST(Masse, GetipptesXBleibtVierMillimeterVorDemRand) {
+TEST(Measures, TypedXStaysFourMillimetresBeforeTheEdge) {
     const XFall faelle[] = {
         {"104", 105, 104},
         {"105", 105, 101},
@@ -91,7 +91,7 @@ struct YFall {
     std::optional<int32_t> oben;
 };
 
-TEST(Masse, GetipptesYBildAmRandAndereEinenMillimeterDavor) {
+TEST(Measures, TypedYPictureAtTheEdgeOthersOneMillimetreBefore) {
     const YFall faelle[] = {
         {"50", Feldart::Bild, 70, 20, 50},
         {"51", Feldart::Bild, 70, 20, 50},
@@ -114,7 +114,7 @@ TEST(Masse, GetipptesYBildAmRandAndereEinenMillimeterDavor) {
     }
 }
 
-TEST(Masse, TastenLassenUntenZweiMillimeterGetipptEinen) {
+TEST(Measures, ButtonsStopTwoMillimetresAboveTheBottomTypingOne) {
     // A text 5.3 mm high on a label 70 mm high: typing goes to 64, the
     // button stops once the box reaches 63.
     const Lage lage{0, 5.3, 100, 70};
@@ -131,7 +131,7 @@ struct MaxFall {
     std::optional<int32_t> fokus;
 };
 
-TEST(Masse, GetippteMaximaEnterKlemmtFokusverlustNicht) {
+TEST(Measures, TypedMaximaEnterClampsFocusLossDoesNot) {
     const MaxFall faelle[] = {
         {"89", 10, 100, 89, 89},
         {"90", 10, 100, 89, 90},
@@ -165,7 +165,7 @@ struct KorrekturFall {
     std::optional<int32_t> neu;
 };
 
-TEST(Masse, MaximaleBreiteNachDerBewegungAmRechtenRand) {
+TEST(Measures, MaximumWidthAfterTheMoveAtTheRightEdge) {
     const KorrekturFall faelle[] = {
         {"50", 60, 100, 39}, // a text typed to X 60 with a maximum of 50
         {"50", 50, 100, 49}, // a data field stepped to 50
@@ -190,7 +190,7 @@ struct BildFall {
     std::optional<int32_t> breite;
 };
 
-TEST(Masse, GetippteBildgroesseMitDemSeitenverhaeltnisDesBeginns) {
+TEST(Measures, TypedPictureSizeWithTheAspectRatioOfTheStart) {
     const BildFall faelle[] = {
         {"45", Seite::Hoehe, true, 40, 30, 45, 60},
         {"50", Seite::Breite, true, 40, 30, 38, 50}, // 37.5 rounds up
@@ -231,7 +231,7 @@ struct BildSchrittFall {
     bool wirkt;
 };
 
-TEST(Masse, BildgroesseInSchrittenProportionalVomBeginnAus) {
+TEST(Measures, PictureSizeInStepsProportionalFromTheStart) {
     // Recorded 40 x 30 when the frame opened, proportional on.
     const BildSchrittFall faelle[] = {
         {"40", Seite::Breite, -1, 29, 39, true}, // Runden(29.25)
@@ -267,7 +267,7 @@ struct PositionsFall {
     std::optional<int32_t> neu;
 };
 
-TEST(Masse, PositionsknoepfeMitIhrenGrenzen) {
+TEST(Measures, PositionButtonsWithTheirBounds) {
     // Lage: Left, Height, inner width, inner height.
     const PositionsFall faelle[] = {
         {"text left of 0", kCmdX[5], "0", {0, 5, 100, 70}, -1},
@@ -311,7 +311,7 @@ struct MaxSchrittFall {
     std::optional<int32_t> neu;
 };
 
-TEST(Masse, MaximaleBreiteKleiner) {
+TEST(Measures, MaximumWidthSmaller) {
     const MaxSchrittFall faelle[] = {
         {"two to one", "2", 1},
         {"one to none", "1", 0},
@@ -338,7 +338,7 @@ struct PlusFall {
     std::optional<int32_t> neu;
 };
 
-TEST(Masse, MaximaleBreiteGroesserBisZumRechtenRand) {
+TEST(Measures, MaximumWidthLargerUpToTheRightEdge) {
     const PlusFall faelle[] = {
         {"empty starts at 1", "", 10, 100, 1},
         {"empty at the edge", "", 99.5, 100, 0},
@@ -354,7 +354,7 @@ TEST(Masse, MaximaleBreiteGroesserBisZumRechtenRand) {
     }
 }
 
-TEST(Masse, MaximaleHoeheGroesserNurUnterhalbDerGrenze) {
+TEST(Measures, MaximumHeightLargerOnlyBelowTheLimit) {
     // Inner height 100, Top 80: the limit is 19.
     const MaxSchrittFall faelle[] = {
         {"below", "18", 19},

@@ -11,7 +11,7 @@
 namespace sorvo {
 namespace {
 
-class ZahlenFeldTest : public ::testing::Test {
+class NumberBoxTest : public ::testing::Test {
 protected:
     void SetUp() override {
         piepenSetzen([this] { ++m_pieptoene; });
@@ -42,7 +42,7 @@ struct TastenFall {
     int pieptoene;
 };
 
-TEST_F(ZahlenFeldTest, NurZiffernUndRuecktasteKommenHinein) {
+TEST_F(NumberBoxTest, OnlyDigitsAndBackspaceGetIn) {
     const TastenFall faelle[] = {
         {"digit", Qt::Key_7, "7", Qt::NoModifier, "127", 0},
         {"backspace", Qt::Key_Backspace, "\b", Qt::NoModifier, "1", 0},
@@ -72,7 +72,7 @@ TEST_F(ZahlenFeldTest, NurZiffernUndRuecktasteKommenHinein) {
     }
 }
 
-TEST_F(ZahlenFeldTest, PfeiltasteBewegtDieEinfuegestelle) {
+TEST_F(NumberBoxTest, ArrowKeyMovesTheInsertionPoint) {
     m_feld.setText(QStringLiteral("12"));
     m_feld.setCursorPosition(2);
     taste(Qt::Key_Left, QString());
@@ -81,7 +81,7 @@ TEST_F(ZahlenFeldTest, PfeiltasteBewegtDieEinfuegestelle) {
     EXPECT_EQ(m_pieptoene, 0);
 }
 
-TEST_F(ZahlenFeldTest, EnterUndFokusverlustSindZweiSignale) {
+TEST_F(NumberBoxTest, EnterAndFocusLossAreTwoSignals) {
     int enter = 0;
     int verlassen = 0;
     QObject::connect(&m_feld, &ZahlenFeld::eingabe, [&] { ++enter; });
@@ -120,7 +120,7 @@ TEST_F(ZahlenFeldTest, EnterUndFokusverlustSindZweiSignale) {
     EXPECT_EQ(enter, 2);
 }
 
-TEST_F(ZahlenFeldTest, EingefuegtesNurAusZiffern) {
+TEST_F(NumberBoxTest, PasteTakesOnlyDigits) {
     struct Fall {
         const char* ablage;
         const char* danach;
@@ -142,7 +142,7 @@ TEST_F(ZahlenFeldTest, EingefuegtesNurAusZiffern) {
     }
 }
 
-TEST_F(ZahlenFeldTest, VomProgrammGeschriebenesMinusBleibt) {
+TEST_F(NumberBoxTest, MinusWrittenByTheProgramStays) {
     // A text moved left of the label's edge shows "-1".
     m_feld.setText(QStringLiteral("-1"));
     m_feld.setCursorPosition(2);

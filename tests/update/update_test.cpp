@@ -1,6 +1,8 @@
 #include "platform/registry.h"
 #include "tests/support/fake_dialogs.h"
 #include "update/frmUpdate.h"
+#include "update/mdlRegistry.h"
+#include "update/meldung.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -16,6 +18,17 @@ namespace sorvo::update {
 namespace {
 
 using test::SkriptDialoge;
+
+// The updater's messages reach the tests' dialog service, which scripts the
+// answers and fails a test on a message nobody expected.
+class MeldungenAnDialoge : public Meldungen {
+public:
+    void meldung(const QString& text, int symbol, const QString& titel) override {
+        dialoge().meldung(text, symbol, titel);
+    }
+};
+MeldungenAnDialoge g_meldungen;
+const bool g_gesetzt = (meldungenSetzen(&g_meldungen), true);
 
 const QString kPfade = QStringLiteral("Software\\Kelmarhof\\Sorvo1.0\\Pfade");
 const QString kVersion = QStringLiteral("Software\\Kelmarhof\\Sorvo1.0\\Version");
@@ -107,8 +120,8 @@ TEST_F(UpdateTest, InstallsTheVersionTheBuildDeclares) {
     datei(neu() + "/sorvo", "neu", 10);
     frmUpdate u(neu());
     ASSERT_TRUE(u.Form_Load());
-    EXPECT_EQ(u.lblAnzeige2->text(), QStringLiteral(SORVO_PROJEKT_VERSION));
-    EXPECT_EQ(u.updateVersion, QStringLiteral(SORVO_PROJEKT_VERSION));
+    EXPECT_EQ(u.lblAnzeige2->text(), QStringLiteral("1.0.44"));
+    EXPECT_EQ(u.updateVersion, QStringLiteral("1.0.44"));
 }
 
 // Installed version against update version, through start and copy run:
@@ -351,6 +364,87 @@ TEST_F(UpdateTest, FileThatCannotBeReplacedIsNamedAndKept) {
                                        "anderen wurden ersetzt.");
     EXPECT_TRUE(u.beendet());
     EXPECT_FALSE(u.Timer1.isActive());
+}
+
+// The updater's own reader gets back every text the main program's writer
+// stores, escapes, case and all.
+TEST_F(UpdateTest, ReaderReadsWhatTheMainProgramWrites) {
+    const QString schluessel = QStringLiteral("Software\\Kelmarhof\\Sorvo1.0\\Pfade\\");
+    const struct {
+        const char* name;
+        const char* text;
+    } werte[] = {
+        {"Sorvo-Verz", "C:\\Programme\\Sorvo\\"},
+        {"Gleich=Zeichen", "a=b=c"},
+        {"[Klammer]", "[x] ]y["},
+        {"Umlaute", "Größe übrig"},
+        {"Zeilen", "eins\rzwei\nDrei\r\n"},
+        {"Leer", ""},
+    };
+    for (const auto& w : werte)
+        RegStringSchreiben(HKEY_LOCAL_MACHINE, schluessel, QString::fromUtf8(w.name),
+                           QString::fromUtf8(w.text));
+    RegStringSchreiben(HKEY_CURRENT_USER, schluessel, QStringLiteral("Sorvo-Verz"),
+                       QStringLiteral("anderswo"));
+    for (const auto& w : werte) {
+        SCOPED_TRACE(w.name);
+        EXPECT_EQ(RegWertLesen(HKEY_LOCAL_MACHINE, schluessel, QString::fromUtf8(w.name)),
+                  QString::fromUtf8(w.text));
+    }
+    // Names and keys without regard to case, with or without the outer '\'.
+    EXPECT_EQ(
+        RegWertLesen(HKEY_LOCAL_MACHINE, "\\software\\KELMARHOF\\sorvo1.0\\pfade", "sorvo-verz"),
+        "C:\\Programme\\Sorvo\\");
+    EXPECT_EQ(RegWertLesen(HKEY_CURRENT_USER, schluessel, "Sorvo-Verz"), "anderswo");
+    EXPECT_EQ(RegWertLesen(HKEY_LOCAL_MACHINE, schluessel, "Fehlt"), "");
+    EXPECT_EQ(RegWertLesen(HKEY_LOCAL_MACHINE, "Software\\Fehlt", "Sorvo-Verz"), "");
+}
+
+// A file written by hand or damaged (its backslashes escaped, as the
+// writer stores them): what the main program passes over, the updater
+// passes over too.
+TEST_F(UpdateTest, ReaderPassesOverWhatIsNoValueOfTheKey) {
+    const QString datei = m_dir.path() + "/registry.txt";
+    const QByteArray inhalt = QByteArray("; Kommentar\r\n"
+                                         "[HKEY_LOCAL_MACHINE\\\\Software\\\\A]\r\n"
+                                         "ohne Gleichheitszeichen\r\n"
+                                         ";Kommentar=nicht gelesen\r\n"
+                                         "Wert=erster\r\n"
+                                         "WERT=zweiter\r\n"
+                                         "Nul=vor") +
+                              QByteArray(1, '\0') +
+                              "nach\r\n"
+                              "[HKEY_LOCAL_MACHINE\\\\Software\\\\B\r\n"
+                              "Verwaist=unter kaputter Zeile\r\n"
+                              "[HKEY_LOCAL_MACHINE\\\\Software\\\\A]\r\n"
+                              "Spaeter=an zweiter Stelle\r\n"
+                              "[hkey_local_machine\\\\software\\\\c] Rest\n"
+                              "Letzte=ohne Zeilenende";
+    QFile f(datei);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(inhalt);
+    f.close();
+    const struct {
+        const char* schluessel;
+        const char* name;
+        const char* erwartet;
+    } faelle[] = {
+        {"Software\\A", "Wert", "erster"},
+        {"Software\\A", ";Kommentar", ""},
+        {"Software\\A", "ohne Gleichheitszeichen", ""},
+        {"Software\\A", "Nul", "vor"},
+        {"Software\\A", "Verwaist", ""},
+        {"Software\\B", "Verwaist", ""},
+        {"Software\\A", "Spaeter", ""},
+        {"Software\\C", "Letzte", "ohne Zeilenende"},
+    };
+    for (const auto& c : faelle) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(RegWertLesen(HKEY_LOCAL_MACHINE, c.schluessel, c.name),
+                  QString::fromUtf8(c.erwartet));
+        EXPECT_EQ(RegStringLesen(HKEY_LOCAL_MACHINE, c.schluessel, c.name).value_or(QString()),
+                  QString::fromUtf8(c.erwartet));
+    }
 }
 
 } // namespace
