@@ -71,6 +71,7 @@ std::vector<Name> namen() {
             {"ampersand", QStringLiteral("Kunden & Liste")},
             {"umlauts", QStringLiteral("Größe Übersicht")},
             {"reserved word", QStringLiteral("Select")},
+            {"a name SQLite keeps for itself", QStringLiteral("sqlite_Liste")},
             {"64 characters", QStringLiteral("Sehr lange Liste ") + QString(47, QChar(u'ä'))}};
 }
 

@@ -26,6 +26,7 @@ const QStringList& names() {
         QStringLiteral("Kunden & Liste"),
         QStringLiteral("Größe Übersicht"),
         QStringLiteral("Select"),
+        QStringLiteral("sqlite_Liste"),
         QStringLiteral("Sehr lange Liste ") + QString(47, QChar(u'ä')),
     };
     return n;
