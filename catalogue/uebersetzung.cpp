@@ -722,7 +722,8 @@ void synonyme(QString& ergebnis, const QString& tab, const UebersetzungsKontext&
     const QString a = QString::number(*nummer);
     try {
         const auto rs = k.datenbank->openRecordset(
-            QStringLiteral("SELECT * FROM [%1] WHERE CStr(ARTNR) = [GesuchterArtikel]").arg(tab),
+            QStringLiteral("SELECT * FROM %1 WHERE CStr(ARTNR) = [GesuchterArtikel]")
+                .arg(jet::sqlName(tab)),
             {{QStringLiteral("GesuchterArtikel"), jet::Value::text(a)}});
         const int feldArtnr = rs->field(QStringLiteral("artnr")).index();
         const int feldSyn = rs->field(QStringLiteral("syn")).index();

@@ -70,9 +70,10 @@ std::vector<GefundenesBild> pflanzenBilder(frmDbSaetzeWaehlen& saetze, const QSt
         return gefunden;
     const QString tabelle = QString::fromLatin1(kTabellen[kat]);
     try {
-        const auto rs = db->openRecordset(
-            QStringLiteral("SELECT * FROM [%1] WHERE ARTNR = [Artikelnummer]").arg(tabelle),
-            {{QStringLiteral("Artikelnummer"), jet::Value::integer(artnr)}});
+        const auto rs =
+            db->openRecordset(QStringLiteral("SELECT * FROM %1 WHERE ARTNR = [Artikelnummer]")
+                                  .arg(jet::sqlName(tabelle)),
+                              {{QStringLiteral("Artikelnummer"), jet::Value::integer(artnr)}});
         while (!rs->eof() && spalte(*rs, QStringLiteral("ARTNR")).toInt64() != artnr)
             rs->moveNext();
         if (rs->eof())

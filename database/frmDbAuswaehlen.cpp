@@ -11,6 +11,7 @@
 #include "label/unterprogramme.h"
 #include "platform/dialogs.h"
 #include "platform/elements.h"
+#include "platform/jet/datacontrol.h"
 #include "platform/jet/jet.h"
 #include "platform/system.h"
 
@@ -216,6 +217,65 @@ std::optional<Wahl> dateiWaehlen(frmDbAuswaehlen& db, const QString& vorgabe,
     return w;
 }
 
+// Window n after a binding that failed: without a database, as an unbound
+// label is. Its file is forgotten, so that no later caller binds it again
+// behind the user's back.
+void bindungAufgeben(int32_t n) {
+    S(n).strDbPfad.clear();
+    DatenbankZuruecksetzen();
+    menue("mnuDBWechseln", false);
+    menue("mnuDbDatensaetzeWaehlen", false);
+    P().blnVorlageGeoeffnet = false;
+    frmLabel& f = Schild(n);
+    if (f.Caption().endsWith(QStringLiteral(" (Vorlage)"))) {
+        f.setCaption(f.Caption().chopped(10));
+        if (auto* m = nachbarn().mdi)
+            f.setIcon(m->fensterIcon(QStringLiteral("pen04")));
+    }
+}
+
+// Runs a binding; one that fails leaves the current window without a
+// database.
+template <class Binden> void bindenOderAufgeben(Binden binden) {
+    try {
+        binden();
+    } catch (const jet::JetError&) {
+        bindungAufgeben(aktiv());
+        throw;
+    }
+}
+
+// The plant queries filter and sort by these columns; a record source that
+// lacks one fails as a query with a parameter would. The user is told which
+// column is missing where.
+void spaltenPruefen(const QString& pfad, const QString& haupt, bool abfrage) {
+    const auto rs =
+        jet::DataControl::sharedDatabase(pfad, false)->openRecordset(jet::sqlName(haupt));
+    for (const QString& spalte : {QStringLiteral("ARTNR"), QStringLiteral("Bot_Name")})
+        if (rs->fieldIndex(spalte) < 0)
+            throw jet::JetError(
+                jet::fehler::ElementNichtGefunden,
+                QStringLiteral("%1 '%2' fehlt die Spalte '%3'.")
+                    .arg(abfrage ? QStringLiteral("Der Abfrage") : QStringLiteral("Der Tabelle"),
+                         haupt, spalte));
+}
+
+// A name with ']' cannot stand in the record window's queries: such a table
+// is refused once, when it is bound, rather than at every letter and header.
+void namenPruefen(const QString& tabelle, const QStringList& felder) {
+    const QString grund = QStringLiteral(" das Zeichen ']', das in keiner Abfrage stehen kann.");
+    const QString vorne =
+        QStringLiteral("Die Tabelle '%1' kann nicht geladen werden: ").arg(tabelle);
+    if (!jet::sqlNameWritable(tabelle))
+        throw jet::JetError(jet::fehler::UngueltigerName,
+                            vorne + QStringLiteral("Ihr Name enthält") + grund);
+    for (const QString& feld : felder)
+        if (!jet::sqlNameWritable(feld))
+            throw jet::JetError(
+                jet::fehler::UngueltigerName,
+                vorne + QStringLiteral("Der Name ihres Feldes '%1' enthält").arg(feld) + grund);
+}
+
 } // namespace
 
 int kategorieIndex(const QString& art) {
@@ -304,6 +364,9 @@ void frmDbAuswaehlen::DBEigeneAuswaehlen() {
         }
     } catch (const jet::JetError& e) {
         LaufzeitfehlerMelden(e);
+        // A file that could not be read, or a table that could not be bound,
+        // is not the window's database.
+        zuruecksetzen(*this, n, vorher);
     }
 }
 
@@ -340,6 +403,14 @@ void frmDbAuswaehlen::DbTabellenAnzeigenEigeneDb() {
 }
 
 void frmDbAuswaehlen::tabellenBinden() {
+    bindenOderAufgeben([this] { pflanzenBinden(); });
+}
+
+void frmDbAuswaehlen::eigeneTabelleBinden() {
+    bindenOderAufgeben([this] { tabelleBinden(); });
+}
+
+void frmDbAuswaehlen::pflanzenBinden() {
     const int32_t n = aktiv();
     if (!schildGueltig(n))
         return;
@@ -352,8 +423,11 @@ void frmDbAuswaehlen::tabellenBinden() {
     if (e.blnPflanzenDb) {
         const int k = kategorieIndex(BotrelDateiArt);
         if (k < 0) {
-            // A kind no category knows binds nothing and changes nothing.
+            // A kind no category knows binds nothing; a window that counted
+            // as bound (a template read from a file) is so no longer.
             dialoge().meldung(QStringLiteral("Hoppla") + BotrelDateiArt, Msg::OK, QString());
+            if (e.blnDbGeladen)
+                bindungAufgeben(n);
             return;
         }
         BotrelDateiArt = kategorieArten().at(k);
@@ -363,10 +437,17 @@ void frmDbAuswaehlen::tabellenBinden() {
         w.Frame1->setEnabled(true);
         const QString haupt = QString::fromLatin1(b.haupt);
         w.Data1->setDatabaseName(e.strDbPfad);
-        w.Data1->setRecordSource(QStringLiteral("SELECT * From ") + haupt +
+        w.Data1->setRecordSource(QStringLiteral("SELECT * From ") +
+                                 jet::sqlName(haupt, jet::Brackets::WhenNeeded) +
                                  QStringLiteral(" WHERE ARTNR LIKE '*' ORDER BY Bot_Name"));
         w.Data1->setCaption(haupt);
-        w.Data1->refresh();
+        try {
+            w.Data1->refresh();
+        } catch (const jet::JetError& f) {
+            if (f.number() == jet::fehler::ParameterFehlen)
+                spaltenPruefen(e.strDbPfad, haupt, BotrelDateiArt == QStringLiteral("vxf"));
+            throw;
+        }
         nebenquelle(*w.Data2, e.strDbPfad, "Familien");
         nebenquelle(*w.Data3, e.strDbPfad, b.bilder);
         nebenquelle(*w.Data4, e.strDbPfad, b.daten4);
@@ -388,18 +469,20 @@ void frmDbAuswaehlen::tabellenBinden() {
     w.cmdAlle_Click();
 }
 
-void frmDbAuswaehlen::eigeneTabelleBinden() {
+void frmDbAuswaehlen::tabelleBinden() {
     const int32_t n = aktiv();
     if (!schildGueltig(n) || S(n).strDbPfad.isEmpty())
         return;
+    namenPruefen(EigeneDbTabName, {});
     auto& w = DbSaetze();
     w.grdDataGrid->hide();
     w.grdEigeneDB->show();
     w.Data1->setDatabaseName(S(n).strDbPfad);
-    // In brackets, so that no table name is taken for SQL.
-    w.Data1->setRecordSource(QLatin1Char('[') + EigeneDbTabName + QLatin1Char(']'));
+    // Quoted, so that no table name is taken for SQL.
+    w.Data1->setRecordSource(jet::sqlName(EigeneDbTabName));
     w.Data1->setCaption(EigeneDbTabName);
     w.Data1->refresh();
+    namenPruefen(EigeneDbTabName, feldnamen(*w.Data1));
     werkzeugDbName(EigeneDbTabName);
     lstFeldnamenUnsortiert.clear();
     werkzeugListen({}, {});

@@ -48,8 +48,10 @@ public:
     void DBEigeneAuswaehlen() override;
 
     // The two bindings. Called on their own (menu, right click, template,
-    // tool window) they report an engine error and leave the window as far
-    // as they got; the choices call the throwing forms below.
+    // tool window) they report an engine error; the choices call the
+    // throwing forms below. A binding that fails leaves the window without a
+    // database (not the template, menus and lists of an unbound label, its
+    // file forgotten).
     void DbTabellenAnzeigen() override;
     void DbTabellenAnzeigenEigeneDb() override;
     void tabellenBinden();      // throws jet::JetError
@@ -63,6 +65,10 @@ public:
     void DBPreiseLaden() override;
 
     bool DatenbankEntladen() override;
+
+private:
+    void pflanzenBinden();
+    void tabelleBinden();
 };
 
 // Creates the shared record-choice and prices windows (children of the main

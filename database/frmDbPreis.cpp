@@ -247,8 +247,9 @@ void frmDbAuswaehlen::DBPreiseLaden() {
             placeholder(*f.Data1, QString());
             f.Data1->setDatabaseName(ordner.isEmpty() ? QStringLiteral("/") : ordner);
             // The whole file name, so that another file of the same name
-            // with another extension cannot stand in for it.
-            f.Data1->setRecordSource(datei);
+            // with another extension cannot stand in for it; quoted, so that
+            // no name is taken for SQL or loses its blanks.
+            f.Data1->setRecordSource(jet::sqlName(datei));
             f.Data1->setCaption(e.strPreisDateiName);
             f.Data1->refresh();
             f.lblDbPreise->setText(pfad);

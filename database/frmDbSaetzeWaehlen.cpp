@@ -30,11 +30,6 @@ QPointer<frmDbSaetzeWaehlen>& instanz() {
     return p;
 }
 
-// Names of an own table's fields as Jet SQL takes them whatever they hold.
-QString klammern(const QString& name) {
-    return QLatin1Char('[') + name + QLatin1Char(']');
-}
-
 struct Aktuell {
     bool pflanzen = false;
     QString art;
@@ -214,7 +209,10 @@ void frmDbSaetzeWaehlen::abfragen(const QString& sql) {
 void frmDbSaetzeWaehlen::abfragen(Abfrage art, int wert, bool pflanzen) {
     const QString t = Data1->caption();
     if (pflanzen) {
-        // The plant tables' names as they are: no quoting.
+        // The plant tables' plain names as they are; anything else quoted.
+        const auto name = [](const QString& n) {
+            return jet::sqlName(n, jet::Brackets::WhenNeeded);
+        };
         const int s = namensFeld(aktuell().art);
         if (s < 0) {
             abfragen(QString());
@@ -224,21 +222,21 @@ void frmDbSaetzeWaehlen::abfragen(Abfrage art, int wert, bool pflanzen) {
             art == Abfrage::Buchstabe
                 ? QStringLiteral("BOT_NAME LIKE '") + QChar(u'A' + wert) + QStringLiteral("*'")
                 : QStringLiteral("ARTNR LIKE '*'");
-        const QString sortierung = feld(art == Abfrage::Spalte ? wert + s : s);
-        abfragen(QStringLiteral("SELECT * FROM ") + t + QStringLiteral(" WHERE ") + filter +
+        const QString sortierung = name(feld(art == Abfrage::Spalte ? wert + s : s));
+        abfragen(QStringLiteral("SELECT * FROM ") + name(t) + QStringLiteral(" WHERE ") + filter +
                  QStringLiteral(" ORDER BY ") + sortierung);
         return;
     }
     // An own table: the first field for a letter, the second otherwise.
     const QString filter = art == Abfrage::Buchstabe
-                               ? klammern(feld(0)) + QStringLiteral(" LIKE '") +
+                               ? jet::sqlName(feld(0)) + QStringLiteral(" LIKE '") +
                                      QChar(u'A' + wert) + QStringLiteral("*'")
-                               : klammern(feld(1)) + QStringLiteral(" LIKE '*'");
-    const QString sortierung = klammern(feld(art == Abfrage::Alle        ? 1
-                                             : art == Abfrage::Buchstabe ? 0
-                                                                         : wert));
-    abfragen(QStringLiteral("SELECT * FROM ") + klammern(t) + QStringLiteral(" WHERE ") + filter +
-             QStringLiteral(" ORDER BY ") + sortierung);
+                               : jet::sqlName(feld(1)) + QStringLiteral(" LIKE '*'");
+    const QString sortierung = jet::sqlName(feld(art == Abfrage::Alle        ? 1
+                                                 : art == Abfrage::Buchstabe ? 0
+                                                                             : wert));
+    abfragen(QStringLiteral("SELECT * FROM ") + jet::sqlName(t) + QStringLiteral(" WHERE ") +
+             filter + QStringLiteral(" ORDER BY ") + sortierung);
 }
 
 void frmDbSaetzeWaehlen::cmdAlle_Click() {

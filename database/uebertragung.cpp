@@ -391,7 +391,8 @@ void frmDbSaetzeWaehlen::SynonymeFuellen(int32_t w, bool deutsch) {
                                 QStringLiteral("Kein aktueller Datensatz."));
         // The number is bound, never written into the SQL.
         const auto syn = datenbank->openRecordset(
-            QStringLiteral("SELECT * FROM [%1] WHERE ARTNR = [GesuchterArtikel]").arg(tabelle),
+            QStringLiteral("SELECT * FROM %1 WHERE ARTNR = [GesuchterArtikel]")
+                .arg(jet::sqlName(tabelle)),
             {{QStringLiteral("GesuchterArtikel"), jet::Value::integer(*nummer)}});
         const int feld = syn->field(QStringLiteral("syn")).index();
         for (; !syn->eof(); syn->moveNext()) {

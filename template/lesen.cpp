@@ -322,6 +322,12 @@ bool Einleser::datenbank(Felder& f) {
             db.DbTabellenAnzeigen();
         else
             db.DbTabellenAnzeigenEigeneDb();
+        if (!S(m_w).blnDbGeladen) {
+            // The binding failed and said why; the window goes on without
+            // the database, and saving it would drop it.
+            aktuell();
+            SchildGeaendert();
+        }
         return true;
     }
     if (pflanzen) {

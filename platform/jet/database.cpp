@@ -27,6 +27,12 @@ struct Statement {
     ~Statement() { sqlite3_finalize(stmt); }
 };
 
+// The name SQLite knows a table or stored query by. SQLite keeps names
+// beginning with "sqlite_" for itself; Access allows them.
+QString inSqlite(const QString& name) {
+    return QStringLiteral("jet_") + name;
+}
+
 [[noreturn]] void closed() {
     throw JetError(fehler::ObjektNichtGefunden, QStringLiteral("Die Datenbank ist geschlossen."));
 }
@@ -91,10 +97,11 @@ struct Database::Impl : SourceResolver {
 
     // Keeps the rows and shows them to SQLite as a virtual table.
     SourceInfo addTable(const QString& table, std::shared_ptr<const TableStore> store) {
-        stores[table.toStdString()] = store;
+        const QString name = inSqlite(table);
+        stores[name.toStdString()] = store;
         exec(QStringLiteral("CREATE VIRTUAL TABLE %1 USING jet(%2)")
-                 .arg(quoteIdentifier(table), quoteString(table)));
-        return SourceInfo{table, store->outputColumns(), true};
+                 .arg(quoteIdentifier(name), quoteString(name)));
+        return SourceInfo{name, store->outputColumns(), true};
     }
 
     SourceInfo loadMdbTable(const CatalogEntry& e) {
@@ -240,8 +247,8 @@ struct Database::Impl : SourceResolver {
                 try {
                     const Compiled c = compileQuery(*parseSql(querySql(*e)), *this, nullptr, true);
                     exec(QStringLiteral("CREATE VIEW %1 AS %2")
-                             .arg(quoteIdentifier(e->name), c.sql));
-                    info = SourceInfo{e->name, c.columns, false};
+                             .arg(quoteIdentifier(inSqlite(e->name)), c.sql));
+                    info = SourceInfo{inSqlite(e->name), c.columns, false};
                 } catch (...) {
                     building.remove(key);
                     throw;

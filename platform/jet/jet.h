@@ -43,6 +43,7 @@ inline constexpr int DatenbankFormat = 3343;
 inline constexpr int Beschaedigt = 3049;
 inline constexpr int PfadUngueltig = 3044;
 inline constexpr int TabellenFormat = 3274;
+inline constexpr int UngueltigerName = 3125;
 } // namespace fehler
 
 class JetError : public std::runtime_error {
@@ -255,5 +256,17 @@ private:
 };
 
 const char* typName(DataType t);
+
+// A table, query or field name as the SQL of this engine takes it: in
+// brackets, so that blanks (also at the ends), quotes, '#', '&', '-' and
+// reserved words stay part of the name. WhenNeeded leaves a plain word
+// (letters, digits and '_', not beginning with a digit, no reserved word)
+// as it is. Every name the program writes into SQL goes through here.
+enum class Brackets { Always, WhenNeeded };
+QString sqlName(const QString& name, Brackets brackets = Brackets::Always);
+// The dialect cannot write a ']' inside brackets (Access allows none in
+// names): a name holding one can be a record source by itself, but it cannot
+// stand in SQL text.
+bool sqlNameWritable(const QString& name);
 
 } // namespace sorvo::jet

@@ -134,5 +134,7 @@ Compiled compileQuery(const Query& query, SourceResolver& resolver,
 // SQL quoting for SQLite.
 QString quoteIdentifier(const QString& name);
 QString quoteString(const QString& text);
+// The text a quoteString literal stands for; other text as it is.
+QString unquoteString(const QString& literal);
 
 } // namespace sorvo::jet::detail

@@ -17,6 +17,15 @@ QString quoteString(const QString& text) {
     return QLatin1Char('\'') + s + QLatin1Char('\'');
 }
 
+QString unquoteString(const QString& literal) {
+    if (literal.size() < 2 || !literal.startsWith(QLatin1Char('\'')) ||
+        !literal.endsWith(QLatin1Char('\'')))
+        return literal;
+    QString s = literal.mid(1, literal.size() - 2);
+    s.replace(QStringLiteral("''"), QStringLiteral("'"));
+    return s;
+}
+
 namespace {
 
 struct Gen {

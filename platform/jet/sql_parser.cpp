@@ -688,6 +688,27 @@ private:
     }
 };
 
+// A word that the parser takes for something else than a name wherever a
+// name may stand.
+bool meansMore(const QString& word) {
+    static const QSet<QString> more{
+        QStringLiteral("NULL"),       QStringLiteral("TRUE"),   QStringLiteral("YES"),
+        QStringLiteral("ON"),         QStringLiteral("FALSE"),  QStringLiteral("NO"),
+        QStringLiteral("OFF"),        QStringLiteral("EXISTS"), QStringLiteral("TRANSFORM"),
+        QStringLiteral("PARAMETERS"), QStringLiteral("TABLE")};
+    const QString w = word.toUpper();
+    return reserved().contains(w) || more.contains(w);
+}
+
+bool plainWord(const QString& name) {
+    if (name.isEmpty() || !identStart(name.front()))
+        return false;
+    for (const QChar c : name)
+        if (!identPart(c))
+            return false;
+    return !meansMore(name);
+}
+
 } // namespace
 
 std::shared_ptr<Query> parseSql(const QString& sql) {
@@ -710,3 +731,17 @@ bool looksLikeSql(const QString& source) {
 }
 
 } // namespace sorvo::jet::detail
+
+namespace sorvo::jet {
+
+QString sqlName(const QString& name, Brackets brackets) {
+    if (brackets == Brackets::WhenNeeded && detail::plainWord(name))
+        return name;
+    return QLatin1Char('[') + name + QLatin1Char(']');
+}
+
+bool sqlNameWritable(const QString& name) {
+    return !name.contains(QLatin1Char(']'));
+}
+
+} // namespace sorvo::jet

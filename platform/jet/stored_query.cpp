@@ -15,10 +15,6 @@ constexpr int DistinctRow = 0x08;
 constexpr int Top = 0x10;
 constexpr int Percent = 0x20;
 
-QString bracketed(const QString& name) {
-    return QLatin1Char('[') + name + QLatin1Char(']');
-}
-
 [[noreturn]] void refuse(const QString& query, const QString& kind) {
     throw JetError(fehler::NichtUnterstuetzt,
                    QStringLiteral("Die Abfrage '%1' ist eine %2; solche Abfragen werden nicht "
@@ -111,9 +107,8 @@ QString rebuildQuerySql(const QString& name, std::vector<QueryDefRow> rows) {
     if (options & AllFields)
         fields << QStringLiteral("*");
     for (const auto* r : of(6))
-        fields << (r->name1.isEmpty()
-                       ? r->expression
-                       : r->expression + QStringLiteral(" AS ") + bracketed(r->name1));
+        fields << (r->name1.isEmpty() ? r->expression
+                                      : r->expression + QStringLiteral(" AS ") + sqlName(r->name1));
     if (fields.isEmpty())
         fields << QStringLiteral("*");
     sql += fields.join(QStringLiteral(", "));
@@ -129,10 +124,10 @@ QString rebuildQuerySql(const QString& name, std::vector<QueryDefRow> rows) {
         Part p;
         const QString key = r->name2.isEmpty() ? r->name1 : r->name2;
         if (!r->expression.trimmed().isEmpty())
-            p.sql = QStringLiteral("(%1) AS %2").arg(r->expression.trimmed(), bracketed(key));
+            p.sql = QStringLiteral("(%1) AS %2").arg(r->expression.trimmed(), sqlName(key));
         else
-            p.sql = bracketed(r->name1) +
-                    (r->name2.isEmpty() ? QString() : QStringLiteral(" AS ") + bracketed(r->name2));
+            p.sql = sqlName(r->name1) +
+                    (r->name2.isEmpty() ? QString() : QStringLiteral(" AS ") + sqlName(r->name2));
         p.keys << key.toLower();
         parts.push_back(p);
     }

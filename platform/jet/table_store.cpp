@@ -292,9 +292,9 @@ int connect(sqlite3* db, void* aux, int argc, const char* const* argv, sqlite3_v
         *err = sqlite3_mprintf("%s", eigeneMeldung("Die Tabelle fehlt."));
         return SQLITE_ERROR;
     }
-    std::string key = argv[3];
-    if (key.size() >= 2 && key.front() == '\'' && key.back() == '\'')
-        key = key.substr(1, key.size() - 2);
+    // The table's name as the database wrote it with quoteString: an
+    // apostrophe in it stands doubled.
+    const std::string key = unquoteString(QString::fromUtf8(argv[3])).toStdString();
     const auto it = registry->find(key);
     if (it == registry->end()) {
         *err = sqlite3_mprintf("%s", eigeneMeldung("Die Tabelle fehlt."));

@@ -126,8 +126,10 @@ std::vector<TextTableFile> textTables(const QString& folder) {
     return out;
 }
 
-std::optional<TextTableFile> findTextTable(const QString& folder, const QString& name) {
-    QString wanted = name.trimmed();
+namespace {
+
+std::optional<TextTableFile> findSpelled(const QString& folder, const QString& name) {
+    QString wanted = name;
     QString ext;
     for (const QString& e : extensions()) {
         for (const QChar sep : {QLatin1Char('.'), QLatin1Char('#')}) {
@@ -150,6 +152,17 @@ std::optional<TextTableFile> findTextTable(const QString& folder, const QString&
             found = t;
     }
     return found;
+}
+
+} // namespace
+
+std::optional<TextTableFile> findTextTable(const QString& folder, const QString& name) {
+    // Blanks at the ends may belong to the file's name; only where no file
+    // has them are they padding.
+    if (auto found = findSpelled(folder, name))
+        return found;
+    const QString trimmed = name.trimmed();
+    return trimmed == name ? std::nullopt : findSpelled(folder, trimmed);
 }
 
 TextTableData readTextTable(const QString& path) {

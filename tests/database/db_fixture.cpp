@@ -108,6 +108,11 @@ void DbTest::eigeneLaden(int32_t n, const QString& pfad, const QString& tabelle)
     Schild(n).SetFocus();
     P().lngAktivesSchild = n;
     SkriptDialoge d;
+    tabelleWaehlen(d, pfad, tabelle);
+    m_mdi->mnuDbEigeneLaden_Click();
+}
+
+void DbTest::tabelleWaehlen(SkriptDialoge& d, const QString& pfad, const QString& tabelle) {
     d.oeffnen(pfad).fenster([tabelle](QDialog& f) {
         auto& t = dynamic_cast<frmDbTabwaehlen&>(f);
         const auto treffer = t.lstTabellen->findItems(tabelle, Qt::MatchExactly);
@@ -115,7 +120,6 @@ void DbTest::eigeneLaden(int32_t n, const QString& pfad, const QString& tabelle)
         t.lstTabellen->setCurrentItem(treffer.front());
         emit t.lstTabellen->itemDoubleClicked(treffer.front());
     });
-    m_mdi->mnuDbEigeneLaden_Click();
 }
 
 void DbTest::direktBinden(int32_t n, const QString& pfad, const QString& art) {

@@ -47,6 +47,9 @@ protected:
     // Binds window n to table tabelle of the own database pfad through
     // "Eigene Datenbank laden".
     void eigeneLaden(int32_t n, const QString& pfad, const QString& tabelle);
+    // Scripts that choice: the file dialog answered with pfad, the table
+    // double-clicked in the table window.
+    static void tabelleWaehlen(SkriptDialoge& d, const QString& pfad, const QString& tabelle);
     // Sets window n up as a template read from a file would be, and binds.
     void direktBinden(int32_t n, const QString& pfad, const QString& art);
     // Selects the grid rows of these article numbers and presses "Auf Schild
