@@ -99,6 +99,7 @@ double frmLabel::gemesseneHoehe() const {
 void frmLabel::innenGroesseSetzen(double breite, double hoehe) {
     m_innenBreite = breite;
     m_innenHoehe = hoehe;
+    m_flaeche->setEtikett(QSizeF(breite, hoehe));
 }
 
 double frmLabel::ScaleWidth() const {
@@ -220,8 +221,13 @@ bool frmLabel::QueryUnload(int modus) {
 
     if (n != p.lngAktivesSchild)
         p.lngAktivesSchild = n;
+    const QRect bedeckt = geometry();
     showNormal();
     hide();
+    // What the window covered, maximised or not, is drawn again now; left
+    // to itself the area could keep showing the window's frame and picture.
+    if (QWidget* bereich = parentWidget())
+        bereich->update(bedeckt | geometry());
 
     if (e.blnDbGeladen) {
         p.blnVorlageGeoeffnet = false;
