@@ -44,7 +44,8 @@ QString Dezimaltrennzeichen();
 QString PlatzhalterPruefen();
 
 // --- Help -------------------------------------------------------------------
-// Opens the help file beside the program at a topic (empty: start page).
+// Opens the help pages in the folder "hilfe" beside the program at a topic
+// (a page's file name; empty: the start page), in the help window.
 void HilfeAnzeigen(const QString& Thema);
 
 } // namespace sorvo
