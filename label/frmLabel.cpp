@@ -3,6 +3,7 @@
 #include "label/nachbarn.h"
 #include "label/programm.h"
 #include "label/unterprogramme.h"
+#include "label/zugang.h"
 #include "platform/canvas.h"
 #include "platform/dialogs.h"
 
@@ -56,6 +57,7 @@ frmLabel::frmLabel(QWidget* parent) : QMdiSubWindow(parent), m_flaeche(new Eleme
                 ziehenLoslassen(mm, global);
             });
     elementeAnlegen();
+    schildZugangEinrichten();
 }
 
 frmLabel::~frmLabel() = default;
