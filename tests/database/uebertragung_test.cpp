@@ -219,6 +219,14 @@ TEST_F(UebertragungTest, TheTemplateIsCurrentAndInFrontAfterwards) {
             << fensterHaken(*m_mdi).toStdString();
     }
     EXPECT_EQ(erzeugte().size(), 6u);
+
+    // Stepping through the generated labels keeps the two together as well.
+    m_mdi->cmdNext_Click();
+    const int32_t g = P().lngAktivesSchild;
+    ASSERT_NE(g, n);
+    EXPECT_EQ(bereich->activeSubWindow(), &Schild(g));
+    EXPECT_EQ(bereich->subWindowList(QMdiArea::StackingOrder).last(), &Schild(g));
+    EXPECT_TRUE(fensterHaken(*m_mdi).endsWith(Schild(g).Caption()));
 }
 
 TEST_F(UebertragungTest, ChangedTemplateKeepsItsStarInTheCaption) {
