@@ -170,8 +170,15 @@ void frmDbSaetzeWaehlen::DatensaetzeUebertragen() {
     AllesFreigeben();
     if (ESZaehler > 1)
         NavigationEin();
-    if (p.blnVorlageVordergrund && vorlage >= 1 && vorlage <= p.hoechstesSchild())
-        Schild(vorlage).SetFocus();
+    // The template is the current window again, so it is the window in
+    // front too: the menus and the print commands act on the window the
+    // user sees. The copies were shown without being raised one by one,
+    // so this is the one raise of the transfer.
+    if (vorlage >= 1 && vorlage <= p.hoechstesSchild() && !S(vorlage).blnSchildFrei) {
+        frmLabel& v = Schild(vorlage);
+        v.SetFocus();
+        v.raise();
+    }
     p.lngAktivesSchild = vorlage;
 }
 

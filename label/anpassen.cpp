@@ -27,8 +27,10 @@ void anpassen(Beschriftung& c, int32_t maxBreite, float innenBreite, float rest,
         w->maxBreiteLeeren(datenfeld);
     c.setWordWrap(false);
     c.setAutoSize(true);
-    if (innenBreite - 1.0f < static_cast<float>(c.Left()) + static_cast<float>(c.Width())) {
-        c.setWidth(breiteOderNull(innenBreite - static_cast<float>(c.Left()) - rest));
+    const float platz = innenBreite - static_cast<float>(c.Left()) - rest;
+    if (innenBreite - 1.0f < static_cast<float>(c.Left()) + static_cast<float>(c.Width()) &&
+        platz > 0) {
+        c.setWidth(platz);
         c.setWordWrap(true);
         c.setAutoSize(true);
     }
@@ -42,28 +44,34 @@ void layoutLaden(Beschriftung& c, const QString& text) {
         c.setLeft(0);
 }
 
-// One text or data field inside the right edge (margin 1 mm).
+// One text or data field inside the right edge (margin 1 mm). An element
+// that starts where no room is left lies beyond the label's edge on purpose
+// (a window may show more than the label): it keeps its size, so that it
+// stays visible and can be grabbed again, instead of shrinking to nothing.
 void ausrichten(Beschriftung& c, float W, int32_t m,
                 const std::function<void(int32_t)>& maxSchreiben) {
     const float rechts = static_cast<float>(c.Left()) + static_cast<float>(c.Width());
+    const float platz = W - static_cast<float>(c.Left()) - 1;
     if (m != 0) {
-        if (rechts > W - 1) {
-            c.setWidth(breiteOderNull(W - static_cast<float>(c.Left()) - 1));
+        if (rechts > W - 1 && platz > 0) {
+            c.setWidth(platz);
             maxSchreiben(RundenGerade(c.Width()));
         }
         return;
     }
     c.setWordWrap(false);
-    if (static_cast<float>(c.Left()) + static_cast<float>(c.Width()) > W - 1) {
-        c.setWidth(breiteOderNull(W - static_cast<float>(c.Left()) - 1));
+    if (static_cast<float>(c.Left()) + static_cast<float>(c.Width()) > W - 1 && platz > 0) {
+        c.setWidth(platz);
         c.setWordWrap(true);
     }
 }
 
+// A picture inside the right and bottom edges, keeping its aspect ratio; one
+// that starts beyond an edge keeps its size, as a text does.
 void bildAusrichten(Bild& b, float W, float H) {
     float links = static_cast<float>(b.Left()), oben = static_cast<float>(b.Top());
     float breite = static_cast<float>(b.Width()), hoehe = static_cast<float>(b.Height());
-    if (links + breite > W) {
+    if (links + breite > W && W - static_cast<float>(Runden(links)) > 0) {
         // Without a height there is no aspect ratio to keep: only narrowed.
         const float r = hoehe > 0 ? breite / hoehe : 0;
         links = static_cast<float>(Runden(links));
@@ -75,7 +83,7 @@ void bildAusrichten(Bild& b, float W, float H) {
             b.setHeight(hoehe);
         }
     }
-    if (oben + hoehe > H) {
+    if (oben + hoehe > H && H - static_cast<float>(Runden(oben)) > 0) {
         const float r = breite > 0 ? hoehe / breite : 0;
         oben = static_cast<float>(Runden(oben));
         hoehe = breiteOderNull(H - oben);

@@ -3,6 +3,7 @@
 #include "label/nachbarn.h"
 #include "label/programm.h"
 #include "label/unterprogramme.h"
+#include "label/zugang.h"
 #include "platform/canvas.h"
 #include "platform/dialogs.h"
 
@@ -56,6 +57,7 @@ frmLabel::frmLabel(QWidget* parent) : QMdiSubWindow(parent), m_flaeche(new Eleme
                 ziehenLoslassen(mm, global);
             });
     elementeAnlegen();
+    schildZugangEinrichten();
 }
 
 frmLabel::~frmLabel() = default;
@@ -99,6 +101,7 @@ double frmLabel::gemesseneHoehe() const {
 void frmLabel::innenGroesseSetzen(double breite, double hoehe) {
     m_innenBreite = breite;
     m_innenHoehe = hoehe;
+    m_flaeche->setEtikett(QSizeF(breite, hoehe));
 }
 
 double frmLabel::ScaleWidth() const {
@@ -220,8 +223,13 @@ bool frmLabel::QueryUnload(int modus) {
 
     if (n != p.lngAktivesSchild)
         p.lngAktivesSchild = n;
+    const QRect bedeckt = geometry();
     showNormal();
     hide();
+    // What the window covered, maximised or not, is drawn again now; left
+    // to itself the area could keep showing the window's frame and picture.
+    if (QWidget* bereich = parentWidget())
+        bereich->update(bedeckt | geometry());
 
     if (e.blnDbGeladen) {
         p.blnVorlageGeoeffnet = false;

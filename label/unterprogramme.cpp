@@ -183,7 +183,8 @@ QString Dezimaltrennzeichen() {
 
 void HilfeAnzeigen(const QString& Thema) {
     // Unlike the stock-text path, no test for a folder at the root.
-    hilfeOeffnen(P().strSorvoVerz + QStringLiteral("/sorvo-hilfe.chm"), Thema);
+    hilfeOeffnen(P().strSorvoVerz + QStringLiteral("/hilfe"), Thema,
+                 nachbarn().mdi ? nachbarn().mdi->widget() : nullptr);
 }
 
 bool HilfeTaste(QKeyEvent* e, const QString& Thema) {

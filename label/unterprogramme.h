@@ -46,7 +46,8 @@ QString Dezimaltrennzeichen();
 QString PlatzhalterPruefen();
 
 // --- Help -------------------------------------------------------------------
-// Opens the help file beside the program at a topic (empty: start page).
+// Opens the help pages in the folder "hilfe" beside the program at a topic
+// (a page's file name; empty: the start page), in the help window.
 void HilfeAnzeigen(const QString& Thema);
 // F1 in a window opens the help at the window's topic: true when e was F1
 // (then taken), false for any other key, which the window handles.

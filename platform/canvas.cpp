@@ -4,6 +4,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 namespace sorvo {
 
@@ -96,8 +97,43 @@ void ElementCanvas::zeichnen(QPainter& p, double pixelProMm, const QRectF& berei
     }
 }
 
+void ElementCanvas::setEtikett(const QSizeF& mm) {
+    if (mm == etikett_)
+        return;
+    etikett_ = mm;
+    update();
+}
+
+void ElementCanvas::randZeichnen(QPainter& p) const {
+    if (etikett_.isEmpty())
+        return;
+    const int b = static_cast<int>(std::lround(etikett_.width() * pixelProMm()));
+    const int h = static_cast<int>(std::lround(etikett_.height() * pixelProMm()));
+    // A window sized for the label may come out a pixel larger; only a
+    // real overhang is marked.
+    constexpr int kMindestens = 2;
+    const bool rechts = width() - b >= kMindestens;
+    const bool unten = height() - h >= kMindestens;
+    if (!rechts && !unten)
+        return;
+    const QRegion ausserhalb =
+        QRegion(rect()) - QRegion(0, 0, rechts ? b : width(), unten ? h : height());
+    p.save();
+    p.setClipRegion(ausserhalb);
+    p.fillRect(rect(), QColor(224, 224, 224));
+    p.fillRect(rect(), QBrush(QColor(192, 192, 192), Qt::BDiagPattern));
+    p.setClipping(false);
+    p.setPen(QPen(QColor(96, 96, 96), 0));
+    if (rechts)
+        p.drawLine(b, 0, b, unten ? h : height());
+    if (unten)
+        p.drawLine(0, h, rechts ? b : width(), h);
+    p.restore();
+}
+
 void ElementCanvas::paintEvent(QPaintEvent* event) {
     QPainter p(this);
+    randZeichnen(p);
     zeichnen(p, pixelProMm(), QRectF(event->rect()));
 }
 

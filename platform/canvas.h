@@ -15,6 +15,7 @@
 #include "platform/elements.h"
 
 #include <QPointF>
+#include <QSizeF>
 #include <QWidget>
 #include <memory>
 #include <vector>
@@ -52,6 +53,13 @@ public:
     double ScaleHeight() const;
     QPointF zuMm(const QPointF& pixel) const;
 
+    // The label's size in millimetres. Where the canvas is larger than the
+    // label, the part beyond its edge is shaded and the edge drawn as a
+    // line, so that elements lying there are seen as off the label. An empty
+    // size (the default) draws no edge.
+    void setEtikett(const QSizeF& mm);
+    QSizeF etikett() const { return etikett_; }
+
     // Draws the visible controls in stacking order at any scale, e.g. into an
     // image; bereich (pixels) limits drawing to the controls that touch it.
     void zeichnen(QPainter& p, double pixelProMm, const QRectF& bereich = QRectF()) const;
@@ -81,9 +89,11 @@ protected:
 
 private:
     template <class T> T* hinzufuegen(std::unique_ptr<T> element);
+    void randZeichnen(QPainter& p) const;
 
     std::vector<std::unique_ptr<Steuerelement>> elemente_;
     std::vector<Steuerelement*> stapel_;
+    QSizeF etikett_;
 };
 
 } // namespace sorvo

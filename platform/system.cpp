@@ -1,13 +1,13 @@
 #include "platform/system.h"
 
+#include "platform/hilfe.h"
+
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QUrl>
 
 namespace sorvo {
 namespace {
@@ -59,15 +59,15 @@ EinzelInstanz::EinzelInstanz(const QString& name) {
 
 EinzelInstanz::~EinzelInstanz() = default;
 
-void hilfeOeffnen(const QString& datei, const QString& thema) {
+void hilfeOeffnen(const QString& ordner, const QString& thema, QWidget* eltern) {
     if (g_hilfe) {
-        g_hilfe(datei, thema);
+        g_hilfe(ordner, thema);
         return;
     }
-    QUrl url = QUrl::fromLocalFile(datei);
-    if (!thema.isEmpty())
-        url.setFragment(thema);
-    QDesktopServices::openUrl(url);
+    HilfeFenster* f = hilfeFenster();
+    if (!f)
+        f = new HilfeFenster(eltern);
+    f->zeigen(ordner, thema);
 }
 
 void hilfeAufrufSetzen(HilfeAufruf aufruf) {

@@ -7,6 +7,7 @@
 #include <memory>
 
 class QLockFile;
+class QWidget;
 
 namespace sorvo {
 
@@ -44,11 +45,12 @@ private:
     bool m_erworben = false;
 };
 
-// Opens the help file at a topic (empty: its start page) with the desktop's
-// viewer. A missing file is not checked here; the viewer reports it.
-using HilfeAufruf = std::function<void(const QString& datei, const QString& thema)>;
-void hilfeOeffnen(const QString& datei, const QString& thema);
-// Replaces the viewer (tests record the calls); an empty function restores it.
+// Opens the help pages of a folder at a topic (empty: the start page) in the
+// program's help window (platform/hilfe.h), made as a window of its own
+// owned by eltern. A missing page is reported in the window.
+using HilfeAufruf = std::function<void(const QString& ordner, const QString& thema)>;
+void hilfeOeffnen(const QString& ordner, const QString& thema, QWidget* eltern = nullptr);
+// Replaces the window (tests record the calls); an empty function restores it.
 void hilfeAufrufSetzen(HilfeAufruf aufruf);
 
 // Starts a program file found in ordner, with ordner as its working folder,

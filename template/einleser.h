@@ -25,6 +25,7 @@ public:
     // false when the file was refused and its window closed.
     bool zeile(const QString& z);
     // After the last line: free slots are removed, the others marked in use.
+    // A file that gave no label size is no template: Laufzeitfehler.
     void abschliessen();
 
 private:
@@ -48,6 +49,8 @@ private:
     // Off once the database of an F record is missing and not replaced: the
     // data fields that belong to it are not loaded then.
     bool m_datenfelder = true;
+    // A G record with a label size was read.
+    bool m_groesse = false;
 };
 
 // The lines of a template text; CR LF, CR and LF each end a line.

@@ -265,6 +265,11 @@ void Einleser::geometrie(Felder& f) {
     const bool schlaufe = alsWahr(f.rest());
     if (breite < 0 || breite > kGroessteSeite || hoehe < 0 || hoehe > kGroessteSeite)
         throw ungueltigerWert();
+    // No label is made without a size; a file that gives none is no
+    // template (a picture renamed to .vxp would open as an empty window).
+    if (m_quelle == Quelle::Datei && (breite <= 0 || hoehe <= 0))
+        throw ungueltigerWert();
+    m_groesse = true;
 
     auto& e = S(m_w);
     e.sngSchildBreite = breite;
@@ -423,6 +428,8 @@ void Einleser::reihenfolge(Felder& f) {
 }
 
 void Einleser::abschliessen() {
+    if (m_quelle == Quelle::Datei && !m_groesse)
+        throw ungueltigerWert();
     aktuell();
     if (m_quelle == Quelle::Datei && !S(m_w).blnDbGeladen)
         if (auto* m = nachbarn().mdi) {

@@ -6,6 +6,8 @@
 #include "tests/app/mdi_fixture.h"
 
 #include <QApplication>
+#include <QMdiArea>
+#include <QPaintEvent>
 #include <QTest>
 
 namespace sorvo::test {
@@ -61,6 +63,40 @@ TEST_F(SchliessenTest, CloseKeyClosesTheActiveLabel) {
     QTest::keySequence(&Schild(b), QKeySequence(QKeySequence::Close));
     EXPECT_TRUE(S(b).blnSchildFrei);
     EXPECT_FALSE(S(a).blnSchildFrei);
+}
+
+// Collects what a widget repaints.
+struct Neuzeichnen : QObject {
+    QRegion gezeichnet;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint)
+            gezeichnet += static_cast<QPaintEvent*>(e)->region();
+        return false;
+    }
+};
+
+TEST_F(SchliessenTest, ClosingRepaintsWhatTheWindowCovered) {
+    // Alone in the area, so that all it covered is the area's own to draw.
+    // A maximised window is made normal before it hides, and the area used
+    // to redraw only the smaller rectangle.
+    QWidget* flaeche = m_mdi->mdiBereich()->viewport();
+    for (const bool maximiert : {false, true}) {
+        SCOPED_TRACE(maximiert);
+        const int32_t b = neuesSchild();
+        frmLabel& f = Schild(b);
+        S(b).blnGeaendert = false;
+        if (maximiert)
+            f.showMaximized();
+        QApplication::processEvents();
+        const QRect bedeckt = f.geometry();
+        Neuzeichnen n;
+        flaeche->installEventFilter(&n);
+        f.schliessen(frmLabel::DurchBenutzer);
+        QApplication::processEvents();
+        flaeche->removeEventFilter(&n);
+        ASSERT_FALSE(f.isVisible());
+        EXPECT_TRUE((QRegion(bedeckt) - n.gezeichnet).isEmpty());
+    }
 }
 
 TEST_F(SchliessenTest, QuestionTextAndCancelKeepsEverything) {

@@ -8,6 +8,7 @@
 #include <QIcon>
 #include <QImage>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPixmap>
 #include <algorithm>
 
@@ -51,6 +52,16 @@ int32_t MdiTest::neuesSchild(const QString& breite, const QString& hoehe) {
     delete d; // the dialog would go with the next event loop turn
     QApplication::processEvents();
     return n;
+}
+
+QString fensterHaken(MDI& mdi) {
+    QMenu* menu = mdi.menu(QStringLiteral("mnuFenster"))->menu();
+    emit menu->aboutToShow();
+    QString haken;
+    for (const QAction* a : menu->actions())
+        if (a->isChecked())
+            haken = a->text();
+    return haken;
 }
 
 bool titelleisteZeigt(QWidget& w, const QIcon& icon) {

@@ -29,6 +29,10 @@ protected:
     std::unique_ptr<MDI> m_mdi;
 };
 
+// The entry of the "&Fenster" menu that carries the tick, as the menu shows
+// it when opened; empty when none does.
+QString fensterHaken(MDI& mdi);
+
 // Whether the window's title bar, as it draws itself now, shows the icon:
 // somewhere in its top rows every opaque pixel of the icon is found.
 bool titelleisteZeigt(QWidget& w, const QIcon& icon);

@@ -191,7 +191,7 @@ TEST_F(StartTest, ShutdownWritesSettingsAndVersion) {
               "True");
 }
 
-TEST_F(StartTest, HelpOpensFileBesideProgramAtItsTopic) {
+TEST_F(StartTest, HelpOpensThePagesBesideProgramAtItsTopic) {
     starten();
     std::vector<std::pair<QString, QString>> aufrufe;
     hilfeAufrufSetzen([&](const QString& d, const QString& t) { aufrufe.emplace_back(d, t); });
@@ -201,7 +201,7 @@ TEST_F(StartTest, HelpOpensFileBesideProgramAtItsTopic) {
     QApplication::sendEvent(&Schild(n), &f1);
     hilfeAufrufSetzen({});
     ASSERT_EQ(aufrufe.size(), 2u);
-    EXPECT_EQ(aufrufe[0].first, programmOrdner() + QStringLiteral("/sorvo-hilfe.chm"));
+    EXPECT_EQ(aufrufe[0].first, programmOrdner() + QStringLiteral("/hilfe"));
     EXPECT_EQ(aufrufe[0].second, "");
     EXPECT_EQ(aufrufe[1].second, "3.htm");
     EXPECT_TRUE(f1.isAccepted());

@@ -106,6 +106,57 @@ TEST_F(ZiehenTest, DropMayLeaveElementPartlyOffTheLabel) {
     EXPECT_FLOAT_EQ(t.Width(), 30);
 }
 
+TEST_F(ZiehenTest, DroppedBeyondTheLabelInATiledWindowItIsDrawnAndCanBeGrabbedAgain) {
+    // Tiled alone, the window shows far more than its 100 x 60 mm label.
+    m_mdi->mnuFensterNebeneinander_Click();
+    QApplication::processEvents();
+    ASSERT_GT(flaeche()->width(), pixel(200, 0).x());
+    ASSERT_GT(flaeche()->height(), pixel(0, 80).y());
+    m_f->SetFocus();
+    // A self-sizing text as the tool window makes it: black, no background.
+    Beschriftung& t = textAnlegen(m_n, QStringLiteral("Rose"), 10, 10);
+    const double breite = t.Width();
+
+    maus(QEvent::MouseButtonPress, pixel(12, 12), Qt::LeftButton);
+    maus(QEvent::MouseButtonRelease, pixel(163, 12), Qt::LeftButton);
+    ASSERT_EQ(t.Left(), 161);
+    EXPECT_TRUE(t.Visible());
+    // Not narrowed to nothing by the fitting: it keeps its one line.
+    EXPECT_DOUBLE_EQ(t.Width(), breite);
+    EXPECT_FALSE(t.WordWrap());
+    EXPECT_TRUE(S(m_n).blnGeaendert);
+
+    // Drawn where it lies, over the shaded part beyond the label's edge,
+    // which is drawn as a line; the label itself stays white.
+    const QImage bild = flaeche()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRect r =
+        QRectF(pixel(t.Left(), t.Top()), pixel(t.Left() + t.Width(), t.Top() + t.Height()))
+            .toAlignedRect()
+            .intersected(bild.rect());
+    int tinte = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            if (qGray(bild.pixel(x, y)) < 80)
+                ++tinte;
+    EXPECT_GT(tinte, 20);
+    const auto farbe = [&bild](QPointF p) { return QColor(bild.pixel(p.toPoint())); };
+    EXPECT_EQ(farbe(pixel(50, 30)), QColor(Qt::white));
+    EXPECT_NE(farbe(pixel(150, 40)), QColor(Qt::white));
+    EXPECT_NE(farbe(pixel(50, 70)), QColor(Qt::white));
+    const int kante = static_cast<int>(std::lround(100 * ppm()));
+    EXPECT_EQ(QColor(bild.pixel(kante, 30)), QColor(96, 96, 96));
+    EXPECT_EQ(QColor(bild.pixel(kante - 1, 30)), QColor(Qt::white));
+
+    // Grabbed where the window shows it, and brought back onto the label.
+    maus(QEvent::MouseButtonPress, pixel(163, 12), Qt::LeftButton);
+    EXPECT_EQ(m_f->gezogenesElement(), &t);
+    maus(QEvent::MouseButtonRelease, pixel(22, 32), Qt::LeftButton);
+    EXPECT_EQ(t.Left(), 20);
+    EXPECT_EQ(t.Top(), 30);
+    EXPECT_TRUE(t.Visible());
+    EXPECT_DOUBLE_EQ(t.Width(), breite);
+}
+
 TEST_F(ZiehenTest, ReleaseOutsideTheLabelAreaLeavesElementUnmovedAndUnfreezes) {
     const int32_t anderes = neuesSchild();
     Schild(anderes).move(500, 0);

@@ -7,6 +7,8 @@
 #include "platform/canvas.h"
 #include "tests/database/db_fixture.h"
 
+#include <QApplication>
+#include <QMdiArea>
 #include <QPushButton>
 #include <QTableView>
 
@@ -195,6 +197,36 @@ TEST_F(UebertragungTest, CounterAndNavigationAcrossTransfers) {
         EXPECT_TRUE(Schild(n).isEnabled());
         EXPECT_EQ(P().lngAktivesSchild, n);
     }
+}
+
+TEST_F(UebertragungTest, TheTemplateIsCurrentAndInFrontAfterwards) {
+    const QString pfad = datenbank(QStringLiteral("vxt"), {{nr(1), {}}, {nr(2), {}}, {nr(3), {}}});
+    const int32_t n = vorlage(pfad, QStringLiteral("vxt"), {QStringLiteral("<Typ>")});
+    frmLabel& v = Schild(n);
+    QMdiArea* bereich = m_mdi->mdiBereich();
+    // Whether or not the option asks for it: the window the menus, the
+    // preview and the print act on is the one the user sees.
+    for (const bool option : {false, true}) {
+        SCOPED_TRACE(option);
+        P().blnVorlageVordergrund = option;
+        AllesSperren();
+        uebertragen({1, 2, 3});
+        QApplication::processEvents();
+        ASSERT_EQ(P().lngAktivesSchild, n);
+        EXPECT_EQ(bereich->activeSubWindow(), &v);
+        EXPECT_EQ(bereich->subWindowList(QMdiArea::StackingOrder).last(), &v);
+        EXPECT_TRUE(fensterHaken(*m_mdi).endsWith(v.Caption()))
+            << fensterHaken(*m_mdi).toStdString();
+    }
+    EXPECT_EQ(erzeugte().size(), 6u);
+
+    // Stepping through the generated labels keeps the two together as well.
+    m_mdi->cmdNext_Click();
+    const int32_t g = P().lngAktivesSchild;
+    ASSERT_NE(g, n);
+    EXPECT_EQ(bereich->activeSubWindow(), &Schild(g));
+    EXPECT_EQ(bereich->subWindowList(QMdiArea::StackingOrder).last(), &Schild(g));
+    EXPECT_TRUE(fensterHaken(*m_mdi).endsWith(Schild(g).Caption()));
 }
 
 TEST_F(UebertragungTest, ChangedTemplateKeepsItsStarInTheCaption) {

@@ -37,8 +37,9 @@ TEST_F(Anpassen, WithoutMaximumATextKeepsOneLineUntilItPassesTheEdge) {
         {false, 80, 100 - 80 - 3, true}, // 80 + width > 99
         {true, 80, 100 - 80 - 1, true},
         {true, 30, -1, false},
-        {false, 99.5, 0, true}, // no room left: width 0, left where it was
-        {true, 120, 0, true},
+        // No room left: beyond the edge it keeps its one line, where it was.
+        {false, 99.5, -1, false},
+        {true, 120, -1, false},
     };
     for (const auto& c : faelle) {
         Beschriftung* b;
@@ -177,8 +178,9 @@ TEST_F(Ausrichten, TextsAndDataFieldsAreNarrowedAtTheRightEdge) {
         {false, 69.5, 40, 40, 29.5, true, "30"},
         {true, 80, 30, 0, 19, true, "0"},
         {true, 70, 40, 40, 29, true, "29"},
-        {false, 120, 30, 0, 0, true, "0"}, // beyond the edge: width 0, in place
-        {true, 99.5, 30, 40, 0, true, "0"},
+        // Beyond the edge: kept as it is, in place, to be seen and grabbed.
+        {false, 120, 30, 0, 30, false, "0"},
+        {true, 99.5, 30, 40, 30, true, "40"},
     };
     for (const auto& c : faelle) {
         Beschriftung* b;
@@ -248,8 +250,9 @@ TEST_F(Ausrichten, PicturesShrinkKeepingTheirAspectRatio) {
         {10.4, 45.6, 20, 20, 10.4, 46, 14, 14}, // only the adjusted side snaps
         {90, 50, 20, 20, 90, 50, 10, 10},       // across, then inside vertically
         {85, 50.2, 30, 30, 85, 50, 10, 10},     // across to 15 x 15, then down
-        {110, 5, 20, 10, 110, 5, 0, 0},         // beyond the right edge
-        {10, 70, 20, 10, 10, 70, 0, 0},         // beyond the bottom
+        {110.4, 5, 20, 10, 110.4, 5, 20, 10},   // beyond the right edge: kept
+        {10, 70, 20, 10, 10, 70, 20, 10},       // beyond the bottom: kept
+        {99.6, 5, 20, 10, 99.6, 5, 20, 10},     // snaps onto the edge: no room
         {90, 5, 20, 0, 90, 5, 10, 0},           // no height, no aspect ratio
     };
     for (const auto& c : faelle) {

@@ -7,6 +7,9 @@
 #include "template/vorlage.h"
 #include "tests/template/vorlage_fixture.h"
 
+#include <QBuffer>
+#include <QImage>
+
 namespace sorvo::test {
 namespace {
 
@@ -159,6 +162,18 @@ TEST_F(LesenTest, DamagedFilesAreRefusedAndLeaveNoWindow) {
     for (int b = 0; b < 256; ++b)
         if (b != '\r' && b != '\n')
             binaer += static_cast<char>(b);
+    // Bytes where no line starts with a record letter, and a picture.
+    QByteArray ohneSatz;
+    for (int b = 0; b < 256; ++b)
+        ohneSatz += static_cast<char>(b);
+    QByteArray bild;
+    {
+        QImage i(40, 30, QImage::Format_RGB32);
+        i.fill(Qt::green);
+        QBuffer puffer(&bild);
+        ASSERT_TRUE(puffer.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(i.save(&puffer, "PNG"));
+    }
     const struct {
         const char* fall;
         QByteArray inhalt;
@@ -191,6 +206,13 @@ TEST_F(LesenTest, DamagedFilesAreRefusedAndLeaveNoWindow) {
         {"size not a number", zeilen({"Gnan|60|10|10|15|15|9|1|0|0|False"})},
         {"picture file that is no picture", zeilen({kG, "B1|0|0|10|10|" + zuCp1252(keinBild)})},
         {"binary after a key", binaer},
+        // No label size: not a template.
+        {"empty file", {}},
+        {"no record letter in it", ohneSatz + ohneSatz},
+        {"a picture renamed", bild},
+        {"elements but no geometry", zeilen({lSatz("1", "a"), "E1|11"})},
+        {"label width 0", zeilen({"G0|60|10|10|15|15|9|1|0|0|False", lSatz("1", "a")})},
+        {"label height 0", zeilen({"G100|0|10|10|15|15|9|1|0|0|False"})},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.fall);
@@ -219,9 +241,9 @@ TEST_F(LesenTest, DamagedFilesAreRefusedAndLeaveNoWindow) {
     EXPECT_TRUE(S(n).blnSchildFrei);
 }
 
-TEST_F(LesenTest, EmptyBinaryAndSkippedLines) {
-    // An empty file: a window without elements or database, no message.
-    const int32_t leer = lesen({});
+TEST_F(LesenTest, GeometryAloneAndSkippedLines) {
+    // A label size alone: a window without elements or database, no message.
+    const int32_t leer = lesen(zeilen({kG}));
     EXPECT_TRUE(meldungen().isEmpty());
     ASSERT_FALSE(S(leer).blnSchildFrei);
     EXPECT_EQ(Schild(leer).TextZaehlen(), 0);
@@ -229,15 +251,6 @@ TEST_F(LesenTest, EmptyBinaryAndSkippedLines) {
     EXPECT_TRUE(m_mdi->menuAktiv(QStringLiteral("mnuDbLaden")));
     EXPECT_TRUE(m_mdi->menuAktiv(QStringLiteral("mnuDbEigeneLaden")));
     EXPECT_EQ(Schild(leer).Caption(), "vorlage.vxp");
-
-    // Binary bytes where no line starts with a record letter.
-    QByteArray binaer;
-    for (int b = 0; b < 256; ++b)
-        binaer += static_cast<char>(b);
-    const int32_t bin = lesen(binaer + binaer);
-    EXPECT_TRUE(meldungen().isEmpty());
-    EXPECT_FALSE(S(bin).blnSchildFrei);
-    EXPECT_EQ(Schild(bin).TextZaehlen(), 0);
 
     // Lines with a lower-case letter, a blank or an unknown letter first are
     // passed over; LF alone ends a line as well as CR LF and CR.
