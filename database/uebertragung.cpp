@@ -126,6 +126,13 @@ QList<jet::Bookmark> lesezeichen(const QTableView& g) {
 
 } // namespace
 
+// The template is read, and the names of the user-defined properties
+// loaded, once per transfer.
+struct frmDbSaetzeWaehlen::Lauf {
+    Vorlagenkopie kopie;
+    bool namenGelesen = false;
+};
+
 QList<jet::Bookmark> frmDbSaetzeWaehlen::SelBookmarks() const {
     return lesezeichen(sichtbaresGrid());
 }
@@ -138,8 +145,12 @@ void frmDbSaetzeWaehlen::DatensaetzeUebertragen() {
     if (vorlage >= 1 && vorlage <= p.hoechstesSchild())
         auswahl = lesezeichen(S(vorlage).blnPflanzenDb ? *grdDataGrid : *grdEigeneDB);
     std::optional<BildlaufleistenRuhe> ruhe;
-    if (!auswahl.isEmpty())
+    std::optional<Lauf> lauf;
+    if (!auswahl.isEmpty()) {
         ruhe.emplace();
+        lauf.emplace();
+    }
+    m_lauf = lauf ? &*lauf : nullptr;
     for (const jet::Bookmark& b : auswahl) {
         try {
             jet::Recordset* rs = Data1->recordset();
@@ -166,6 +177,8 @@ void frmDbSaetzeWaehlen::DatensaetzeUebertragen() {
         }
         p.lngAktivesSchild = vorlage;
     }
+    m_lauf = nullptr;
+    lauf.reset();
     ruhe.reset();
     AllesFreigeben();
     if (ESZaehler > 1)
@@ -177,7 +190,10 @@ void frmDbSaetzeWaehlen::DatensaetzeUebertragen() {
 
 void frmDbSaetzeWaehlen::DatenfelderFuellen() {
     hide();
-    VorlageKopieren();
+    if (m_lauf)
+        m_lauf->kopie.kopieren();
+    else
+        VorlageKopieren();
     const int32_t w = P().lngAktivesSchild;
     auto& e = S(w);
     frmLabel& f = Schild(w);
@@ -188,7 +204,11 @@ void frmDbSaetzeWaehlen::DatenfelderFuellen() {
     // kind.
     QStringList namen, eigenschaften;
     if (pflanzen) {
-        BenutzerNamenLaden(e.strDbPfad);
+        // The names cannot change within one transfer.
+        if (!m_lauf || !m_lauf->namenGelesen)
+            BenutzerNamenLaden(e.strDbPfad);
+        if (m_lauf)
+            m_lauf->namenGelesen = true;
         if (const auto k = kategorieAusArt(db.BotrelDateiArt))
             for (const QString& n : P().strBenuNamen[static_cast<size_t>(*k)]) {
                 namen << n;
