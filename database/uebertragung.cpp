@@ -13,6 +13,7 @@
 #include "platform/system.h"
 #include "template/vorlage.h"
 
+#include <QCoreApplication>
 #include <QMdiArea>
 #include <QPointer>
 #include <QTableView>
@@ -89,7 +90,9 @@ bool istBereich(const QString& c) {
 
 // While records are transferred the main window's area keeps its scroll
 // bars as they are: it would otherwise measure every open label window
-// whenever a new one is sized or placed.
+// whenever a new one is sized or placed. Nor is it drawn before the
+// transfer ends: the events each new window posts are delivered after its
+// record, so that the queue stays short.
 class BildlaufleistenRuhe {
 public:
     BildlaufleistenRuhe() {
@@ -99,12 +102,15 @@ public:
             return;
         m_waagerecht = m_bereich->horizontalScrollBarPolicy();
         m_senkrecht = m_bereich->verticalScrollBarPolicy();
+        m_zeichnen = m_bereich->updatesEnabled();
         m_bereich->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         m_bereich->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        m_bereich->setUpdatesEnabled(false);
     }
     ~BildlaufleistenRuhe() {
         if (!m_bereich)
             return;
+        m_bereich->setUpdatesEnabled(m_zeichnen);
         m_bereich->setHorizontalScrollBarPolicy(m_waagerecht);
         m_bereich->setVerticalScrollBarPolicy(m_senkrecht);
     }
@@ -115,6 +121,7 @@ private:
     QPointer<QMdiArea> m_bereich;
     Qt::ScrollBarPolicy m_waagerecht = Qt::ScrollBarAsNeeded;
     Qt::ScrollBarPolicy m_senkrecht = Qt::ScrollBarAsNeeded;
+    bool m_zeichnen = true;
 };
 
 QList<jet::Bookmark> lesezeichen(const QTableView& g) {
@@ -176,6 +183,10 @@ void frmDbSaetzeWaehlen::DatensaetzeUebertragen() {
             ++ESZaehler;
         }
         p.lngAktivesSchild = vorlage;
+        // Qt searches the queue of posted events whenever a window posts
+        // one that replaces an earlier; left to the end of the transfer, it
+        // would hold the events of every window made so far.
+        QCoreApplication::sendPostedEvents();
     }
     m_lauf = nullptr;
     lauf.reset();
