@@ -183,10 +183,6 @@ void frmDbSaetzeWaehlen::DatensaetzeUebertragen() {
             ++ESZaehler;
         }
         p.lngAktivesSchild = vorlage;
-        // Qt searches the queue of posted events whenever a window posts
-        // one that replaces an earlier; left to the end of the transfer, it
-        // would hold the events of every window made so far.
-        QCoreApplication::sendPostedEvents();
     }
     m_lauf = nullptr;
     lauf.reset();
@@ -201,10 +197,17 @@ void frmDbSaetzeWaehlen::DatensaetzeUebertragen() {
 
 void frmDbSaetzeWaehlen::DatenfelderFuellen() {
     hide();
-    if (m_lauf)
+    if (m_lauf) {
         m_lauf->kopie.kopieren();
-    else
+        // Qt searches the queue of posted events whenever a window posts
+        // one that replaces an earlier; left to the end of the transfer, it
+        // would hold the events of every window made so far. Delivered
+        // while the window still has its short caption, the title bar's
+        // measuring costs less.
+        QCoreApplication::sendPostedEvents();
+    } else {
         VorlageKopieren();
+    }
     const int32_t w = P().lngAktivesSchild;
     auto& e = S(w);
     frmLabel& f = Schild(w);
