@@ -91,8 +91,8 @@ bool istBereich(const QString& c) {
 // While records are transferred the main window's area keeps its scroll
 // bars as they are: it would otherwise measure every open label window
 // whenever a new one is sized or placed. Nor is it drawn before the
-// transfer ends: the events each new window posts are delivered after its
-// record, so that the queue stays short.
+// transfer ends, though the events each new window posts are delivered as
+// soon as it is made.
 class BildlaufleistenRuhe {
 public:
     BildlaufleistenRuhe() {
