@@ -147,10 +147,11 @@ struct Vorlagenkopie::Form {
     std::optional<Laufzeitfehler> fehler;
     // Lines 1 to n, converted; entry 0 stays empty.
     std::vector<satz::Eintrag> eintraege;
+    // The P line as last read.
+    QString preise;
 
     // Converts line k and looks up the file it names.
-    void lesen(size_t k) {
-        const QString& z = zeilenSpeicher()[k];
+    void lesen(size_t k, const QString& z) {
         satz::Eintrag e = satz::eintragLesen(z);
         if (!e.fehler && !e.text.isEmpty() && (e.art == 'B' || e.art == 'F' || e.art == 'P')) {
             e.vorhanden = dateiExistiert(e.text);
@@ -193,7 +194,8 @@ Vorlagenkopie::Vorlagenkopie() : m_form(std::make_unique<Form>()) {
             z[++n] = satz::eSatz(w0);
         form.eintraege.resize(n + 1);
         for (size_t k = 1; k <= n; ++k)
-            form.lesen(k);
+            form.lesen(k, z[k]);
+        form.preise = z[3];
     } catch (const Laufzeitfehler& x) {
         form.fehler = x;
     }
@@ -209,9 +211,9 @@ void Vorlagenkopie::kopieren(bool zeigen) {
     if (form.fehler)
         throw *form.fehler;
     const QString preise = satz::hatP(w0) ? satz::pSatz(w0) : QString();
-    if (preise != zeilenSpeicher()[3]) {
-        zeilenSpeicher()[3] = preise;
-        form.lesen(3);
+    if (preise != form.preise) {
+        zeilenSpeicher()[3] = form.preise = preise;
+        form.lesen(3, preise);
     }
 
     NeuesSchild(false);
