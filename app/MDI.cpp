@@ -26,6 +26,7 @@
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QProxyStyle>
 #include <QScreen>
 #include <QShortcut>
@@ -720,6 +721,19 @@ void MDI::cmdDruckNeueSchilder_Click() {
     // One print job with a page per label: print runs of their own would each
     // overwrite the last in a PDF file and repeat a loop-label sheet.
     auto* v = nachbarn().vorschau;
+    const GrosseBloeckeBehalten seitenpuffer;
+    // The pending events run before every page, but the label windows are
+    // drawn once the job is done: drawing a thousand windows for every page
+    // would cost more than printing them.
+    struct Ruhe {
+        QPointer<QWidget> bereich;
+        bool vorher;
+        ~Ruhe() {
+            if (bereich)
+                bereich->setUpdatesEnabled(vorher);
+        }
+    } ruhe{m_bereich, m_bereich->updatesEnabled()};
+    m_bereich->setUpdatesEnabled(false);
     if (v)
         v->sammelnBeginnen();
     // Each window becomes the current one for its page without coming to

@@ -119,6 +119,9 @@ private:
 
     // One record: the copy, its data-field walk and its finishing.
     void DatenfelderFuellen();
+    // What the running transfer reads once for all its records.
+    struct Lauf;
+    Lauf* m_lauf = nullptr;
     // The ordinary-column path for data field lngDatenfeldIndex of window w.
     void SpaltenDurchlaufen(int32_t w, const QString& caption);
     // The branches of the pseudo data fields; each leaves the field removed.

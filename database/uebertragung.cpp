@@ -13,6 +13,7 @@
 #include "platform/system.h"
 #include "template/vorlage.h"
 
+#include <QCoreApplication>
 #include <QMdiArea>
 #include <QPointer>
 #include <QTableView>
@@ -89,7 +90,9 @@ bool istBereich(const QString& c) {
 
 // While records are transferred the main window's area keeps its scroll
 // bars as they are: it would otherwise measure every open label window
-// whenever a new one is sized or placed.
+// whenever a new one is sized or placed. Nor is it drawn before the
+// transfer ends, though the events each new window posts are delivered as
+// soon as it is made.
 class BildlaufleistenRuhe {
 public:
     BildlaufleistenRuhe() {
@@ -99,12 +102,15 @@ public:
             return;
         m_waagerecht = m_bereich->horizontalScrollBarPolicy();
         m_senkrecht = m_bereich->verticalScrollBarPolicy();
+        m_zeichnen = m_bereich->updatesEnabled();
         m_bereich->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         m_bereich->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        m_bereich->setUpdatesEnabled(false);
     }
     ~BildlaufleistenRuhe() {
         if (!m_bereich)
             return;
+        m_bereich->setUpdatesEnabled(m_zeichnen);
         m_bereich->setHorizontalScrollBarPolicy(m_waagerecht);
         m_bereich->setVerticalScrollBarPolicy(m_senkrecht);
     }
@@ -115,6 +121,7 @@ private:
     QPointer<QMdiArea> m_bereich;
     Qt::ScrollBarPolicy m_waagerecht = Qt::ScrollBarAsNeeded;
     Qt::ScrollBarPolicy m_senkrecht = Qt::ScrollBarAsNeeded;
+    bool m_zeichnen = true;
 };
 
 QList<jet::Bookmark> lesezeichen(const QTableView& g) {
@@ -125,6 +132,13 @@ QList<jet::Bookmark> lesezeichen(const QTableView& g) {
 }
 
 } // namespace
+
+// The template is read, and the names of the user-defined properties
+// loaded, once per transfer.
+struct frmDbSaetzeWaehlen::Lauf {
+    Vorlagenkopie kopie;
+    bool namenGelesen = false;
+};
 
 QList<jet::Bookmark> frmDbSaetzeWaehlen::SelBookmarks() const {
     return lesezeichen(sichtbaresGrid());
@@ -138,8 +152,12 @@ void frmDbSaetzeWaehlen::DatensaetzeUebertragen() {
     if (vorlage >= 1 && vorlage <= p.hoechstesSchild())
         auswahl = lesezeichen(S(vorlage).blnPflanzenDb ? *grdDataGrid : *grdEigeneDB);
     std::optional<BildlaufleistenRuhe> ruhe;
-    if (!auswahl.isEmpty())
+    std::optional<Lauf> lauf;
+    if (!auswahl.isEmpty()) {
         ruhe.emplace();
+        lauf.emplace();
+    }
+    m_lauf = lauf ? &*lauf : nullptr;
     for (const jet::Bookmark& b : auswahl) {
         try {
             jet::Recordset* rs = Data1->recordset();
@@ -166,6 +184,8 @@ void frmDbSaetzeWaehlen::DatensaetzeUebertragen() {
         }
         p.lngAktivesSchild = vorlage;
     }
+    m_lauf = nullptr;
+    lauf.reset();
     ruhe.reset();
     AllesFreigeben();
     if (ESZaehler > 1)
@@ -184,7 +204,17 @@ void frmDbSaetzeWaehlen::DatensaetzeUebertragen() {
 
 void frmDbSaetzeWaehlen::DatenfelderFuellen() {
     hide();
-    VorlageKopieren();
+    if (m_lauf) {
+        m_lauf->kopie.kopieren();
+        // Qt searches the queue of posted events whenever a window posts
+        // one that replaces an earlier; left to the end of the transfer, it
+        // would hold the events of every window made so far. Delivered
+        // while the window still has its short caption, the title bar's
+        // measuring costs less.
+        QCoreApplication::sendPostedEvents();
+    } else {
+        VorlageKopieren();
+    }
     const int32_t w = P().lngAktivesSchild;
     auto& e = S(w);
     frmLabel& f = Schild(w);
@@ -195,7 +225,11 @@ void frmDbSaetzeWaehlen::DatenfelderFuellen() {
     // kind.
     QStringList namen, eigenschaften;
     if (pflanzen) {
-        BenutzerNamenLaden(e.strDbPfad);
+        // The names cannot change within one transfer.
+        if (!m_lauf || !m_lauf->namenGelesen)
+            BenutzerNamenLaden(e.strDbPfad);
+        if (m_lauf)
+            m_lauf->namenGelesen = true;
         if (const auto k = kategorieAusArt(db.BotrelDateiArt))
             for (const QString& n : P().strBenuNamen[static_cast<size_t>(*k)]) {
                 namen << n;

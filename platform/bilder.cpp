@@ -183,8 +183,14 @@ QPixmap werkzeugBild(const QString& key) {
 }
 
 QIcon fensterBild(const QString& key) {
-    const QPixmap pm = fensterPixmap(key);
-    return pm.isNull() ? QIcon() : QIcon(pm);
+    // Drawn once: a record transfer gives thousands of windows the same two.
+    static QHash<QString, QIcon> cache;
+    auto it = cache.constFind(key);
+    if (it == cache.constEnd()) {
+        const QPixmap pm = fensterPixmap(key);
+        it = cache.insert(key, pm.isNull() ? QIcon() : QIcon(pm));
+    }
+    return *it;
 }
 
 QPixmap startBild() {

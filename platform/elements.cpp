@@ -3,9 +3,11 @@
 #include "platform/canvas.h"
 #include "platform/fonts.h"
 
+#include <QHash>
 #include <QPainter>
 #include <QTextLayout>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -175,13 +177,76 @@ double Beschriftung::umbruchBreite() const {
     return (umbruch_ || !autoSize_) ? breite_ * kMessPunkteProMm : -1.0;
 }
 
+namespace {
+
+// What a layout depends on: text, font and wrapping width.
+struct SatzSchluessel {
+    QString text;
+    QString schrift;
+    double groesse;
+    double umbruch;
+    unsigned stil; // bold, italic, underline, strikethrough
+    bool operator==(const SatzSchluessel&) const = default;
+};
+
+size_t qHash(const SatzSchluessel& k, size_t seed = 0) {
+    return qHashMulti(seed, k.text, k.schrift, k.groesse, k.umbruch, k.stil);
+}
+
+} // namespace
+
+// The layouts in use, found by what they show. An entry lives as long as a
+// control holds its layout; the few built last are kept besides, because a
+// control fitted or a line printed often comes back to a layout it has just
+// left.
+class Satzspeicher {
+public:
+    std::shared_ptr<const Beschriftung::Satz> finden(const SatzSchluessel& k) {
+        const auto it = m_inUse.constFind(k);
+        if (it == m_inUse.cend())
+            return nullptr;
+        return it->lock();
+    }
+    void merken(const SatzSchluessel& k, const std::shared_ptr<const Beschriftung::Satz>& s) {
+        if (m_inUse.size() >= m_aufraeumenAb) {
+            m_inUse.removeIf([](const auto& e) { return e.value().expired(); });
+            m_aufraeumenAb = std::max<qsizetype>(1024, m_inUse.size() * 2);
+        }
+        m_inUse.insert(k, s);
+        m_zuletzt[m_naechster] = s;
+        m_naechster = (m_naechster + 1) % m_zuletzt.size();
+    }
+
+private:
+    QHash<SatzSchluessel, std::weak_ptr<const Beschriftung::Satz>> m_inUse;
+    qsizetype m_aufraeumenAb = 1024;
+    std::array<std::shared_ptr<const Beschriftung::Satz>, 64> m_zuletzt;
+    size_t m_naechster = 0;
+};
+
+namespace {
+Satzspeicher& satzspeicher() {
+    static Satzspeicher speicher;
+    return speicher;
+}
+} // namespace
+
 const Beschriftung::Satz& Beschriftung::satz() const {
     const double umbruch = umbruchBreite();
     if (satz_ && !satzVeraltet_ && satz_->umbruch == umbruch)
         return *satz_;
 
+    const SatzSchluessel schluessel{text_, schriftName_, schriftGroesse_, umbruch,
+                                    (fett_ ? 1u : 0u) | (kursiv_ ? 2u : 0u) |
+                                        (unterstrichen_ ? 4u : 0u) | (durchgestrichen_ ? 8u : 0u)};
+    satzVeraltet_ = false;
+    if (auto gefunden = satzspeicher().finden(schluessel)) {
+        satz_ = std::move(gefunden);
+        return *satz_;
+    }
+
     const QString text = zeilenTrennen(text_);
-    auto s = std::make_unique<Satz>(text, schriftBauen(schriftName_, schriftGroesse_, fett_,
+    auto s = std::make_shared<Satz>(text, schriftBauen(schriftName_, schriftGroesse_, fett_,
                                                        kursiv_, unterstrichen_, durchgestrichen_));
     s->umbruch = umbruch;
     QTextOption option;
@@ -211,8 +276,8 @@ const Beschriftung::Satz& Beschriftung::satz() const {
     s->layout.endLayout();
     s->hoehe = y;
 
+    satzspeicher().merken(schluessel, s);
     satz_ = std::move(s);
-    satzVeraltet_ = false;
     return *satz_;
 }
 
@@ -242,42 +307,50 @@ void Beschriftung::breiteGesetzt() {
         groesseVeraltet_ = true;
 }
 
-void Beschriftung::setCaption(const QString& text) {
-    text_ = text;
+template <class T> void Beschriftung::layoutWert(T& feld, const T& wert) {
+    if (feld == wert) {
+        neuAnpassen();
+        return;
+    }
+    feld = wert;
     textGeaendert();
 }
 
+void Beschriftung::setCaption(const QString& text) {
+    layoutWert(text_, text);
+}
+
 void Beschriftung::setFontName(const QString& name) {
+    const double groesse = schriftGroesseNormieren(name, schriftGroesse_);
+    if (name == schriftName_ && groesse == schriftGroesse_) {
+        neuAnpassen();
+        return;
+    }
     schriftName_ = name;
-    schriftGroesse_ = schriftGroesseNormieren(name, schriftGroesse_);
+    schriftGroesse_ = groesse;
     textGeaendert();
 }
 
 void Beschriftung::setFontSize(double punkte) {
     if (!(punkte > 0.0))
         return;
-    schriftGroesse_ = schriftGroesseNormieren(schriftName_, punkte);
-    textGeaendert();
+    layoutWert(schriftGroesse_, schriftGroesseNormieren(schriftName_, punkte));
 }
 
 void Beschriftung::setFontBold(bool ja) {
-    fett_ = ja;
-    textGeaendert();
+    layoutWert(fett_, ja);
 }
 
 void Beschriftung::setFontItalic(bool ja) {
-    kursiv_ = ja;
-    textGeaendert();
+    layoutWert(kursiv_, ja);
 }
 
 void Beschriftung::setFontUnderline(bool ja) {
-    unterstrichen_ = ja;
-    textGeaendert();
+    layoutWert(unterstrichen_, ja);
 }
 
 void Beschriftung::setFontStrikethrough(bool ja) {
-    durchgestrichen_ = ja;
-    textGeaendert();
+    layoutWert(durchgestrichen_, ja);
 }
 
 void Beschriftung::setForeColor(Farbe f) {

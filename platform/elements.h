@@ -23,6 +23,7 @@ class QPainter;
 namespace sorvo {
 
 class ElementCanvas;
+class Satzspeicher;
 
 // Text is measured at this resolution, whatever the screen, so that a size in
 // millimetres is the same on every screen and in print.
@@ -193,16 +194,22 @@ public:
 
 private:
     friend class ElementCanvas;
+    friend class Satzspeicher;
     explicit Beschriftung(ElementCanvas* canvas);
     // Takes every property of the other control (the canvas's copy).
     void uebernehmen(const Beschriftung& vorlage);
 
     struct Satz;
     // The text laid out at the measuring resolution; rebuilt only when the
-    // caption, the font or the wrapping width changed.
+    // caption, the font or the wrapping width changed. Controls showing the
+    // same text in the same font at the same width share one layout, so
+    // a text is shaped once however many labels and printed lines show it.
     const Satz& satz() const;
     // Wrapping width in measuring pixels, or a negative value for no wrapping.
     double umbruchBreite() const;
+    // A layout input set: the layout is rebuilt only when its value changed,
+    // the control is fitted again in any case.
+    template <class T> void layoutWert(T& feld, const T& wert);
     void textGeaendert();
     void neuAnpassen();
     void groesseBerechnen() const override;
@@ -222,7 +229,7 @@ private:
     bool umbruch_ = false;
     bool autoSize_ = false;
 
-    mutable std::unique_ptr<Satz> satz_;
+    mutable std::shared_ptr<const Satz> satz_;
     mutable bool satzVeraltet_ = true;
 };
 

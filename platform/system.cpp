@@ -9,6 +9,10 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 namespace sorvo {
 namespace {
 HilfeAufruf g_hilfe;
@@ -86,6 +90,30 @@ void programmStartSetzen(ProgrammStart start) {
 
 void fensterAktivieren(const QString&) {
     // The desktops we run on do not let one program raise another's window.
+}
+
+#if defined(__GLIBC__)
+namespace {
+// The heap's own starting values.
+constexpr int kMmapAb = 128 * 1024;
+constexpr int kZurueckAb = 128 * 1024;
+} // namespace
+#endif
+
+GrosseBloeckeBehalten::GrosseBloeckeBehalten() {
+#if defined(__GLIBC__)
+    // The page buffers are about 16 MB each: blocks up to 32 MB come from
+    // the heap, and up to 128 MB free at its top are kept.
+    mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024);
+    mallopt(M_TRIM_THRESHOLD, 128 * 1024 * 1024);
+#endif
+}
+
+GrosseBloeckeBehalten::~GrosseBloeckeBehalten() {
+#if defined(__GLIBC__)
+    mallopt(M_MMAP_THRESHOLD, kMmapAb);
+    mallopt(M_TRIM_THRESHOLD, kZurueckAb);
+#endif
 }
 
 } // namespace sorvo

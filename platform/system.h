@@ -26,6 +26,20 @@ QString aktuellerOrdner();
 bool aktuellenOrdnerSetzen(const QString& ordner);
 bool dateiExistiert(const QString& pfad);
 
+// While it lives, the large blocks the PDF writer frees after every page
+// stay in the program's heap for the next page, instead of going back to
+// the system to be asked for again: a print of thousands of labels would
+// spend most of its time on that. Outside a print job the heap keeps its
+// usual rules, under which the many small blocks of label windows are
+// handed out faster.
+class GrosseBloeckeBehalten {
+public:
+    GrosseBloeckeBehalten();
+    ~GrosseBloeckeBehalten();
+    GrosseBloeckeBehalten(const GrosseBloeckeBehalten&) = delete;
+    GrosseBloeckeBehalten& operator=(const GrosseBloeckeBehalten&) = delete;
+};
+
 // Joins a folder and a file name with one separator; a folder that already
 // ends in a separator (a root) gets none added.
 QString pfadVerbinden(const QString& ordner, const QString& name);

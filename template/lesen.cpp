@@ -45,12 +45,6 @@ const QString kBildPlatzhalter = QStringLiteral("<Bild>");
 
 } // namespace
 
-// The fields 2 to 15 of an L or D record: place, maxima and look.
-struct Einleser::Beschriftungsfelder {
-    int16_t links, oben, maxBreite, maxHoehe;
-    Aussehen aussehen;
-};
-
 Antwort dateiFehlt(const QString& art, const QString& pfad, int stil, const QString& zusatz) {
     return dialoge().meldung(QStringLiteral("Die Datei (") + art + QStringLiteral(")\r") + pfad +
                                  QStringLiteral("\rkonnte nicht gefunden werden!") + zusatz,
@@ -85,47 +79,15 @@ void Einleser::aktuell() const {
     P().lngAktivesSchild = m_w;
 }
 
-bool Einleser::zeile(const QString& z) {
-    // A line that starts with a blank, an empty line or an unknown key is
-    // passed over.
-    if (z.isEmpty())
-        return true;
-    aktuell();
-    Felder f(z);
-    switch (z[0].unicode()) {
-    case 'L':
-        text(f);
-        break;
-    case 'D':
-        datenfeld(f);
-        break;
-    case 'B':
-        bild(f);
-        break;
-    case 'G':
-        geometrie(f);
-        break;
-    case 'F':
-        return datenbank(f);
-    case 'P':
-        preise(f);
-        break;
-    case 'E':
-        reihenfolge(f);
-        break;
-    default:
-        break;
-    }
-    return true;
-}
+namespace {
 
-Einleser::Beschriftungsfelder Einleser::beschriftungLesen(Felder& f) {
-    Beschriftungsfelder b{};
-    b.links = f.ganzzahl();
-    b.oben = f.ganzzahl();
-    b.maxBreite = f.ganzzahl();
-    b.maxHoehe = f.ganzzahl();
-    Aussehen& a = b.aussehen;
+// The fields 2 to 15 of an L or D record: place, maxima and look.
+void beschriftungLesen(Felder& f, Eintrag& e) {
+    e.links = f.ganzzahl();
+    e.oben = f.ganzzahl();
+    e.maxBreite = f.ganzzahl();
+    e.maxHoehe = f.ganzzahl();
+    Aussehen& a = e.aussehen;
     a.hintergrundArt = auswahl(f.ganzzahl(), 1);
     a.hintergrund = f.farbe();
     a.vordergrund = f.farbe();
@@ -136,29 +98,162 @@ Einleser::Beschriftungsfelder Einleser::beschriftungLesen(Felder& f) {
     a.groesse = f.groesse();
     a.rahmen = auswahl(f.ganzzahl(), 1);
     a.ausrichtung = auswahl(f.ganzzahl(), 2);
-    return b;
 }
 
-void Einleser::beschriftungSetzen(Beschriftung& c, const Beschriftungsfelder& b) {
-    c.setLeft(b.links);
-    c.setTop(b.oben);
-    c.setAussehen(b.aussehen);
+void felderLesen(Felder& f, Eintrag& e) {
+    switch (e.art) {
+    case 'L':
+    case 'D':
+        e.index = f.ganzzahl();
+        e.indexGelesen = true;
+        beschriftungLesen(f, e);
+        e.text = f.restUngetrimmt();
+        if (e.art == 'L') {
+            ZeichenErsetzen(e.text, 197, 10);
+            ZeichenErsetzen(e.text, 198, 13);
+        }
+        break;
+    case 'B':
+        e.index = f.ganzzahl();
+        e.indexGelesen = true;
+        e.links = f.ganzzahl();
+        e.oben = f.ganzzahl();
+        e.hoehe = f.ganzzahl();
+        e.breite = f.ganzzahl();
+        e.text = f.rest();
+        break;
+    case 'G': {
+        auto& g = e.geometrie;
+        g.breite = f.einzel();
+        g.hoehe = f.einzel();
+        g.rechts = f.einzel();
+        g.links = f.einzel();
+        g.oben = f.einzel();
+        g.unten = f.einzel();
+        g.papier = f.ganzzahl();
+        g.ausrichtung = f.ganzzahl();
+        // Reserve and loop-label width are fractions like the other sizes.
+        g.reserve = f.einzel();
+        g.etikett = f.einzel();
+        g.schlaufe = alsWahr(f.rest());
+        break;
+    }
+    case 'F':
+        e.text = f.feld();
+        // Without a database the rest of the line is not read.
+        if (e.text.isEmpty())
+            break;
+        e.pflanzen = f.wahr();
+        e.dbArt = f.feld();
+        e.tabelle = f.rest();
+        break;
+    case 'P':
+        e.text = f.feld();
+        e.spalte = f.rest();
+        break;
+    case 'E':
+        e.index = f.ganzzahl();
+        e.indexGelesen = true;
+        for (int32_t p = 1; p <= e.index; ++p)
+            e.codes.push_back(alsGanzzahl(p < e.index ? f.feld() : f.rest()));
+        break;
+    default:
+        break;
+    }
 }
 
-void Einleser::text(Felder& f) {
+} // namespace
+
+Eintrag eintragLesen(const QString& z) {
+    Eintrag e;
+    if (z.isEmpty())
+        return e;
+    const char16_t c = z[0].unicode();
+    if (c == u'L' || c == u'D' || c == u'B' || c == u'G' || c == u'F' || c == u'P' || c == u'E')
+        e.art = static_cast<char>(c);
+    else
+        e.art = ' ';
+    Felder f(z);
+    try {
+        felderLesen(f, e);
+    } catch (const Laufzeitfehler& x) {
+        e.fehler = x;
+    }
+    return e;
+}
+
+bool Einleser::zeile(const QString& z) {
+    // A line that starts with a blank, an empty line or an unknown key is
+    // passed over.
+    if (z.isEmpty())
+        return true;
+    return anwenden(eintragLesen(z));
+}
+
+bool Einleser::anwenden(const Eintrag& e) {
+    if (e.art == 0)
+        return true;
+    aktuell();
+    switch (e.art) {
+    case 'L':
+        text(e);
+        break;
+    case 'D':
+        datenfeld(e);
+        break;
+    case 'B':
+        bild(e);
+        break;
+    case 'G':
+        geometrie(e);
+        break;
+    case 'F':
+        return datenbank(e);
+    case 'P':
+        preise(e);
+        break;
+    case 'E':
+        reihenfolge(e);
+        break;
+    default:
+        break;
+    }
+    return true;
+}
+
+namespace {
+
+// The slot index of a line, checked against the loaded slots once it was
+// read; a field that did not convert is raised where the line's reading
+// would have met it.
+int32_t slot(const Eintrag& e, int32_t hoechster) {
+    if (e.fehler && !e.indexGelesen)
+        throw *e.fehler;
+    const int32_t i = index(e.index, hoechster);
+    if (e.fehler)
+        throw *e.fehler;
+    return i;
+}
+
+} // namespace
+
+void Einleser::beschriftungSetzen(Beschriftung& c, const Eintrag& e) {
+    c.setLeft(e.links);
+    c.setTop(e.oben);
+    c.setAussehen(e.aussehen);
+}
+
+void Einleser::text(const Eintrag& e) {
     frmLabel& s = Schild(m_w);
     s.TextNeu();
-    const int32_t i = index(f.ganzzahl(), s.hoechsterText());
-    const Beschriftungsfelder a = beschriftungLesen(f);
+    const int32_t i = slot(e, s.hoechsterText());
     // The caption keeps its blanks: they are part of the user's text.
-    QString text = f.restUngetrimmt();
-    ZeichenErsetzen(text, 197, 10);
-    ZeichenErsetzen(text, 198, 13);
+    const QString& text = e.text;
 
     Beschriftung& c = s.lblText(i);
-    s.TextMaxBreiteSchreiben(i, a.maxBreite);
-    s.TextMaxHoeheSchreiben(i, a.maxHoehe);
-    beschriftungSetzen(c, a);
+    s.TextMaxBreiteSchreiben(i, e.maxBreite);
+    s.TextMaxHoeheSchreiben(i, e.maxHoehe);
+    beschriftungSetzen(c, e);
     c.setAutoSize(false);
     if (m_quelle == Quelle::Datei) {
         TextLayoutLaden(text, i);
@@ -170,24 +265,23 @@ void Einleser::text(Felder& f) {
     }
 }
 
-void Einleser::datenfeld(Felder& f) {
+void Einleser::datenfeld(const Eintrag& e) {
     if (m_quelle == Quelle::Datei && !m_datenfelder)
         return;
     frmLabel& s = Schild(m_w);
     s.DatenfeldNeu();
-    const int32_t i = index(f.ganzzahl(), s.hoechstesDatenfeld());
-    const Beschriftungsfelder a = beschriftungLesen(f);
-    const QString text = f.restUngetrimmt();
+    const int32_t i = slot(e, s.hoechstesDatenfeld());
+    const QString& text = e.text;
 
     Beschriftung& c = s.lblDatenfeld(i);
-    s.DatenfeldMaxBreiteSchreiben(i, a.maxBreite);
-    s.DatenfeldMaxHoeheSchreiben(i, a.maxHoehe);
-    beschriftungSetzen(c, a);
+    s.DatenfeldMaxBreiteSchreiben(i, e.maxBreite);
+    s.DatenfeldMaxHoeheSchreiben(i, e.maxHoehe);
+    beschriftungSetzen(c, e);
     const bool bild = text == kBildPlatzhalter;
     if (m_quelle == Quelle::Kopie) {
         c.setCaption(text);
         c.setVisible(true);
-        if (bild && a.maxBreite != 0 && a.maxHoehe != 0)
+        if (bild && e.maxBreite != 0 && e.maxHoehe != 0)
             c.setAutoSize(false);
         DatenfeldAnpassen(i, m_w);
         return;
@@ -197,43 +291,39 @@ void Einleser::datenfeld(Felder& f) {
     if (!bild)
         return;
     // A picture data field takes the size of its maxima.
-    if (a.maxBreite != 0 || a.maxHoehe != 0) {
+    if (e.maxBreite != 0 || e.maxHoehe != 0) {
         c.setAutoSize(false);
-        if (a.maxBreite != 0)
-            c.setWidth(a.maxBreite);
-        if (a.maxHoehe != 0)
-            c.setHeight(a.maxHoehe);
+        if (e.maxBreite != 0)
+            c.setWidth(e.maxBreite);
+        if (e.maxHoehe != 0)
+            c.setHeight(e.maxHoehe);
     } else {
         c.setAutoSize(true);
     }
 }
 
-void Einleser::bild(Felder& f) {
+void Einleser::bild(const Eintrag& e) {
     frmLabel& s = Schild(m_w);
     s.BildNeu();
-    const int32_t j = index(f.ganzzahl(), s.hoechstesBild());
-    const int16_t links = f.ganzzahl();
-    const int16_t oben = f.ganzzahl();
-    const int16_t hoehe = f.ganzzahl();
-    const int16_t breite = f.ganzzahl();
-    if (hoehe < 0 || breite < 0)
+    const int32_t j = slot(e, s.hoechstesBild());
+    if (e.hoehe < 0 || e.breite < 0)
         throw ungueltigerWert();
-    const QString pfad = f.rest();
+    const QString& pfad = e.text;
 
     Bild& b = s.imgBild(j);
-    b.setLeft(links);
-    b.setTop(oben);
-    b.setHeight(hoehe);
-    b.setWidth(breite);
+    b.setLeft(e.links);
+    b.setTop(e.oben);
+    b.setHeight(e.hoehe);
+    b.setWidth(e.breite);
     // An empty path is a free slot, removed at the end.
     if (pfad.isEmpty())
         return;
-    if (!dateiExistiert(pfad)) {
+    if (!(e.vorhanden ? *e.vorhanden : dateiExistiert(pfad))) {
         dateiFehlt(QStringLiteral("Bild"), pfad, Msg::OK + Msg::Exclamation);
         aktuell();
         return;
     }
-    const QImage bild(pfad);
+    const QImage bild = e.vorhanden ? e.bild : QImage(pfad);
     if (bild.isNull()) {
         const Laufzeitfehler fehler(481, QStringLiteral("Ungültiges Bild"));
         if (m_quelle == Quelle::Datei)
@@ -250,43 +340,34 @@ void Einleser::bild(Felder& f) {
     b.setVisible(true);
 }
 
-void Einleser::geometrie(Felder& f) {
-    const float breite = f.einzel();
-    const float hoehe = f.einzel();
-    const float rechts = f.einzel();
-    const float links = f.einzel();
-    const float oben = f.einzel();
-    const float unten = f.einzel();
-    const int16_t papier = f.ganzzahl();
-    const int16_t ausrichtung = f.ganzzahl();
-    // Reserve and loop-label width are fractions like the other sizes.
-    const float reserve = f.einzel();
-    const float etikett = f.einzel();
-    const bool schlaufe = alsWahr(f.rest());
-    if (breite < 0 || breite > kGroessteSeite || hoehe < 0 || hoehe > kGroessteSeite)
+void Einleser::geometrie(const Eintrag& z) {
+    if (z.fehler)
+        throw *z.fehler;
+    const auto& g = z.geometrie;
+    if (g.breite < 0 || g.breite > kGroessteSeite || g.hoehe < 0 || g.hoehe > kGroessteSeite)
         throw ungueltigerWert();
     // No label is made without a size; a file that gives none is no
     // template (a picture renamed to .vxp would open as an empty window).
-    if (m_quelle == Quelle::Datei && (breite <= 0 || hoehe <= 0))
+    if (m_quelle == Quelle::Datei && (g.breite <= 0 || g.hoehe <= 0))
         throw ungueltigerWert();
     m_groesse = true;
 
     auto& e = S(m_w);
-    e.sngSchildBreite = breite;
-    e.sngSchildHoehe = hoehe;
-    e.sngGrenzeRechts = rechts;
-    e.sngGrenzeLinks = links;
-    e.sngGrenzeOben = oben;
-    e.sngGrenzeUnten = unten;
-    e.lngPapierFormat = papier;
-    e.lngAusrichtung = ausrichtung;
-    e.sngSchildReserve = reserve;
-    e.sngEtikettBreite = etikett;
-    e.blnSchlaufenetikett = schlaufe;
+    e.sngSchildBreite = g.breite;
+    e.sngSchildHoehe = g.hoehe;
+    e.sngGrenzeRechts = g.rechts;
+    e.sngGrenzeLinks = g.links;
+    e.sngGrenzeOben = g.oben;
+    e.sngGrenzeUnten = g.unten;
+    e.lngPapierFormat = g.papier;
+    e.lngAusrichtung = g.ausrichtung;
+    e.sngSchildReserve = g.reserve;
+    e.sngEtikettBreite = g.etikett;
+    e.blnSchlaufenetikett = g.schlaufe;
     FenstergroesseSetzen(e.sngSchildBreite, e.sngSchildHoehe, Schild(m_w));
 }
 
-bool Einleser::datenbank(Felder& f) {
+bool Einleser::datenbank(const Eintrag& z) {
     auto& p = P();
     auto& e = S(m_w);
     if (m_quelle == Quelle::Datei && p.blnVorlageGeoeffnet) {
@@ -297,21 +378,21 @@ bool Einleser::datenbank(Felder& f) {
         fensterVerwerfen(m_w);
         return false;
     }
-    e.strDbPfad = f.feld();
+    if (z.fehler)
+        throw *z.fehler;
+    e.strDbPfad = z.text;
     if (e.strDbPfad.isEmpty())
         return true;
-    const bool pflanzen = f.wahr();
-    const QString art = f.feld();
-    const QString tabelle = f.rest();
-    e.blnPflanzenDb = pflanzen;
+    e.blnPflanzenDb = z.pflanzen;
     DatenbankAuswahl& db = SchildDb(m_w);
-    db.BotrelDateiArt = art;
-    db.EigeneDbTabName = tabelle;
+    db.BotrelDateiArt = z.dbArt;
+    db.EigeneDbTabName = z.tabelle;
 
     const QString pfad = e.strDbPfad;
+    const bool vorhanden = z.vorhanden ? *z.vorhanden : dateiExistiert(pfad);
     if (m_quelle == Quelle::Kopie) {
         // A copy binds nothing and asks nothing: record transfer runs on.
-        if (dateiExistiert(pfad)) {
+        if (vorhanden) {
             e.blnDbGeladen = true;
         } else {
             dateiFehlt(QStringLiteral("Datenbank"), pfad, Msg::OK + Msg::Exclamation);
@@ -320,10 +401,10 @@ bool Einleser::datenbank(Felder& f) {
         return true;
     }
 
-    if (dateiExistiert(pfad)) {
+    if (vorhanden) {
         e.blnDbGeladen = true;
         aktuell();
-        if (pflanzen)
+        if (z.pflanzen)
             db.DbTabellenAnzeigen();
         else
             db.DbTabellenAnzeigenEigeneDb();
@@ -335,7 +416,7 @@ bool Einleser::datenbank(Felder& f) {
         }
         return true;
     }
-    if (pflanzen) {
+    if (z.pflanzen) {
         const Antwort a =
             dateiFehlt(QStringLiteral("Datenbank"), pfad, Msg::YesNo + Msg::Exclamation,
                        QStringLiteral("\r\rWollen Sie eine andere Botrel-Datenbank auswählen?"));
@@ -358,14 +439,16 @@ bool Einleser::datenbank(Felder& f) {
     return true;
 }
 
-void Einleser::preise(Felder& f) {
+void Einleser::preise(const Eintrag& z) {
+    if (z.fehler)
+        throw *z.fehler;
     auto& e = S(m_w);
-    const QString pfad = f.feld();
+    const QString& pfad = z.text;
     if (pfad.isEmpty() || e.blnPreisDbGeladen)
         return;
-    e.strPreisSpalte = f.rest();
+    e.strPreisSpalte = z.spalte;
     e.strPreisDbPfad = pfad;
-    if (!dateiExistiert(pfad)) {
+    if (!(z.vorhanden ? *z.vorhanden : dateiExistiert(pfad))) {
         dateiFehlt(QStringLiteral("Datenbank"), pfad, Msg::OK + Msg::Exclamation);
         aktuell();
         e.strPreisDbPfad.clear();
@@ -379,17 +462,20 @@ void Einleser::preise(Felder& f) {
     SchildDb(m_w).DBPreiseLaden();
 }
 
-void Einleser::reihenfolge(Felder& f) {
+void Einleser::reihenfolge(const Eintrag& z) {
     frmLabel& s = Schild(m_w);
     auto& e = S(m_w);
     const int32_t kapazitaet = static_cast<int32_t>(e.lngReihenfolge.size()) - 1;
-    const int16_t n = f.ganzzahl();
+    if (z.fehler && !z.indexGelesen)
+        throw *z.fehler;
+    const int16_t n = z.index;
     if (n < 0 || n > kapazitaet)
         throw ausserhalb();
+    if (z.fehler)
+        throw *z.fehler;
     std::vector<int32_t> codes;
     codes.reserve(static_cast<size_t>(n));
-    for (int32_t p = 1; p <= n; ++p) {
-        const int32_t code = alsGanzzahl(p < n ? f.feld() : f.rest());
+    for (const int32_t code : z.codes) {
         // An element has one place in the order; a repeated code would
         // outlive the element's deletion.
         if (std::find(codes.begin(), codes.end(), code) != codes.end())

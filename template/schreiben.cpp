@@ -3,6 +3,7 @@
 #include "label/frmLabel.h"
 #include "label/programm.h"
 #include "platform/cp1252.h"
+#include "platform/system.h"
 #include "template/dateiaufrufe.h"
 #include "template/einleser.h"
 
@@ -11,6 +12,7 @@
 #include <QFileInfo>
 #include <cerrno>
 #include <cstdlib>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -139,43 +141,87 @@ const std::vector<QString>& strVorlageZeilen() {
     return zeilenSpeicher();
 }
 
-void VorlageKopieren() {
-    auto& p = P();
-    const int32_t w0 = p.lngAktivesSchild;
-    const frmLabel& f = Schild(w0);
+struct Vorlagenkopie::Form {
+    int32_t w0 = 0;
+    // A line that could not be written; every copy fails with it.
+    std::optional<Laufzeitfehler> fehler;
+    // Lines 1 to n, converted; entry 0 stays empty.
+    std::vector<satz::Eintrag> eintraege;
+    // The P line as last read.
+    QString preise;
 
-    // G, F and P on the fixed lines 1 to 3 (empty when absent), so that the
-    // geometry and the bindings are in place before the first element.
-    const int32_t texte = satz::texteBis(f), bilder = satz::bilderBis(f),
-                  datenfelder = satz::datenfelderBis(f);
+    // Converts line k and looks up the file it names.
+    void lesen(size_t k, const QString& z) {
+        satz::Eintrag e = satz::eintragLesen(z);
+        if (!e.fehler && !e.text.isEmpty() && (e.art == 'B' || e.art == 'F' || e.art == 'P')) {
+            e.vorhanden = dateiExistiert(e.text);
+            if (e.art == 'B' && *e.vorhanden)
+                e.bild = QImage(e.text);
+        }
+        eintraege[k] = std::move(e);
+    }
+};
+
+Vorlagenkopie::Vorlagenkopie() : m_form(std::make_unique<Form>()) {
+    Form& form = *m_form;
+    form.w0 = P().lngAktivesSchild;
+    const frmLabel& f = Schild(form.w0);
     auto& z = zeilenSpeicher();
-    z.assign(static_cast<size_t>(f.hoechsterText() + f.hoechstesBild() + f.hoechstesDatenfeld()) +
-                 11,
-             QString());
-    z[1] = satz::gSatz(w0);
-    if (satz::hatF(w0))
-        z[2] = satz::fSatz(w0);
-    if (satz::hatP(w0))
-        z[3] = satz::pSatz(w0);
-    size_t n = 3;
-    for (int32_t i = 1; i <= texte; ++i)
-        z[++n] = satz::lSatz(f, i);
-    for (int32_t j = 1; j <= bilder; ++j)
-        z[++n] = satz::bSatz(f, j);
-    for (int32_t i = 1; i <= datenfelder; ++i)
-        z[++n] = satz::dSatz(f, i);
-    if (satz::hatE(w0))
-        z[++n] = satz::eSatz(w0);
+    try {
+        // G, F and P on the fixed lines 1 to 3 (empty when absent), so that
+        // the geometry and the bindings are in place before the first
+        // element.
+        const int32_t w0 = form.w0;
+        const int32_t texte = satz::texteBis(f), bilder = satz::bilderBis(f),
+                      datenfelder = satz::datenfelderBis(f);
+        z.assign(
+            static_cast<size_t>(f.hoechsterText() + f.hoechstesBild() + f.hoechstesDatenfeld()) +
+                11,
+            QString());
+        z[1] = satz::gSatz(w0);
+        if (satz::hatF(w0))
+            z[2] = satz::fSatz(w0);
+        if (satz::hatP(w0))
+            z[3] = satz::pSatz(w0);
+        size_t n = 3;
+        for (int32_t i = 1; i <= texte; ++i)
+            z[++n] = satz::lSatz(f, i);
+        for (int32_t j = 1; j <= bilder; ++j)
+            z[++n] = satz::bSatz(f, j);
+        for (int32_t i = 1; i <= datenfelder; ++i)
+            z[++n] = satz::dSatz(f, i);
+        if (satz::hatE(w0))
+            z[++n] = satz::eSatz(w0);
+        form.eintraege.resize(n + 1);
+        for (size_t k = 1; k <= n; ++k)
+            form.lesen(k, z[k]);
+        form.preise = z[3];
+    } catch (const Laufzeitfehler& x) {
+        form.fehler = x;
+    }
+}
 
-    // Shown once filled: a window resized while shown keeps drawing its
-    // title bar as it was at that moment for a while, and the caller
-    // changes its icon right after.
+Vorlagenkopie::~Vorlagenkopie() = default;
+
+void Vorlagenkopie::kopieren(bool zeigen) {
+    auto& p = P();
+    Form& form = *m_form;
+    const int32_t w0 = form.w0;
+    p.lngAktivesSchild = w0;
+    if (form.fehler)
+        throw *form.fehler;
+    const QString preise = satz::hatP(w0) ? satz::pSatz(w0) : QString();
+    if (preise != form.preise) {
+        zeilenSpeicher()[3] = form.preise = preise;
+        form.lesen(3, preise);
+    }
+
     NeuesSchild(false);
     const int32_t w1 = p.lngAktivesSchild;
     try {
         satz::Einleser leser(satz::Quelle::Kopie, w1);
-        for (size_t k = 1; k <= n; ++k)
-            leser.zeile(z[k]);
+        for (size_t k = 1; k < form.eintraege.size(); ++k)
+            leser.anwenden(form.eintraege[k]);
         leser.abschliessen();
     } catch (const std::exception& fehler) {
         // Closing a copy must not release the template's database.
@@ -189,8 +235,13 @@ void VorlageKopieren() {
     // Only the copy is shown, and it becomes current without taking the
     // focus: walking or raising every open window here would make a record
     // transfer slow down with each label it made.
-    Schild(w1).setVisible(true);
+    if (zeigen)
+        Schild(w1).setVisible(true);
     p.lngAktivesSchild = w1;
+}
+
+void VorlageKopieren() {
+    Vorlagenkopie().kopieren();
 }
 
 } // namespace sorvo

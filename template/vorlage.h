@@ -10,6 +10,7 @@
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
+#include <memory>
 #include <stdexcept>
 #include <vector>
 
@@ -56,6 +57,27 @@ void VorlageLesen();
 void VorlageKopieren();
 // The lines of the last copy; entry 0 stays empty.
 const std::vector<QString>& strVorlageZeilen();
+
+// The copy of the current label window, written and read once, from which
+// any number of copies are made as VorlageKopieren makes one. A record
+// transfer holds one for all its records; the files the template names are
+// looked up once. The template's prices binding is looked at again for every
+// copy, since a price field may bind one during the transfer.
+class Vorlagenkopie {
+public:
+    Vorlagenkopie();
+    ~Vorlagenkopie();
+    Vorlagenkopie(const Vorlagenkopie&) = delete;
+    Vorlagenkopie& operator=(const Vorlagenkopie&) = delete;
+
+    // As VorlageKopieren, with the source window current again; a window
+    // not to be shown yet is left for the caller to show.
+    void kopieren(bool zeigen = true);
+
+private:
+    struct Form;
+    std::unique_ptr<Form> m_form;
+};
 
 // Save, Save As and Open on the current label window. The saves return true
 // when the label was written.

@@ -39,6 +39,13 @@ QString inSqlite(const QString& name) {
 
 } // namespace
 
+// A source compiled and handed to SQLite, ready to run.
+struct Vorbereitet {
+    QString source;
+    Compiled compiled;
+    Statement st;
+};
+
 struct Database::Impl : SourceResolver {
     QString name;
     bool text = false;
@@ -50,9 +57,17 @@ struct Database::Impl : SourceResolver {
     bool queryRowsRead = false;
     std::map<qint32, std::vector<QueryDefRow>> queryRows;
 
+    // Sources compiled before, by their text and their parameters' names
+    // and types: a record transfer runs the same lookups for every record.
+    // The tables never change while the database is open, so a compiled
+    // statement stays right until it is closed.
+    QHash<QString, std::shared_ptr<Vorbereitet>> vorbereitet;
+
     ~Impl() override { close(); }
 
     void close() {
+        // SQLite cannot close a connection that still has statements.
+        vorbereitet.clear();
         if (db)
             sqlite3_close(db);
         db = nullptr;
@@ -301,10 +316,17 @@ struct Database::Impl : SourceResolver {
         }
     }
 
-    std::shared_ptr<Recordset> run(const QString& source,
-                                   const std::vector<Parameter>* parameters = nullptr) {
+    std::shared_ptr<Vorbereitet> vorbereiten(const QString& source,
+                                             const std::vector<Parameter>* parameters) {
         if (!db)
             closed();
+        QString schluessel = source;
+        if (parameters)
+            for (const auto& p : *parameters)
+                schluessel += QChar(0) + p.name.toLower() + QChar(0) +
+                              QString::number(static_cast<int>(p.value.type()));
+        if (const auto it = vorbereitet.constFind(schluessel); it != vorbereitet.cend())
+            return *it;
         std::shared_ptr<Query> query;
         if (looksLikeSql(source)) {
             query = parseSql(source);
@@ -329,9 +351,31 @@ struct Database::Impl : SourceResolver {
                 query->parts.push_back(std::move(s));
             }
         }
-        const Compiled compiled = compileQuery(*query, *this, parameters);
-        Statement st;
-        prepare(st, compiled.sql);
+        auto v = std::make_shared<Vorbereitet>();
+        v->source = source;
+        v->compiled = compileQuery(*query, *this, parameters);
+        prepare(v->st, v->compiled.sql);
+        // A program runs a few dozen different sources; one that builds
+        // its SQL anew each time must not make the list grow without end.
+        if (vorbereitet.size() >= 256)
+            vorbereitet.clear();
+        vorbereitet.insert(schluessel, v);
+        return v;
+    }
+
+    std::shared_ptr<Recordset> run(const QString& source,
+                                   const std::vector<Parameter>* parameters = nullptr) {
+        return ausfuehren(*vorbereiten(source, parameters), parameters);
+    }
+
+    std::shared_ptr<Recordset> ausfuehren(Vorbereitet& v,
+                                          const std::vector<Parameter>* parameters) {
+        if (!db)
+            closed();
+        const Compiled& compiled = v.compiled;
+        Statement& st = v.st;
+        sqlite3_reset(st.stmt);
+        sqlite3_clear_bindings(st.stmt);
         if (parameters) {
             const int used = sqlite3_bind_parameter_count(st.stmt);
             for (int i = 0; i < used && i < static_cast<int>(parameters->size()); ++i)
@@ -340,7 +384,7 @@ struct Database::Impl : SourceResolver {
 
         auto d = std::make_unique<Recordset::Daten>();
         d->id = nextRecordsetId++;
-        d->source = source;
+        d->source = v.source;
         for (const auto& c : compiled.columns)
             d->fields.push_back({c.name, c.type});
         const int n = static_cast<int>(d->fields.size());

@@ -229,6 +229,54 @@ TEST_F(UebertragungTest, TheTemplateIsCurrentAndInFrontAfterwards) {
     EXPECT_TRUE(fensterHaken(*m_mdi).endsWith(Schild(g).Caption()));
 }
 
+// Each transfer reads the template as it is then: an edit between two
+// transfers is in the labels of the second.
+TEST_F(UebertragungTest, ASecondTransferSeesTheTemplateEditedInBetween) {
+    const QString pfad =
+        datenbank(QStringLiteral("vxt"),
+                  {{nr(1), {{"Bot_Name", t("Abutilon")}, {"DTNAM", t("Malve")}}},
+                   {nr(2), {{"Bot_Name", t("Begonia")}, {"DTNAM", t("Schiefblatt")}}}});
+    const int32_t n = vorlage(pfad, QStringLiteral("vxt"),
+                              {QStringLiteral("<Bot Name>"), QStringLiteral("<Deu Name>")});
+    frmLabel& v = Schild(n);
+    v.TextNeu();
+    const int32_t fest = S(n).lngAktuellerText;
+    v.lblText(fest).setCaption(QStringLiteral("Gärtnerei"));
+    AllesSperren();
+    uebertragen({1, 2});
+    std::vector<int32_t> erste = erzeugte();
+    ASSERT_EQ(erste.size(), 2u);
+    for (const int32_t g : erste)
+        EXPECT_EQ(elemente(g).last(), "Gärtnerei");
+
+    // The fixed text and the German name's look and place change.
+    v.lblText(fest).setCaption(QStringLiteral("Baumschule"));
+    v.lblDatenfeld(2).setFontItalic(true);
+    v.lblDatenfeld(2).setTop(20);
+    v.DatenfeldMaxBreiteSchreiben(2, 30);
+    P().lngAktivesSchild = n;
+    AllesSperren();
+    uebertragen({2});
+    std::vector<int32_t> alle = erzeugte();
+    ASSERT_EQ(alle.size(), 3u);
+    int32_t neu = 0;
+    for (const int32_t g : alle)
+        if (std::find(erste.begin(), erste.end(), g) == erste.end())
+            neu = g;
+    ASSERT_NE(neu, 0);
+    EXPECT_EQ(elemente(neu), (QStringList{"Begonia", "Schiefblatt", "Baumschule"}));
+    frmLabel& f = Schild(neu);
+    const int32_t deutsch = elementIndexAusCode(S(neu).lngReihenfolge[2]);
+    EXPECT_TRUE(f.lblText(deutsch).FontItalic());
+    EXPECT_EQ(f.lblText(deutsch).Top(), 20);
+    EXPECT_EQ(f.TextMaxBreiteLesen(deutsch), "30");
+    // The labels of the first transfer stay as they were made.
+    for (const int32_t g : erste) {
+        EXPECT_EQ(elemente(g).last(), "Gärtnerei");
+        EXPECT_FALSE(Schild(g).lblText(elementIndexAusCode(S(g).lngReihenfolge[2])).FontItalic());
+    }
+}
+
 TEST_F(UebertragungTest, ChangedTemplateKeepsItsStarInTheCaption) {
     const QString pfad = datenbank(QStringLiteral("vxt"), {{nr(1), {}}});
     const int32_t n = vorlage(pfad, QStringLiteral("vxt"), {QStringLiteral("<Typ>")});

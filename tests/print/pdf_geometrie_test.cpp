@@ -5,6 +5,7 @@
 #include "tests/support/pdf_lesen.h"
 
 #include <QFile>
+#include <optional>
 
 namespace sorvo::test {
 namespace {
@@ -149,6 +150,61 @@ TEST_F(PdfGeometrie, AnOverLongWordBreaksInsideTheElement) {
         const QRectF tinte = tintenBox(pdfBild(pdfPfad(), 1, 10), 10, istDunkel);
         EXPECT_LE(tinte.right(), f.kante + kGenau);
     }
+}
+
+// Labels showing the same texts share their layouts, and printed lines
+// reuse them: a label prints the same words at the same places whether its
+// layouts are its own or were made by other labels, and a text whose font
+// changes prints in the new font.
+TEST_F(PdfGeometrie, SharedLayoutsPrintAsTheLabelsOwn) {
+    const int32_t n = P().lngAktivesSchild;
+    const auto anlegen = [this] {
+        text(QStringLiteral("Eins zwei drei vier fuenf sechs sieben"), 5, 5, 30).setAlignment(1);
+        text(QStringLiteral("Rosa canina"), 40, 30).setAlignment(2);
+        text(QStringLiteral("Rosa canina"), 5, 45).setFontBold(true);
+    };
+    anlegen();
+    const auto woerter = [](const PdfInhalt& pdf) {
+        QStringList l;
+        for (const PdfWort& w : pdf.woerter)
+            l << QStringLiteral("%1 %2 %3 %4 %5")
+                     .arg(w.text)
+                     .arg(w.box.left(), 0, 'f', 2)
+                     .arg(w.box.top(), 0, 'f', 2)
+                     .arg(w.box.right(), 0, 'f', 2)
+                     .arg(w.box.bottom(), 0, 'f', 2);
+        return l;
+    };
+    const QStringList eigene = woerter(drucken());
+    ASSERT_GE(eigene.size(), 7);
+
+    // More labels with the same texts; the first drops its layouts and
+    // takes theirs.
+    for (int k = 0; k < 3; ++k) {
+        neuesFenster(100, 60);
+        anlegen();
+    }
+    P().lngAktivesSchild = n;
+    for (int32_t i = 1; i <= Schild(n).hoechsterText(); ++i)
+        Schild(n).lblText(i).cachesFreigeben();
+    EXPECT_EQ(woerter(drucken()), eigene);
+
+    // The bold text in twice its size: where its second word starts.
+    const auto vorschub = [](const PdfInhalt& pdf) {
+        const Zeile z = zeileBei(pdf.woerter, 15 + 45);
+        std::vector<double> links;
+        for (const PdfWort& w : pdf.woerter)
+            if (std::abs(w.box.top() - (15 + 45)) < kGenau)
+                links.push_back(w.box.left());
+        EXPECT_EQ(z.woerter, (QStringList{"Rosa", "canina"}));
+        return links.size() == 2 ? links[1] - links[0] : 0.0;
+    };
+    const double vorher = vorschub(drucken());
+    Beschriftung& fett = Schild(n).lblText(3);
+    fett.setFontSize(fett.FontSize() * 2);
+    const double nachher = vorschub(drucken());
+    EXPECT_GT(vorher, 5);
+    EXPECT_NEAR(nachher / vorher, 2.0, 0.15);
 }
 
 TEST_F(PdfGeometrie, LoopLabelSheetGoesOnOnANewPage) {

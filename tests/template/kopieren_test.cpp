@@ -156,6 +156,90 @@ TEST_F(KopierenTest, FilesGoneSinceBindingAreReportedForEveryCopy) {
     }
 }
 
+// A loop-label template with every kind of element and every pseudo field
+// the record transfer knows: the copies made from one reading of it equal
+// the copy made on its own, and need the disk no more.
+TEST_F(KopierenTest, CopiesFromOneReadingEqualTheSingleCopy) {
+    const int32_t w = vorlage();
+    auto& e = S(w);
+    e.blnSchlaufenetikett = true;
+    e.sngEtikettBreite = 17.5f;
+    e.sngSchildReserve = 2.25f;
+    frmLabel& f = Schild(w);
+    int32_t x = 0;
+    for (const char* c :
+         {"<Sorvo-Preis>", "<Bild>", "<Deu Name>", "<Höhe>", "<Höhe Blüten>", "<Durchmesser max>",
+          "<Temperatur>", "<Beleuchtung>", "<Bot Name>", "<Duftend>"}) {
+        const int32_t d = datenfeld(QString::fromUtf8(c), x, 50, x % 3 == 0 ? 0 : 30);
+        f.DatenfeldMaxHoeheSchreiben(d, x % 2 == 0 ? 12 : 0);
+        x += 4;
+    }
+    // A word-wrapped, right-aligned text that runs past the right edge.
+    const int32_t t = text(QStringLiteral("Eine sehr lange Zeile, die umbrechen muss"), 90, 60);
+    f.lblText(t).setAlignment(1);
+    f.lblText(t).setBorderStyle(1);
+    P().lngAktivesSchild = w;
+    const QString vorlagenZustand = zustand(w);
+
+    VorlageKopieren();
+    const QString einzeln = zustand(P().lngAktivesSchild);
+    const std::vector<QString> zeilen = strVorlageZeilen();
+
+    P().lngAktivesSchild = w;
+    Vorlagenkopie kopie;
+    EXPECT_EQ(strVorlageZeilen(), zeilen);
+    // Read once: files removed after the reading change no copy.
+    QFile::remove(Schild(w).BildPfadLesen(1));
+    QFile::remove(S(w).strDbPfad);
+    SkriptDialoge d;
+    for (int runde = 0; runde < 2; ++runde) {
+        SCOPED_TRACE(runde);
+        DbProtokoll::aufrufe().clear();
+        kopie.kopieren();
+        const int32_t k = P().lngAktivesSchild;
+        EXPECT_NE(k, w);
+        EXPECT_TRUE(Schild(k).isVisible());
+        EXPECT_EQ(zustand(k), einzeln);
+        EXPECT_TRUE(S(k).blnDbGeladen);
+        EXPECT_EQ(DbProtokoll::aufrufe(), QStringList{"DBPreiseLaden"});
+    }
+    EXPECT_TRUE(d.gezeigt().empty());
+    EXPECT_EQ(zustand(w), vorlagenZustand);
+}
+
+// What the template shows when the reading is made is what its copies
+// show: an edit before the next reading is in the next copies, and a prices
+// file bound to the template while copies are made is in the copies after.
+TEST_F(KopierenTest, ANewReadingSeesTheEditedTemplate) {
+    const int32_t w = vorlage();
+    {
+        Vorlagenkopie kopie;
+        kopie.kopieren();
+    }
+    frmLabel& f = Schild(w);
+    f.lblText(1).setCaption(QStringLiteral("Rosa\r\nrugosa"));
+    f.lblDatenfeld(2).setLeft(9);
+    f.DatenfeldMaxBreiteSchreiben(2, 25);
+    S(w).blnPreisDbGeladen = false;
+    P().lngAktivesSchild = w;
+
+    Vorlagenkopie kopie;
+    kopie.kopieren();
+    const int32_t k = P().lngAktivesSchild;
+    EXPECT_EQ(Schild(k).lblText(1).Caption(), "Rosa\r\nrugosa");
+    EXPECT_EQ(Schild(k).lblDatenfeld(2).Left(), 9);
+    EXPECT_EQ(Schild(k).DatenfeldMaxBreiteLesen(2), "25");
+    EXPECT_FALSE(S(k).blnPreisDbGeladen);
+
+    // A prices file bound during the run.
+    S(w).blnPreisDbGeladen = true;
+    kopie.kopieren();
+    const int32_t k2 = P().lngAktivesSchild;
+    EXPECT_TRUE(S(k2).blnPreisDbGeladen);
+    EXPECT_EQ(S(k2).strPreisSpalte, "Sortennr");
+    EXPECT_EQ(S(k2).strPreisDbPfad, S(w).strPreisDbPfad);
+}
+
 TEST_F(KopierenTest, TheCopyIsCurrentEvenBelowAHigherOpenWindow) {
     const int32_t w = vorlage();
     P().blnVorlageGeoeffnet = false; // no question for the new labels
