@@ -9,11 +9,11 @@
 #include "platform/knopf.h"
 #include "platform/system.h"
 #include "platform/units.h"
-#include "tools/farbwahl.h"
 #include "tools/feldliste.h"
 #include "tools/frmBild.h"
 #include "tools/frmTextListe.h"
 #include "tools/listen.h"
+#include "tools/rahmenteile.h"
 #include "tools/zahlenfeld.h"
 
 #include <QApplication>
@@ -21,7 +21,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFontDatabase>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -35,6 +34,8 @@
 
 namespace sorvo {
 
+using namespace rahmenteile;
+
 namespace {
 
 constexpr int kBreite = 3075;
@@ -46,105 +47,6 @@ constexpr int kRahmenOben = 120;
 
 const char* const kGroessen[] = {"6",  "7",  "8",  "9",  "10", "11", "12", "14", "16",
                                  "18", "20", "24", "26", "28", "36", "48", "72"};
-
-QPushButton* knopf(const char* name, const QString& text) {
-    return befehlsknopf(name, text, false);
-}
-
-QGroupBox* rahmen(const char* name, const QString& titel, QWidget* eltern) {
-    auto* g = new QGroupBox(titel, eltern);
-    g->setObjectName(QString::fromLatin1(name));
-    g->setAccessibleName(titel);
-    g->hide();
-    return g;
-}
-
-QLineEdit* feld(const char* name, const QString& zugang = QString()) {
-    auto* f = new QLineEdit;
-    f->setObjectName(QString::fromLatin1(name));
-    if (!zugang.isEmpty())
-        f->setAccessibleName(zugang);
-    return f;
-}
-
-// A number box; laenge 0: any length.
-ZahlenFeld* zahlenfeld(const char* name, int laenge = 0) {
-    auto* f = new ZahlenFeld;
-    f->setObjectName(QString::fromLatin1(name));
-    // Narrow enough that the caption beside it is shown whole.
-    f->setMinimumWidth(px(450));
-    if (laenge > 0)
-        f->setMaxLength(laenge);
-    return f;
-}
-
-// A member of a button array: the array's name, its index as "Index".
-QPushButton* arrayKnopf(const char* name, int index, const QString& text, const QString& tipp) {
-    QPushButton* k = knopf(name, text);
-    k->setProperty("Index", index);
-    k->setToolTip(tipp);
-    k->setAccessibleDescription(tipp);
-    k->setFixedWidth(px(300));
-    return k;
-}
-
-// A style toggle shown as a letter in its style; named by its tip.
-QPushButton* stilKnopf(const char* name, const QString& buchstabe, const QString& tipp) {
-    QPushButton* k = knopf(name, buchstabe);
-    k->setToolTip(tipp);
-    k->setAccessibleName(tipp);
-    QFont f = k->font();
-    f.setBold(buchstabe == QStringLiteral("F"));
-    f.setItalic(buchstabe == QStringLiteral("K"));
-    f.setUnderline(buchstabe == QStringLiteral("U"));
-    k->setFont(f);
-    k->setFixedWidth(px(375));
-    return k;
-}
-
-// A box with its "+" and "-" beside it.
-QHBoxLayout* mitKnoepfen(QWidget* box, QPushButton* plus, QPushButton* minus) {
-    auto* l = new QHBoxLayout;
-    l->setSpacing(1);
-    l->addWidget(box, 1);
-    l->addWidget(plus);
-    l->addWidget(minus);
-    return l;
-}
-
-QListWidget* liste(const char* name, const QString& zugang) {
-    auto* l = new QListWidget;
-    l->setObjectName(QString::fromLatin1(name));
-    l->setAccessibleName(zugang);
-    return l;
-}
-
-QCheckBox* kasten(const char* name, const QString& text) {
-    auto* k = new QCheckBox(text);
-    k->setObjectName(QString::fromLatin1(name));
-    k->setAccessibleName(text);
-    return k;
-}
-
-QComboBox* auswahl(const char* name, const QString& zugang) {
-    auto* c = new QComboBox;
-    c->setObjectName(QString::fromUtf8(name));
-    c->setAccessibleName(zugang);
-    c->setEditable(true);
-    c->setInsertPolicy(QComboBox::NoInsert);
-    // The lists take no typing, only choosing; the box shows what the
-    // element has even when the list lacks it.
-    c->lineEdit()->setReadOnly(true);
-    return c;
-}
-
-QLabel* ueberschrift(const QString& text) {
-    auto* l = new QLabel(text);
-    QFont f = l->font();
-    f.setBold(true);
-    l->setFont(f);
-    return l;
-}
 
 } // namespace
 
@@ -307,269 +209,6 @@ QGroupBox* frmTools::datenfeldPanelAufbauen() {
     l->addWidget(lblDBName);
     connect(lstFeldnamen, &QListWidget::itemDoubleClicked, this,
             [this] { lstFeldnamen_DblClick(); });
-    return g;
-}
-
-QGroupBox* frmTools::bildRahmenAufbauen() {
-    QGroupBox* g = rahmen("fraBild_B", QStringLiteral("Bild bearbeiten"), this);
-    txtX[0] = zahlenfeld("txtX");
-    txtY[0] = zahlenfeld("txtY");
-    txtHB[0] = zahlenfeld("txtHB");
-    txtHB[1] = zahlenfeld("txtHB");
-    cmdX[0] = arrayKnopf("cmdX", 0, QStringLiteral("+"), QStringLiteral("1 mm nach rechts"));
-    cmdX[1] = arrayKnopf("cmdX", 1, QStringLiteral("-"), QStringLiteral("1 mm nach links"));
-    cmdX[2] = arrayKnopf("cmdX", 2, QStringLiteral("+"), QStringLiteral("1 mm nach unten"));
-    cmdX[3] = arrayKnopf("cmdX", 3, QStringLiteral("-"), QStringLiteral("1 mm nach oben"));
-    cmdH[1] = arrayKnopf("cmdH", 1, QStringLiteral("+"), QStringLiteral("1 mm höher"));
-    cmdH[0] = arrayKnopf("cmdH", 0, QStringLiteral("-"), QStringLiteral("1 mm niedriger"));
-    cmdB[1] = arrayKnopf("cmdB", 1, QStringLiteral("+"), QStringLiteral("1 mm breiter"));
-    cmdB[0] = arrayKnopf("cmdB", 0, QStringLiteral("-"), QStringLiteral("1 mm schmaler"));
-    chkProportional = kasten("chkProportional", QStringLiteral("Bildgröße proportional ändern"));
-    // On two lines: the frame is narrower than the caption.
-    chkProportional->setText(QStringLiteral("Bildgröße proportional\nändern"));
-    picBeisp = new QFrame;
-    picBeisp->setObjectName(QStringLiteral("picBeisp"));
-    picBeisp->setFixedSize(px(2532), px(1215));
-    imgBbTestbild = new QLabel(picBeisp);
-    imgBbTestbild->setObjectName(QStringLiteral("imgBbTestbild"));
-    imgBbTestbild->setScaledContents(true);
-    imgBbTestbild->setGeometry(0, 0, 0, 0);
-    cmdOK_B = knopf("cmdOK_B", QStringLiteral("&OK"));
-    cmdCancel_B = knopf("cmdCancel_B", QStringLiteral("&Abbrechen"));
-    cmdBildLoeschen = knopf("cmdBildLoeschen", QStringLiteral("&Bild löschen"));
-
-    auto* l = new QGridLayout(g);
-    l->setContentsMargins(4, 4, 4, 4);
-    l->setVerticalSpacing(3);
-    l->addWidget(beschriftung("lblPos", QStringLiteral("Position:")), 0, 0, 1, 2);
-    l->addWidget(beschriftung("lblX", QStringLiteral("von Links:"), txtX[0]), 1, 0);
-    l->addLayout(mitKnoepfen(txtX[0], cmdX[0], cmdX[1]), 1, 1);
-    l->addWidget(beschriftung("lblY", QStringLiteral("von Oben:"), txtY[0]), 2, 0);
-    l->addLayout(mitKnoepfen(txtY[0], cmdX[2], cmdX[3]), 2, 1);
-    l->addWidget(beschriftung("lblSize", QStringLiteral("Bildgröße:")), 3, 0, 1, 2);
-    l->addWidget(beschriftung(nullptr, QStringLiteral("Höhe:"), txtHB[0]), 4, 0);
-    l->addLayout(mitKnoepfen(txtHB[0], cmdH[1], cmdH[0]), 4, 1);
-    l->addWidget(beschriftung(nullptr, QStringLiteral("Breite:"), txtHB[1]), 5, 0);
-    l->addLayout(mitKnoepfen(txtHB[1], cmdB[1], cmdB[0]), 5, 1);
-    l->addWidget(chkProportional, 6, 0, 1, 2);
-    l->addWidget(picBeisp, 7, 0, 1, 2, Qt::AlignHCenter);
-    l->addWidget(beschriftung("lblXY", QStringLiteral("alle Angaben in mm")), 8, 0, 1, 2);
-    l->setRowStretch(9, 1);
-    l->addWidget(cmdBildLoeschen, 10, 0, 1, 2);
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addWidget(cmdOK_B);
-    knoepfe->addWidget(cmdCancel_B);
-    l->addLayout(knoepfe, 11, 0, 1, 2);
-
-    connect(cmdOK_B, &QPushButton::clicked, this, [this] { cmdOK_B_Click(); });
-    connect(cmdCancel_B, &QPushButton::clicked, this, [this] { cmdCancel_B_Click(); });
-    connect(cmdBildLoeschen, &QPushButton::clicked, this, [this] { cmdBildLoeschen_Click(); });
-    return g;
-}
-
-namespace {
-
-// The controls the text frame and the data-field frame have alike.
-struct Beschriftungsrahmen {
-    QComboBox* art;
-    QComboBox* groesse;
-    QPushButton* fett;
-    QPushButton* kursiv;
-    QPushButton* unterstrichen;
-    QCheckBox* zentriert;
-    Farbwahl* farben;
-    QCheckBox* transparent;
-    QCheckBox* rahmen;
-    QLineEdit* x;
-    QPushButton* xPlus;
-    QPushButton* xMinus;
-    QLineEdit* y;
-    QPushButton* yPlus;
-    QPushButton* yMinus;
-    QLineEdit* maxBreite;
-    QPushButton* maxPlus;
-    QPushButton* maxMinus;
-    QPushButton* loeschen;
-};
-
-// Lays out a text or data-field frame: sample box (text only), font,
-// colours and frame, position and maximum width, then liste (data field
-// only), the delete button and the OK and Cancel buttons.
-void beschriftungsrahmenLegen(QGroupBox* g, QLineEdit* probe, const Beschriftungsrahmen& c,
-                              QListWidget* liste, QPushButton* ok, QPushButton* abbrechen) {
-    auto* l = new QGridLayout(g);
-    l->setContentsMargins(4, 4, 4, 4);
-    l->setVerticalSpacing(3);
-    int z = 0;
-    l->addWidget(ueberschrift(QStringLiteral("Schriftformatierungen:")), z++, 0, 1, 2);
-    if (probe)
-        l->addWidget(probe, z++, 0, 1, 2);
-    l->addWidget(c.art, z++, 0, 1, 2);
-    auto* stil = new QHBoxLayout;
-    stil->setSpacing(1);
-    stil->addWidget(c.groesse, 1);
-    stil->addWidget(c.fett);
-    stil->addWidget(c.kursiv);
-    stil->addWidget(c.unterstrichen);
-    l->addLayout(stil, z++, 0, 1, 2);
-    l->addWidget(c.zentriert, z++, 0, 1, 2);
-    l->addWidget(ueberschrift(QStringLiteral("Farben und Rahmen:")), z++, 0, 1, 2);
-    l->addWidget(c.farben, z++, 0, 1, 2);
-    l->addWidget(c.transparent, z++, 0, 1, 2);
-    l->addWidget(c.rahmen, z++, 0, 1, 2);
-    l->addWidget(ueberschrift(QStringLiteral("Position und Größe:")), z++, 0, 1, 2);
-    l->addWidget(beschriftung("lblX", QStringLiteral("von Links:"), c.x), z, 0);
-    l->addLayout(mitKnoepfen(c.x, c.xPlus, c.xMinus), z++, 1);
-    l->addWidget(beschriftung("lblY", QStringLiteral("von Oben:"), c.y), z, 0);
-    l->addLayout(mitKnoepfen(c.y, c.yPlus, c.yMinus), z++, 1);
-    l->addWidget(beschriftung("lblMaxB", QStringLiteral("feste Breite:"), c.maxBreite), z, 0);
-    l->addLayout(mitKnoepfen(c.maxBreite, c.maxPlus, c.maxMinus), z++, 1);
-    l->addWidget(beschriftung(nullptr, QStringLiteral("alle Angaben in mm")), z++, 0, 1, 2);
-    if (liste)
-        l->addWidget(liste, z, 0, 1, 2);
-    l->setRowStretch(z++, 1);
-    l->addWidget(c.loeschen, z++, 0, 1, 2);
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addWidget(ok);
-    knoepfe->addWidget(abbrechen);
-    l->addLayout(knoepfe, z, 0, 1, 2);
-}
-
-} // namespace
-
-QGroupBox* frmTools::textRahmenAufbauen() {
-    QGroupBox* g = rahmen("fraText_B", QStringLiteral("Textfeld bearbeiten"), this);
-    txtFont = feld("txtFont", QStringLiteral("Schriftprobe"));
-    txtFont->setText(QStringLiteral("Schriftprobe"));
-    cboArt = auswahl("cboArt", QStringLiteral("Schriftart"));
-    cboGroesse = auswahl("cboGroeße", QStringLiteral("Schriftgröße"));
-    cmdBold = stilKnopf("cmdBold", QStringLiteral("F"), QStringLiteral("fett"));
-    cmdItalic = stilKnopf("cmdItalic", QStringLiteral("K"), QStringLiteral("kursiv"));
-    cmdULine = stilKnopf("cmdULine", QStringLiteral("U"), QStringLiteral("unterstrichen"));
-    chkTfZentriert = kasten("chkTfZentriert", QStringLiteral("zentrieren"));
-    chkTransparent = kasten("chkTransparent", QStringLiteral("Hintergrund an"));
-    chkRahmen = kasten("chkRahmen", QStringLiteral("Rahmen"));
-    farbwahlText = new Farbwahl(Farbwahl::Art::Text, g, *this);
-    farbwahlText->elementSetzen([this] { return beschriftungBearbeitet(masse::Feldart::Text); });
-    picFarbe_S = farbwahlText->picFarbe_S;
-    picFarbe_H = farbwahlText->picFarbe_H;
-    txtX[1] = zahlenfeld("txtX", 5);
-    txtY[1] = zahlenfeld("txtY", 5);
-    txtMaxBText = zahlenfeld("txtMaxBText", 5);
-    cmdX[4] = arrayKnopf("cmdX", 4, QStringLiteral("+"), QStringLiteral("1 mm nach rechts"));
-    cmdX[5] = arrayKnopf("cmdX", 5, QStringLiteral("-"), QStringLiteral("1 mm nach links"));
-    cmdX[6] = arrayKnopf("cmdX", 6, QStringLiteral("+"), QStringLiteral("1 mm nach unten"));
-    cmdX[7] = arrayKnopf("cmdX", 7, QStringLiteral("-"), QStringLiteral("1 mm nach oben"));
-    cmdMBTPlus = arrayKnopf("cmdMBTPlus", 0, QStringLiteral("+"), QStringLiteral("1 mm breiter"));
-    cmdMBTMinus =
-        arrayKnopf("cmdMBTMinus", 0, QStringLiteral("-"), QStringLiteral("1 mm schmaler"));
-    cmdOK_T = knopf("cmdOK_T", QStringLiteral("&OK"));
-    cmdCancel_T = knopf("cmdCancel_T", QStringLiteral("&Abbrechen"));
-    cmdDel_T = knopf("cmdDel_T", QStringLiteral("&Text löschen"));
-    beschriftungsrahmenLegen(g, txtFont,
-                             {cboArt, cboGroesse, cmdBold, cmdItalic, cmdULine, chkTfZentriert,
-                              farbwahlText, chkTransparent, chkRahmen, txtX[1], cmdX[4], cmdX[5],
-                              txtY[1], cmdX[6], cmdX[7], txtMaxBText, cmdMBTPlus, cmdMBTMinus,
-                              cmdDel_T},
-                             nullptr, cmdOK_T, cmdCancel_T);
-    connect(cmdOK_T, &QPushButton::clicked, this, [this] { cmdOK_T_Click(); });
-    connect(cmdCancel_T, &QPushButton::clicked, this, [this] { cmdCancel_T_Click(); });
-    connect(cmdDel_T, &QPushButton::clicked, this, [this] { cmdDel_T_Click(); });
-    connect(cmdMBTPlus, &QPushButton::clicked, this, [this] { maxBreitePlus(false); });
-    connect(cmdMBTMinus, &QPushButton::clicked, this, [this] { maxBreiteMinus(false); });
-    return g;
-}
-
-QGroupBox* frmTools::datenfeldRahmenAufbauen() {
-    QGroupBox* g = rahmen("fraDatenfeld_B", QStringLiteral("Datenfeld bearbeiten"), this);
-    cboDfArt = auswahl("cboDfArt", QStringLiteral("Schriftart"));
-    cboDfGroesse = auswahl("cboDfGroesse", QStringLiteral("Schriftgröße"));
-    cmdDfBold = stilKnopf("cmdDfBold", QStringLiteral("F"), QStringLiteral("fett"));
-    cmdDfItalic = stilKnopf("cmdDfItalic", QStringLiteral("K"), QStringLiteral("kursiv"));
-    cmdDfUnderline =
-        stilKnopf("cmdDfUnderline", QStringLiteral("U"), QStringLiteral("unterstrichen"));
-    chkDfZentriert = kasten("chkDfZentriert", QStringLiteral("zentrieren"));
-    chkDfTransparent = kasten("chkDfTransparent", QStringLiteral("Hintergrund an"));
-    chkDfRahmen = kasten("chkDfRahmen", QStringLiteral("Rahmen"));
-    farbwahlDf = new Farbwahl(Farbwahl::Art::Datenfeld, g, *this);
-    farbwahlDf->elementSetzen([this] { return beschriftungBearbeitet(masse::Feldart::Datenfeld); });
-    picDfFarbe_S = farbwahlDf->picFarbe_S;
-    picDfFarbe_H = farbwahlDf->picFarbe_H;
-    txtX[3] = zahlenfeld("txtX", 4);
-    txtY[3] = zahlenfeld("txtY", 4);
-    txtMaxBDatenfeld = zahlenfeld("txtMaxBDatenfeld", 4);
-    cmdPosX[0] = arrayKnopf("cmdPosX", 0, QStringLiteral("+"), QStringLiteral("1 mm nach rechts"));
-    cmdPosX[1] = arrayKnopf("cmdPosX", 1, QStringLiteral("-"), QStringLiteral("1 mm nach links"));
-    cmdPosY[0] = arrayKnopf("cmdPosY", 0, QStringLiteral("+"), QStringLiteral("1 mm nach unten"));
-    cmdPosY[1] = arrayKnopf("cmdPosY", 1, QStringLiteral("-"), QStringLiteral("1 mm nach oben"));
-    cmdMBDPlus = arrayKnopf("cmdMBDPlus", 0, QStringLiteral("+"), QStringLiteral("1 mm breiter"));
-    cmdMBDMinus =
-        arrayKnopf("cmdMBDMinus", 0, QStringLiteral("-"), QStringLiteral("1 mm schmaler"));
-    lstDfListe = liste("lstDfListe", QStringLiteral("Datenfelder"));
-    cmdDfOK = knopf("cmdDfOK", QStringLiteral("&OK"));
-    cmdCancel_d = knopf("cmdCancel_d", QStringLiteral("&Abbrechen"));
-    cmdDfloeschen = knopf("cmdDfloeschen", QStringLiteral("&Feld löschen"));
-    beschriftungsrahmenLegen(g, nullptr,
-                             {cboDfArt, cboDfGroesse, cmdDfBold, cmdDfItalic, cmdDfUnderline,
-                              chkDfZentriert, farbwahlDf, chkDfTransparent, chkDfRahmen, txtX[3],
-                              cmdPosX[0], cmdPosX[1], txtY[3], cmdPosY[0], cmdPosY[1],
-                              txtMaxBDatenfeld, cmdMBDPlus, cmdMBDMinus, cmdDfloeschen},
-                             lstDfListe, cmdDfOK, cmdCancel_d);
-    connect(lstDfListe, &QListWidget::itemDoubleClicked, this, [this] { lstDfListe_DblClick(); });
-    connect(cmdDfOK, &QPushButton::clicked, this, [this] { cmdDfOK_Click(); });
-    connect(cmdCancel_d, &QPushButton::clicked, this, [this] { cmdCancel_d_Click(); });
-    connect(cmdDfloeschen, &QPushButton::clicked, this, [this] { cmdDfloeschen_Click(); });
-    connect(cmdMBDPlus, &QPushButton::clicked, this, [this] { maxBreitePlus(true); });
-    connect(cmdMBDMinus, &QPushButton::clicked, this, [this] { maxBreiteMinus(true); });
-    return g;
-}
-
-QGroupBox* frmTools::dfBildRahmenAufbauen() {
-    QGroupBox* g = rahmen("fraDfBild_B", QStringLiteral("Datenfeld (Bild) bearbeiten"), this);
-    txtX[2] = zahlenfeld("txtX", 5);
-    txtY[2] = zahlenfeld("txtY", 5);
-    txtHB[2] = zahlenfeld("txtHB", 5);
-    txtHB[3] = zahlenfeld("txtHB", 5);
-    cmdX[11] = arrayKnopf("cmdX", 11, QStringLiteral("+"), QStringLiteral("1 mm nach rechts"));
-    cmdX[10] = arrayKnopf("cmdX", 10, QStringLiteral("-"), QStringLiteral("1 mm nach links"));
-    cmdX[9] = arrayKnopf("cmdX", 9, QStringLiteral("+"), QStringLiteral("1 mm nach unten"));
-    cmdX[8] = arrayKnopf("cmdX", 8, QStringLiteral("-"), QStringLiteral("1 mm nach oben"));
-    cmdH[3] = arrayKnopf("cmdH", 3, QStringLiteral("+"), QStringLiteral("1 mm höher"));
-    cmdH[2] = arrayKnopf("cmdH", 2, QStringLiteral("-"), QStringLiteral("1 mm niedriger"));
-    cmdB[3] = arrayKnopf("cmdB", 3, QStringLiteral("+"), QStringLiteral("1 mm breiter"));
-    cmdB[2] = arrayKnopf("cmdB", 2, QStringLiteral("-"), QStringLiteral("1 mm schmaler"));
-    chkDfBildZentriert = kasten("chkDfBildZentriert", QStringLiteral("zentrieren"));
-    cmdDfBild_Ok = knopf("cmdDfBild_Ok", QStringLiteral("&OK"));
-    cmdCancelDf_Bild = knopf("cmdCancelDf_Bild", QStringLiteral("&Abbrechen"));
-    cmdDfBild_Loeschen = knopf("cmdDfBild_Loeschen", QStringLiteral("&Feld löschen"));
-
-    auto* l = new QGridLayout(g);
-    l->setContentsMargins(4, 4, 4, 4);
-    l->setVerticalSpacing(3);
-    l->addWidget(ueberschrift(QStringLiteral("Position:")), 0, 0, 1, 2);
-    l->addWidget(beschriftung("lblX", QStringLiteral("von Links:"), txtX[2]), 1, 0);
-    l->addLayout(mitKnoepfen(txtX[2], cmdX[11], cmdX[10]), 1, 1);
-    l->addWidget(beschriftung("lblY", QStringLiteral("von Oben:"), txtY[2]), 2, 0);
-    l->addLayout(mitKnoepfen(txtY[2], cmdX[9], cmdX[8]), 2, 1);
-    l->addWidget(ueberschrift(QStringLiteral("Bildgröße:")), 3, 0, 1, 2);
-    // The long captions stand above their boxes.
-    l->addWidget(beschriftung("lblHB", QStringLiteral("maximale Höhe:"), txtHB[2]), 4, 0, 1, 2);
-    l->addLayout(mitKnoepfen(txtHB[2], cmdH[3], cmdH[2]), 5, 1);
-    l->addWidget(beschriftung("lblHB", QStringLiteral("maximale Breite:"), txtHB[3]), 6, 0, 1, 2);
-    l->addLayout(mitKnoepfen(txtHB[3], cmdB[3], cmdB[2]), 7, 1);
-    l->addWidget(chkDfBildZentriert, 8, 0, 1, 2);
-    l->addWidget(beschriftung(nullptr, QStringLiteral("alle Angaben in mm")), 9, 0, 1, 2);
-    l->setRowStretch(10, 1);
-    l->addWidget(cmdDfBild_Loeschen, 11, 0, 1, 2);
-    auto* knoepfe = new QHBoxLayout;
-    knoepfe->addWidget(cmdDfBild_Ok);
-    knoepfe->addWidget(cmdCancelDf_Bild);
-    l->addLayout(knoepfe, 12, 0, 1, 2);
-
-    connect(cmdDfBild_Ok, &QPushButton::clicked, this, [this] { cmdDfBild_Ok_Click(); });
-    connect(cmdCancelDf_Bild, &QPushButton::clicked, this, [this] { cmdCancelDf_Bild_Click(); });
-    connect(cmdDfBild_Loeschen, &QPushButton::clicked, this,
-            [this] { cmdDfBild_Loeschen_Click(); });
     return g;
 }
 

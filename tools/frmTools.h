@@ -339,6 +339,13 @@ private:
     QGroupBox* textRahmenAufbauen();
     QGroupBox* datenfeldRahmenAufbauen();
     QGroupBox* dfBildRahmenAufbauen();
+    // The text and the data-field frame are built alike from a table of
+    // their names; their controls go into the members ziel names.
+    struct Beschriftungsnamen;
+    struct Beschriftungsrahmen;
+    QGroupBox* beschriftungsrahmenAufbauen(const Beschriftungsnamen& namen,
+                                           const Beschriftungsrahmen& ziel, QLineEdit* probe,
+                                           QListWidget* liste);
     void schriftListenFuellen();
     void bearbeitungVerbinden();
 
@@ -363,13 +370,29 @@ private:
     void beschriftungMerken(const Beschriftung& b, int32_t maxBreite);
     void beschriftungZurueck(Beschriftung& b);
     void beschriftungAnzeigen(bool datenfeld);
+    // What loading a text and a data field share, from the title on: the
+    // element recorded, its maximum width (maxText as the box shows it), the
+    // frame open and its boxes filled.
+    void beschriftungLaden(bool datenfeld, const QString& titel, int32_t index,
+                           const Beschriftung& b, int32_t maxBreite, const QString& maxText);
+    // Loading an element of label n into its frame.
+    void bildLaden(int32_t n, int32_t index);
+    void textLaden(int32_t n, int32_t index);
+    void datenfeldLaden(int32_t n, int32_t index);
+    void dfBildLaden(int32_t n, int32_t index);
+    // An edit that changed the label ends: the frame closes, the label is
+    // marked changed and takes the focus.
+    void bearbeitungFertig(QGroupBox* rahmen);
+    // The delete question of the frame of that kind, when that frame is
+    // open; the current label's number when the user said yes.
+    std::optional<int32_t> loeschenGefragt(Bearbeitung art, const QString& frage);
+    void datenfeldLoeschen(Bearbeitung art, QGroupBox* rahmen);
     // OK and Cancel of the text frame, or of the data-field frame.
     void beschriftungOk(bool datenfeld);
     void beschriftungAbbrechen(bool datenfeld);
     // Every box an OK reads holds a number ("" counts as 0); otherwise the
     // user is told and the frame stays open.
     bool boxenPruefen(std::initializer_list<QLineEdit*> boxen);
-    void datenfeldLoeschen(QGroupBox* rahmen);
     void maxBreiteGetippt(bool datenfeld, bool enter);
     void groesseSchritt(bool hoehe, int index);
     void maxBreiteSchritt(bool datenfeld, bool plus);

@@ -6,6 +6,7 @@
 #include "platform/system.h"
 #include "platform/units.h"
 #include "tests/tools/werkzeug_fixture.h"
+#include "tools/farbwahl.h"
 #include "tools/listen.h"
 
 #include <QApplication>
@@ -16,6 +17,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -244,6 +246,88 @@ TEST_F(FensterTest, ClosingOnlyHidesTheWindow) {
     EXPECT_TRUE(m_t->isVisible());
     EXPECT_EQ(m_t->Height(), 1850);
     EXPECT_EQ(m_t, m_mdi->werkzeuge());
+}
+
+// The text and data-field frames are built alike from their names: each
+// control keeps its own name, array index, tip, accessible name and frame.
+TEST_F(FensterTest, TextAndDataFieldFramesNameTheirControls) {
+    struct Zeile {
+        QWidget* w;
+        QGroupBox* rahmen;
+        const char* name;
+        int index; // -1: not a member of a button array
+        const char* tipp;
+        const char* zugang;
+    };
+    QGroupBox* t = m_t->fraText_B;
+    QGroupBox* d = m_t->fraDatenfeld_B;
+    const Zeile zeilen[] = {
+        {m_t->cboArt, t, "cboArt", -1, "", "Schriftart"},
+        {m_t->cboGroesse, t, "cboGroeße", -1, "", "Schriftgröße"},
+        {m_t->cmdBold, t, "cmdBold", -1, "fett", "fett"},
+        {m_t->cmdItalic, t, "cmdItalic", -1, "kursiv", "kursiv"},
+        {m_t->cmdULine, t, "cmdULine", -1, "unterstrichen", "unterstrichen"},
+        {m_t->chkTfZentriert, t, "chkTfZentriert", -1, "", "zentrieren"},
+        {m_t->chkTransparent, t, "chkTransparent", -1, "", "Hintergrund an"},
+        {m_t->chkRahmen, t, "chkRahmen", -1, "", "Rahmen"},
+        {m_t->txtX[1], t, "txtX", -1, "", "von Links:"},
+        {m_t->txtY[1], t, "txtY", -1, "", "von Oben:"},
+        {m_t->txtMaxBText, t, "txtMaxBText", -1, "", "feste Breite:"},
+        {m_t->cmdX[4], t, "cmdX", 4, "1 mm nach rechts", "+"},
+        {m_t->cmdX[5], t, "cmdX", 5, "1 mm nach links", "-"},
+        {m_t->cmdX[6], t, "cmdX", 6, "1 mm nach unten", "+"},
+        {m_t->cmdX[7], t, "cmdX", 7, "1 mm nach oben", "-"},
+        {m_t->cmdMBTPlus, t, "cmdMBTPlus", 0, "1 mm breiter", "+"},
+        {m_t->cmdMBTMinus, t, "cmdMBTMinus", 0, "1 mm schmaler", "-"},
+        {m_t->cmdOK_T, t, "cmdOK_T", -1, "", "OK"},
+        {m_t->cmdCancel_T, t, "cmdCancel_T", -1, "", "Abbrechen"},
+        {m_t->cmdDel_T, t, "cmdDel_T", -1, "", "Text löschen"},
+        {m_t->cboDfArt, d, "cboDfArt", -1, "", "Schriftart"},
+        {m_t->cboDfGroesse, d, "cboDfGroesse", -1, "", "Schriftgröße"},
+        {m_t->cmdDfBold, d, "cmdDfBold", -1, "fett", "fett"},
+        {m_t->cmdDfItalic, d, "cmdDfItalic", -1, "kursiv", "kursiv"},
+        {m_t->cmdDfUnderline, d, "cmdDfUnderline", -1, "unterstrichen", "unterstrichen"},
+        {m_t->chkDfZentriert, d, "chkDfZentriert", -1, "", "zentrieren"},
+        {m_t->chkDfTransparent, d, "chkDfTransparent", -1, "", "Hintergrund an"},
+        {m_t->chkDfRahmen, d, "chkDfRahmen", -1, "", "Rahmen"},
+        {m_t->txtX[3], d, "txtX", -1, "", "von Links:"},
+        {m_t->txtY[3], d, "txtY", -1, "", "von Oben:"},
+        {m_t->txtMaxBDatenfeld, d, "txtMaxBDatenfeld", -1, "", "feste Breite:"},
+        {m_t->cmdPosX[0], d, "cmdPosX", 0, "1 mm nach rechts", "+"},
+        {m_t->cmdPosX[1], d, "cmdPosX", 1, "1 mm nach links", "-"},
+        {m_t->cmdPosY[0], d, "cmdPosY", 0, "1 mm nach unten", "+"},
+        {m_t->cmdPosY[1], d, "cmdPosY", 1, "1 mm nach oben", "-"},
+        {m_t->cmdMBDPlus, d, "cmdMBDPlus", 0, "1 mm breiter", "+"},
+        {m_t->cmdMBDMinus, d, "cmdMBDMinus", 0, "1 mm schmaler", "-"},
+        {m_t->lstDfListe, d, "lstDfListe", -1, "", "Datenfelder"},
+        {m_t->cmdDfOK, d, "cmdDfOK", -1, "", "OK"},
+        {m_t->cmdCancel_d, d, "cmdCancel_d", -1, "", "Abbrechen"},
+        {m_t->cmdDfloeschen, d, "cmdDfloeschen", -1, "", "Feld löschen"},
+    };
+    EXPECT_EQ(t->objectName(), "fraText_B");
+    EXPECT_EQ(t->title(), "Textfeld bearbeiten");
+    EXPECT_EQ(d->objectName(), "fraDatenfeld_B");
+    EXPECT_EQ(d->title(), "Datenfeld bearbeiten");
+    for (const Zeile& z : zeilen) {
+        SCOPED_TRACE(z.name);
+        ASSERT_NE(z.w, nullptr);
+        EXPECT_EQ(z.w->objectName(), QString::fromUtf8(z.name));
+        EXPECT_TRUE(z.rahmen->isAncestorOf(z.w));
+        EXPECT_EQ(z.w->toolTip(), QString::fromUtf8(z.tipp));
+        if (z.index < 0) {
+            EXPECT_EQ(z.w->accessibleName(), QString::fromUtf8(z.zugang));
+            continue;
+        }
+        EXPECT_EQ(z.w->property("Index").toInt(), z.index);
+        EXPECT_EQ(z.w->accessibleDescription(), QString::fromUtf8(z.tipp));
+        EXPECT_EQ(qobject_cast<QPushButton*>(z.w)->text(), QString::fromUtf8(z.zugang));
+    }
+    // The colour samples stand in their own frame; the sample text box only
+    // in the text frame.
+    EXPECT_TRUE(t->isAncestorOf(m_t->picFarbe_S) && t->isAncestorOf(m_t->picFarbe_H));
+    EXPECT_TRUE(d->isAncestorOf(m_t->picDfFarbe_S) && d->isAncestorOf(m_t->picDfFarbe_H));
+    EXPECT_TRUE(t->isAncestorOf(m_t->txtFont));
+    EXPECT_FALSE(d->isAncestorOf(m_t->txtFont));
 }
 
 } // namespace
