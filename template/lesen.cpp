@@ -3,6 +3,7 @@
 #include "label/nachbarn.h"
 #include "label/programm.h"
 #include "label/unterprogramme.h"
+#include "platform/bilddatei.h"
 #include "platform/cp1252.h"
 #include "platform/dialogs.h"
 #include "platform/elements.h"
@@ -233,7 +234,7 @@ void Einleser::bild(Felder& f) {
         aktuell();
         return;
     }
-    const QImage bild(pfad);
+    const QImage bild = bildLaden(pfad);
     if (bild.isNull()) {
         const Laufzeitfehler fehler(481, QStringLiteral("Ungültiges Bild"));
         if (m_quelle == Quelle::Datei)
@@ -450,7 +451,8 @@ void VorlageLesen() {
     const int32_t w = P().lngAktivesSchild;
     try {
         QFile datei(P().strOeffnenDatei);
-        if (!datei.open(QIODevice::ReadOnly))
+        // A pipe or a folder would block or fail the open: it is no template.
+        if (!lesbareDatei(P().strOeffnenDatei) || !datei.open(QIODevice::ReadOnly))
             throw Laufzeitfehler(53, QStringLiteral("Datei nicht gefunden"));
         const QByteArray inhalt = datei.readAll();
         datei.close();

@@ -1,6 +1,7 @@
 #include "platform/jet/text_table.h"
 
 #include "platform/cp1252.h"
+#include "platform/system.h"
 
 #include <QDir>
 #include <QFile>
@@ -154,7 +155,8 @@ std::optional<TextTableFile> findTextTable(const QString& folder, const QString&
 
 TextTableData readTextTable(const QString& path) {
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
+    // Checked before the open, which would wait for good on a pipe.
+    if (!lesbareDatei(path) || !f.open(QIODevice::ReadOnly))
         throw JetError(fehler::ObjektNichtGefunden,
                        QStringLiteral("Die Textdatei '%1' kann nicht gelesen werden.").arg(path));
     const QByteArray bytes = f.readAll();
