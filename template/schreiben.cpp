@@ -131,6 +131,9 @@ QByteArray vorlageBytes(int32_t win) {
 
 void VorlageSchreiben() {
     auto& p = P();
+    // A file its own reader cannot take back would cost the user the label.
+    if (const auto meldung = satz::unspeicherbar(p.lngAktivesSchild))
+        throw NichtSpeicherbar(*meldung);
     p.strSpeicherDatei = mitVorlagenEndung(p.strSpeicherDatei);
     dateiErsetzen(p.strSpeicherDatei, vorlageBytes(p.lngAktivesSchild));
 }
