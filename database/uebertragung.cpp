@@ -41,18 +41,19 @@ const jet::Recordset& datensatz(const jet::DataControl& d) {
     return *rs;
 }
 
-// A value counts as given when it is neither Null nor 0.
+// A value counts as given when it is neither Null nor 0, nor a number that
+// is none (NaN, an infinity), which prints nothing.
 bool gegeben(const jet::Value& v) {
     if (v.isNull())
         return false;
     if (v.isNumber())
-        return v.toDouble() != 0;
+        return std::isfinite(v.toDouble()) && v.toDouble() != 0;
     const QString t = Textform(v).trimmed();
     if (t.isEmpty())
         return false;
     bool zahl = false;
     const double d = QString(t).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&zahl);
-    return !zahl || d != 0;
+    return !zahl || (std::isfinite(d) && d != 0);
 }
 
 // Columns of a cemetery record that belong to the other group of entries:

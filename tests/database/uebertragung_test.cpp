@@ -9,6 +9,7 @@
 
 #include <QPushButton>
 #include <QTableView>
+#include <limits>
 
 namespace sorvo::test {
 namespace {
@@ -261,6 +262,71 @@ TEST_F(UebertragungTest, HeightLightAndTemperatureTexts) {
         SCOPED_TRACE(faelle[k].name);
         EXPECT_EQ(elemente(neu[k]), faelle[k].texte);
     }
+    EXPECT_TRUE(d.gezeigt().empty());
+}
+
+// NaN and the infinities are no values: a range prints the finite end
+// alone, or nothing, and never "nan" or "inf".
+TEST_F(UebertragungTest, NumbersThatAreNonePrintNothing) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    const struct {
+        const char* name;
+        std::vector<std::pair<QString, Cell>> werte;
+        QStringList texte; // <Höhe>, <Höhe Blüten>, <Beleuchtung>, <Temperatur>
+    } faelle[] = {
+        {"one end finite",
+         {{"MINHOEHE", z(nan)},
+          {"MAXHOEHE", z(2)},
+          {"BLMINH", z(0.3)},
+          {"BLMAXH", z(-inf)},
+          {"LICHTMIN", z(inf)},
+          {"LICHTMAX", z(800)},
+          {"TEMPMIN", z(5)},
+          {"TEMPMAX", z(nan)}},
+         {"max. 2 m", "min. 0,3 m", "max. 800 Lux", "min. 5 °C"}},
+        {"no end finite",
+         {{"MINHOEHE", z(inf)},
+          {"MAXHOEHE", z(nan)},
+          {"BLMINH", z(nan)},
+          {"BLMAXH", z(nan)},
+          {"LICHTMIN", z(-inf)},
+          {"LICHTMAX", z(inf)},
+          {"TEMPMIN", z(nan)},
+          {"TEMPMAX", z(-inf)}},
+         {}},
+    };
+    std::vector<Satz> saetze;
+    for (size_t k = 0; k < std::size(faelle); ++k)
+        saetze.push_back({nr(static_cast<qint64>(k + 1)), faelle[k].werte});
+    vorlage(datenbank(QStringLiteral("vxt"), saetze), QStringLiteral("vxt"),
+            {QStringLiteral("<Höhe>"), QStringLiteral("<Höhe Blüten>"),
+             QStringLiteral("<Beleuchtung>"), QStringLiteral("<Temperatur>")});
+    SkriptDialoge d;
+    uebertragen({1, 2});
+    const std::vector<int32_t> neu = erzeugte();
+    ASSERT_EQ(neu.size(), std::size(faelle));
+    for (size_t k = 0; k < neu.size(); ++k) {
+        SCOPED_TRACE(faelle[k].name);
+        EXPECT_EQ(elemente(neu[k]), faelle[k].texte);
+    }
+    EXPECT_TRUE(d.gezeigt().empty());
+}
+
+TEST_F(UebertragungTest, AGreatestDiameterThatIsNoNumberPrintsNothing) {
+    const std::vector<Satz> gehoelze = {
+        {nr(1), {{"MAXDURCHM", z(std::numeric_limits<double>::infinity())}}},
+        {nr(2), {{"MAXDURCHM", z(std::numeric_limits<double>::quiet_NaN())}}},
+        {nr(3), {{"MAXDURCHM", z(3)}}}};
+    vorlage(datenbank(QStringLiteral("vxg"), gehoelze), QStringLiteral("vxg"),
+            {QStringLiteral("<Durchmesser max>")});
+    SkriptDialoge d;
+    uebertragen({1, 2, 3});
+    const std::vector<int32_t> neu = erzeugte();
+    ASSERT_EQ(neu.size(), 3u);
+    EXPECT_TRUE(elemente(neu[0]).isEmpty());
+    EXPECT_TRUE(elemente(neu[1]).isEmpty());
+    EXPECT_EQ(elemente(neu[2]), QStringList{"max. 3 m"});
     EXPECT_TRUE(d.gezeigt().empty());
 }
 
