@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <vector>
 
 class QGroupBox;
 class QPushButton;
@@ -129,6 +130,17 @@ private:
 
     int32_t lngDatenfeldIndex = 0;
     QString strDfText;
+
+    // What the running transfer could not fill, told once at its end: per
+    // data field and error, the number of records it failed in; and the
+    // pictures that could not be read.
+    struct Fehlschlag {
+        QString was;
+        int saetze = 0;
+    };
+    std::vector<Fehlschlag> m_fehlschlaege;
+    QStringList m_unlesbareBilder;
+    void fehlschlaegeMelden(qsizetype saetze);
 };
 
 // A record's article number as a whole number of 64 bits; none for Null, an

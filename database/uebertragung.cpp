@@ -16,6 +16,7 @@
 #include <QMdiArea>
 #include <QPointer>
 #include <QTableView>
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -141,6 +142,8 @@ void frmDbSaetzeWaehlen::DatensaetzeUebertragen() {
     std::optional<BildlaufleistenRuhe> ruhe;
     if (!auswahl.isEmpty())
         ruhe.emplace();
+    m_fehlschlaege.clear();
+    m_unlesbareBilder.clear();
     for (const jet::Bookmark& b : auswahl) {
         try {
             jet::Recordset* rs = Data1->recordset();
@@ -168,6 +171,7 @@ void frmDbSaetzeWaehlen::DatensaetzeUebertragen() {
         p.lngAktivesSchild = vorlage;
     }
     ruhe.reset();
+    fehlschlaegeMelden(auswahl.size());
     AllesFreigeben();
     if (ESZaehler > 1)
         NavigationEin();
@@ -197,22 +201,21 @@ void frmDbSaetzeWaehlen::DatenfelderFuellen() {
             }
     }
 
-    // A failing read ends this record's walk; the window is finished all the
-    // same, so that it is no second template, and the error is reported by
-    // the record loop.
-    std::optional<jet::JetError> fehler;
+    // A read that fails costs only its own data field, which is removed so
+    // that no placeholder is printed; every other field is still filled.
+    // The failures are told once at the end of the transfer.
+    QStringList fehlgeschlagen; // of this record, each counted once
     const int32_t bis = f.hoechstesDatenfeld();
-    try {
-        for (lngDatenfeldIndex = 1; lngDatenfeldIndex <= bis; ++lngDatenfeldIndex) {
-            // A message box of a branch may have given another window the
-            // focus.
-            P().lngAktivesSchild = w;
-            const int32_t j = lngDatenfeldIndex;
-            const int32_t maxBreite = f.DatenfeldMaxBreiteLesen(j).toInt();
-            const int32_t maxHoehe = f.DatenfeldMaxHoeheLesen(j).toInt();
-            const QString caption = f.lblDatenfeld(j).Caption();
-            if (caption.isEmpty())
-                continue;
+    for (lngDatenfeldIndex = 1; lngDatenfeldIndex <= bis; ++lngDatenfeldIndex) {
+        // A message box of a branch may have given another window the focus.
+        P().lngAktivesSchild = w;
+        const int32_t j = lngDatenfeldIndex;
+        const int32_t maxBreite = f.DatenfeldMaxBreiteLesen(j).toInt();
+        const int32_t maxHoehe = f.DatenfeldMaxHoeheLesen(j).toInt();
+        const QString caption = f.lblDatenfeld(j).Caption();
+        if (caption.isEmpty())
+            continue;
+        try {
             if (!pflanzen) {
                 SpaltenDurchlaufen(w, caption);
             } else if (caption == kPreis) {
@@ -220,7 +223,9 @@ void frmDbSaetzeWaehlen::DatenfelderFuellen() {
             } else if (eigenschaften.contains(caption)) {
                 EigenschaftFuellen(w, caption, namen);
             } else if (caption == kBild) {
-                sorvo::BildFeldFuellen(*this, w, j, maxBreite, maxHoehe);
+                const QString bild = sorvo::BildFeldFuellen(*this, w, j, maxBreite, maxHoehe);
+                if (!bild.isEmpty() && !m_unlesbareBilder.contains(bild))
+                    m_unlesbareBilder << bild;
             } else if (caption == kSyn || caption == kDeuName) {
                 SynonymeFuellen(w, caption == kDeuName);
             } else if (istBereich(caption)) {
@@ -228,11 +233,24 @@ void frmDbSaetzeWaehlen::DatenfelderFuellen() {
             } else {
                 SpaltenDurchlaufen(w, caption);
             }
+        } catch (const jet::JetError& x) {
+            P().lngAktivesSchild = w;
+            DatenfeldEntfernen(w, j);
+            const QString was = caption + QStringLiteral(": ") + x.description() +
+                                QStringLiteral(" (") + QString::number(x.number()) +
+                                QLatin1Char(')');
+            if (!fehlgeschlagen.contains(was))
+                fehlgeschlagen << was;
         }
-    } catch (const jet::JetError& x) {
-        fehler = x;
     }
     P().lngAktivesSchild = w;
+    for (const QString& was : fehlgeschlagen) {
+        auto it = std::find_if(m_fehlschlaege.begin(), m_fehlschlaege.end(),
+                               [&](const Fehlschlag& x) { return x.was == was; });
+        if (it == m_fehlschlaege.end())
+            it = m_fehlschlaege.insert(m_fehlschlaege.end(), {was, 0});
+        ++it->saetze;
+    }
 
     ReihenfolgeHerstellen();
     e.strDbPfad.clear();
@@ -247,8 +265,34 @@ void frmDbSaetzeWaehlen::DatenfelderFuellen() {
     SchildGeaendert();
     if (auto* m = nachbarn().mdi)
         f.setIcon(m->fensterIcon(QStringLiteral("druck")));
-    if (fehler)
-        throw *fehler;
+}
+
+void frmDbSaetzeWaehlen::fehlschlaegeMelden(qsizetype saetze) {
+    // A long list is cut short: the first lines tell the user enough.
+    constexpr qsizetype kZeilen = 10;
+    const auto liste = [&](const QStringList& zeilen) {
+        QString s = zeilen.mid(0, kZeilen).join(QLatin1Char('\r'));
+        if (zeilen.size() > kZeilen)
+            s += QStringLiteral("\r... und %1 weitere").arg(zeilen.size() - kZeilen);
+        return s;
+    };
+    if (!m_fehlschlaege.empty()) {
+        QStringList zeilen;
+        for (const Fehlschlag& x : m_fehlschlaege)
+            zeilen << QStringLiteral("%1 von %2 Datensätzen: ").arg(x.saetze).arg(saetze) + x.was;
+        dialoge().meldung(
+            QStringLiteral("Nicht jedes Datenfeld konnte aus der Datenbank gefüllt werden; "
+                           "diese Datenfelder wurden von den Schildern entfernt:\r") +
+                liste(zeilen),
+            Msg::OK + Msg::Exclamation, QStringLiteral("Datenübertragung unvollständig"));
+    }
+    if (!m_unlesbareBilder.isEmpty())
+        dialoge().meldung(QStringLiteral("Diese Bilder konnten nicht gelesen werden; die "
+                                         "Schilder bleiben an ihrer Stelle ohne Bild:\r") +
+                              liste(m_unlesbareBilder),
+                          Msg::OK + Msg::Exclamation, QStringLiteral("Bilder nicht lesbar!"));
+    m_fehlschlaege.clear();
+    m_unlesbareBilder.clear();
 }
 
 QString frmDbSaetzeWaehlen::Uebersetzung(const jet::Value& strUebergabe, const QString& strSpalte,
