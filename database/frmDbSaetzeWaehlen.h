@@ -131,15 +131,17 @@ private:
     int32_t lngDatenfeldIndex = 0;
     QString strDfText;
 
-    // What the running transfer could not fill, told once at its end: per
-    // data field and error, the number of records it failed in; and the
-    // pictures that could not be read.
+    // What the running transfer could not do, told once at its end: per
+    // failure (a record, or a data field and its error) the number of
+    // records it happened in; and the pictures that could not be read.
     struct Fehlschlag {
         QString was;
         int saetze = 0;
     };
     std::vector<Fehlschlag> m_fehlschlaege;
     QStringList m_unlesbareBilder;
+    // Counts one more record for this failure.
+    void fehlschlagZaehlen(const QString& was);
     void fehlschlaegeMelden(qsizetype saetze);
 };
 

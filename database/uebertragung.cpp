@@ -80,6 +80,10 @@ QString bereichText(const jet::Value& minimum, const jet::Value& maximum, const 
     return {};
 }
 
+QString fehlerText(const jet::JetError& e) {
+    return e.description() + QStringLiteral(" (") + QString::number(e.number()) + QLatin1Char(')');
+}
+
 void hoppla(const char* text) {
     dialoge().meldung(QString::fromUtf8(text), Msg::OK, programmTitel());
 }
@@ -153,15 +157,13 @@ void frmDbSaetzeWaehlen::DatensaetzeUebertragen() {
             rs->setBookmark(b);
             DatenfelderFuellen();
         } catch (const jet::JetError& e) {
-            LaufzeitfehlerMelden(e);
+            fehlschlagZaehlen(fehlerText(e));
         } catch (const Laufzeitfehler& e) {
-            dialoge().meldung(e.meldungsText(), Msg::OK + Msg::Critical,
-                              QStringLiteral("Laufzeitfehler"));
+            fehlschlagZaehlen(e.meldungsText());
         } catch (const std::exception& e) {
-            // Whatever else failed, the next record is tried and the windows
-            // are unlocked at the end.
-            dialoge().meldung(QString::fromLocal8Bit(e.what()), Msg::OK + Msg::Critical,
-                              QStringLiteral("Laufzeitfehler"));
+            // Whatever else failed, the next record is tried, the windows are
+            // unlocked at the end, and the user is told once.
+            fehlschlagZaehlen(QString::fromLocal8Bit(e.what()));
         }
         // A window that was made counts, also when one of its fields failed.
         if (p.lngAktivesSchild != vorlage) {
@@ -236,21 +238,14 @@ void frmDbSaetzeWaehlen::DatenfelderFuellen() {
         } catch (const jet::JetError& x) {
             P().lngAktivesSchild = w;
             DatenfeldEntfernen(w, j);
-            const QString was = caption + QStringLiteral(": ") + x.description() +
-                                QStringLiteral(" (") + QString::number(x.number()) +
-                                QLatin1Char(')');
+            const QString was = caption + QStringLiteral(": ") + fehlerText(x);
             if (!fehlgeschlagen.contains(was))
                 fehlgeschlagen << was;
         }
     }
     P().lngAktivesSchild = w;
-    for (const QString& was : fehlgeschlagen) {
-        auto it = std::find_if(m_fehlschlaege.begin(), m_fehlschlaege.end(),
-                               [&](const Fehlschlag& x) { return x.was == was; });
-        if (it == m_fehlschlaege.end())
-            it = m_fehlschlaege.insert(m_fehlschlaege.end(), {was, 0});
-        ++it->saetze;
-    }
+    for (const QString& was : fehlgeschlagen)
+        fehlschlagZaehlen(was);
 
     ReihenfolgeHerstellen();
     e.strDbPfad.clear();
@@ -267,6 +262,14 @@ void frmDbSaetzeWaehlen::DatenfelderFuellen() {
         f.setIcon(m->fensterIcon(QStringLiteral("druck")));
 }
 
+void frmDbSaetzeWaehlen::fehlschlagZaehlen(const QString& was) {
+    auto it = std::find_if(m_fehlschlaege.begin(), m_fehlschlaege.end(),
+                           [&](const Fehlschlag& x) { return x.was == was; });
+    if (it == m_fehlschlaege.end())
+        it = m_fehlschlaege.insert(m_fehlschlaege.end(), {was, 0});
+    ++it->saetze;
+}
+
 void frmDbSaetzeWaehlen::fehlschlaegeMelden(qsizetype saetze) {
     // A long list is cut short: the first lines tell the user enough.
     constexpr qsizetype kZeilen = 10;
@@ -281,8 +284,9 @@ void frmDbSaetzeWaehlen::fehlschlaegeMelden(qsizetype saetze) {
         for (const Fehlschlag& x : m_fehlschlaege)
             zeilen << QStringLiteral("%1 von %2 Datensätzen: ").arg(x.saetze).arg(saetze) + x.was;
         dialoge().meldung(
-            QStringLiteral("Nicht jedes Datenfeld konnte aus der Datenbank gefüllt werden; "
-                           "diese Datenfelder wurden von den Schildern entfernt:\r") +
+            QStringLiteral("Nicht alles konnte aus der Datenbank übertragen werden; Datenfelder, "
+                           "die nicht gefüllt werden konnten, wurden von den Schildern "
+                           "entfernt:\r") +
                 liste(zeilen),
             Msg::OK + Msg::Exclamation, QStringLiteral("Datenübertragung unvollständig"));
     }

@@ -7,6 +7,7 @@
 #include "platform/canvas.h"
 #include "tests/database/db_fixture.h"
 
+#include <QFile>
 #include <QPushButton>
 #include <QTableView>
 #include <limits>
@@ -577,6 +578,31 @@ TEST_F(UebertragungTest, AFailingReadIsToldOnceAndOnlyItsFieldIsLost) {
     EXPECT_TRUE(m_mdi->menuAktiv("mnuDatei"));
     EXPECT_EQ(P().lngAktivesSchild, n);
     EXPECT_EQ(w().ESZaehler, 2);
+}
+
+// A record that cannot be copied at all (here: the template's database path
+// holds the records' field separator) is told once for the whole transfer.
+TEST_F(UebertragungTest, RecordsThatFailWholeAreToldOnce) {
+    const QString pfad = m_eigenerOrdner.filePath(QStringLiteral("a|b.vxt"));
+    ASSERT_TRUE(QFile::rename(kurzeDatenbank(), pfad));
+    const int32_t n = vorlage(pfad, QStringLiteral("vxt"), {QStringLiteral("<Bot Name>")});
+    SkriptDialoge d;
+    d.meldung(Antwort::OK);
+    uebertragen({1, 2, 3});
+    ASSERT_EQ(d.gezeigt().size(), 1u);
+    EXPECT_EQ(d.gezeigt()[0].titel, "Datenübertragung unvollständig");
+    // Every failure is one line with its number of records, out of three.
+    const QStringList zeilen = d.gezeigt()[0].text.split(QLatin1Char('\r')).mid(1);
+    ASSERT_FALSE(zeilen.isEmpty());
+    int saetze = 0;
+    for (const QString& z : zeilen) {
+        ASSERT_TRUE(z.contains(QStringLiteral(" von 3 Datensätzen: "))) << z.toStdString();
+        saetze += z.section(QLatin1Char(' '), 0, 0).toInt();
+    }
+    EXPECT_EQ(saetze, 3);
+    EXPECT_TRUE(zeilen[0].endsWith(QStringLiteral("Typen unverträglich (13)")));
+    EXPECT_TRUE(erzeugte().empty());
+    EXPECT_TRUE(Schild(n).isEnabled());
 }
 
 // A plant database without its botanical synonym table: one message for
