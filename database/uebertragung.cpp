@@ -184,7 +184,11 @@ void frmDbSaetzeWaehlen::DatensaetzeUebertragen() {
 
 void frmDbSaetzeWaehlen::DatenfelderFuellen() {
     hide();
+    unlesbareBilderNehmen(); // of no earlier copy
     VorlageKopieren();
+    for (const QString& bild : unlesbareBilderNehmen())
+        if (!m_unlesbareBilder.contains(bild))
+            m_unlesbareBilder << bild;
     const int32_t w = P().lngAktivesSchild;
     auto& e = S(w);
     frmLabel& f = Schild(w);

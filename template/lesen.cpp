@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QImage>
 #include <algorithm>
+#include <utility>
 
 namespace sorvo {
 namespace satz {
@@ -43,6 +44,11 @@ QString ohneEndung(const QString& name) {
 }
 
 const QString kBildPlatzhalter = QStringLiteral("<Bild>");
+
+QStringList& unlesbareKopieBilder() {
+    static QStringList pfade;
+    return pfade;
+}
 
 } // namespace
 
@@ -240,10 +246,9 @@ void Einleser::bild(Felder& f) {
         if (m_quelle == Quelle::Datei)
             throw fehler;
         // A copy goes on without the picture; record transfer must not stop
-        // half-way for one bad file.
-        dialoge().meldung(QStringLiteral("Datei kann leider nicht geladen werden!"),
-                          Msg::OK + Msg::Exclamation, QStringLiteral("Problem!"));
-        aktuell();
+        // half-way for one bad file, and tells of it once for all records.
+        if (!unlesbareKopieBilder().contains(pfad))
+            unlesbareKopieBilder() << pfad;
         return;
     }
     b.setPicture(bild);
@@ -446,6 +451,10 @@ void Einleser::abschliessen() {
 }
 
 } // namespace satz
+
+QStringList unlesbareBilderNehmen() {
+    return std::exchange(satz::unlesbareKopieBilder(), {});
+}
 
 void VorlageLesen() {
     const int32_t w = P().lngAktivesSchild;

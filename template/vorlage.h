@@ -9,6 +9,7 @@
 // and are read back with either separator.
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <stdexcept>
 #include <vector>
@@ -69,6 +70,9 @@ void VorlageLesen();
 // Laufzeitfehler when a line cannot be built or read; no copy is left then
 // and the source window is current again.
 void VorlageKopieren();
+// The picture files that copies could not read since the last call; the
+// copies went on without them, and the caller tells the user once.
+QStringList unlesbareBilderNehmen();
 // The lines of the last copy; entry 0 stays empty.
 const std::vector<QString>& strVorlageZeilen();
 

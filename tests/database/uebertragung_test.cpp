@@ -605,6 +605,31 @@ TEST_F(UebertragungTest, RecordsThatFailWholeAreToldOnce) {
     EXPECT_TRUE(Schild(n).isEnabled());
 }
 
+// A template picture that cannot be read (changed on disk after it was
+// placed): every label is made without it, and it is named once.
+TEST_F(UebertragungTest, AnUnreadableTemplatePictureIsNamedOnce) {
+    const int32_t n =
+        vorlage(kurzeDatenbank(), QStringLiteral("vxt"), {QStringLiteral("<Bot Name>")});
+    const QString bild = datei(QStringLiteral("logo.png"), "kein Bild");
+    frmLabel& f = Schild(n);
+    P().lngAktivesSchild = n;
+    ASSERT_TRUE(f.BildNeu());
+    const int32_t j = S(n).lngAktuellesBild;
+    f.BildPfadSchreiben(j, bild);
+    f.imgBild(j).setWidth(10);
+    f.imgBild(j).setHeight(10);
+    SkriptDialoge d;
+    d.meldung(Antwort::OK);
+    uebertragen({1, 2, 3});
+    ASSERT_EQ(d.gezeigt().size(), 1u);
+    EXPECT_EQ(d.gezeigt()[0].titel, "Bilder nicht lesbar!");
+    EXPECT_EQ(d.gezeigt()[0].text.split(QLatin1Char('\r')).mid(1), QStringList{bild});
+    const std::vector<int32_t> neu = erzeugte();
+    ASSERT_EQ(neu.size(), 3u);
+    EXPECT_EQ(elemente(neu[0]), QStringList{"Aster"});
+    EXPECT_EQ(elemente(neu[2]), QStringList{"Canna"});
+}
+
 // A plant database without its botanical synonym table: one message for
 // the whole transfer, the synonym field gone from every label, and the
 // fields after it filled.
