@@ -30,4 +30,7 @@ struct KatalogTexte {
 
 const KatalogTexte& katalogTexte();
 
+// A number or date that is none (NaN, an infinity): it prints nothing.
+bool keineEndlicheZahl(const jet::Value& v);
+
 } // namespace sorvo

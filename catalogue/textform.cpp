@@ -4,6 +4,7 @@
 
 #include <QLocale>
 #include <charconv>
+#include <cmath>
 
 namespace sorvo {
 
@@ -26,7 +27,14 @@ QString single(double d) {
 
 } // namespace
 
+bool keineEndlicheZahl(const jet::Value& v) {
+    return (v.isNumber() || v.type() == jet::DataType::Date) && !std::isfinite(v.toDouble());
+}
+
 QString Textform(const jet::Value& v) {
+    // A label must never show "nan" or "inf": such a value prints as Null.
+    if (keineEndlicheZahl(v))
+        return {};
     // The grid shows values the way the labels print them.
     if (v.type() == jet::DataType::Single)
         return single(v.toDouble());

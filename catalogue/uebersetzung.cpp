@@ -753,6 +753,9 @@ QString synonymFriedhof(const QString& t, const Fall& f, bool deutsch,
 
 QString uebersetzen(Kategorie kat, const jet::Value& wert, const QString& feldname,
                     const UebersetzungsKontext& k) {
+    // Whatever the column's rule, a number that is none says nothing.
+    if (keineEndlicheZahl(wert))
+        return {};
     const QString t = Textform(wert);
     const Faelle& alle = faelle(kat);
     const auto it = alle.constFind(feldname);

@@ -58,7 +58,8 @@ bool BilderOrdnerPruefen() {
     return bilderOrdnerMarke(P().strBotrelBilderVerz);
 }
 
-std::vector<GefundenesBild> pflanzenBilder(frmDbSaetzeWaehlen& saetze, const QString& art) {
+std::vector<GefundenesBild> pflanzenBilder(frmDbSaetzeWaehlen& saetze, const QString& art,
+                                           bool fehlerMelden) {
     std::vector<GefundenesBild> gefunden;
     const int kat = static_cast<int>(kategorieArten().indexOf(art));
     if (kat < 0 || saetze.strBilderUebergabe.isEmpty())
@@ -101,6 +102,8 @@ std::vector<GefundenesBild> pflanzenBilder(frmDbSaetzeWaehlen& saetze, const QSt
             }
         }
     } catch (const jet::JetError& e) {
+        if (!fehlerMelden)
+            throw;
         LaufzeitfehlerMelden(e);
         gefunden.clear();
     }
@@ -109,7 +112,7 @@ std::vector<GefundenesBild> pflanzenBilder(frmDbSaetzeWaehlen& saetze, const QSt
 
 int32_t ArtikelBilderZaehlen(frmDbSaetzeWaehlen& saetze) {
     const QString art = SchildDb(P().lngAktivesSchild).BotrelDateiArt;
-    const auto bilder = pflanzenBilder(saetze, art);
+    const auto bilder = pflanzenBilder(saetze, art, false);
     if (bilder.size() == 1)
         saetze.strBotrelBild = bilder.front().pfad;
     return static_cast<int32_t>(bilder.size());

@@ -29,12 +29,16 @@ bool BilderOrdnerPruefen();
 // parameter, never written into its text. A name holding a path separator
 // or ".." is no picture. No article number, no row, an unknown kind or a
 // record set without the columns gives none; a missing picture table or
-// another engine error is reported once and gives none.
-std::vector<GefundenesBild> pflanzenBilder(frmDbSaetzeWaehlen& saetze, const QString& art);
+// another engine error is reported once and gives none, or, without
+// fehlerMelden, goes to the caller.
+std::vector<GefundenesBild> pflanzenBilder(frmDbSaetzeWaehlen& saetze, const QString& art,
+                                           bool fehlerMelden = true);
 
 // The number of existing pictures of the record, for the current label
 // window's kind; with exactly one, its path goes to saetze.strBotrelBild,
-// which is otherwise left alone. Two calls give the same result.
+// which is otherwise left alone. Two calls give the same result. An engine
+// error goes to the caller: the record transfer reports it once for all
+// its records.
 int32_t ArtikelBilderZaehlen(frmDbSaetzeWaehlen& saetze);
 
 } // namespace sorvo

@@ -89,27 +89,29 @@ void inBoxEinpassen(Bild& b, int32_t maxBreite, int32_t maxHoehe) {
     b.setWidth(neuBreite);
 }
 
-void bildPlatzieren(frmDbSaetzeWaehlen& saetze, int32_t w, int32_t j, int32_t maxBreite,
-                    int32_t maxHoehe) {
+// The path of a chosen picture that could not be read, "" otherwise.
+QString bildPlatzieren(frmDbSaetzeWaehlen& saetze, int32_t w, int32_t j, int32_t maxBreite,
+                       int32_t maxHoehe) {
     if (!bilderOrdnerBekannt())
-        return;
+        return {};
     const QString pfad = bildWaehlen(saetze);
     if (pfad.isEmpty())
-        return;
+        return {};
     frmLabel& f = Schild(w);
     const Beschriftung& feld = f.lblDatenfeld(j);
     const bool zentriert = feld.Alignment() == 2;
+    // The header's size is checked before anything is decoded.
     const auto mm = bildGroesseMm(pfad);
     const QImage bild = mm ? bildLaden(pfad) : QImage();
     if (bild.isNull())
-        return; // not a readable picture: as a record without pictures
+        return pfad; // no picture: the label goes without, the user is told
     const int32_t H = RundenGerade(mm->height());
     const int32_t W = RundenGerade(mm->width());
     if (H <= 0 || W <= 0)
-        return; // too small to have proportions
+        return {}; // too small to have proportions
     // At the label's limit nothing is created, and nothing else changed.
     if (!f.BildNeu())
-        return;
+        return {};
     auto& e = S(w);
     const int32_t i = e.lngAktuellesBild;
     // The picture takes the data field's place in the stacking order.
@@ -137,15 +139,17 @@ void bildPlatzieren(frmDbSaetzeWaehlen& saetze, int32_t w, int32_t j, int32_t ma
     b.setPicture(bild);
     b.setVisible(true);
     f.flaeche()->nachVorne(&b);
+    return {};
 }
 
 } // namespace
 
-void BildFeldFuellen(frmDbSaetzeWaehlen& saetze, int32_t w, int32_t j, int32_t maxBreite,
-                     int32_t maxHoehe) {
+QString BildFeldFuellen(frmDbSaetzeWaehlen& saetze, int32_t w, int32_t j, int32_t maxBreite,
+                        int32_t maxHoehe) {
     P().lngAktivesSchild = w;
-    bildPlatzieren(saetze, w, j, maxBreite, maxHoehe);
+    const QString unlesbar = bildPlatzieren(saetze, w, j, maxBreite, maxHoehe);
     DatenfeldEntfernen(w, j);
+    return unlesbar;
 }
 
 } // namespace sorvo

@@ -1,6 +1,7 @@
 #pragma once
 // A "<Bild>" data field of a generated label window becomes a picture of the
 // plant whose record is being transferred.
+#include <QString>
 #include <cstdint>
 
 namespace sorvo {
@@ -17,8 +18,12 @@ class frmDbSaetzeWaehlen;
 // The picture takes the data field's place in the stacking order. Whatever
 // happens (no folder, no picture, none chosen, a file that cannot be read,
 // a label that already holds as many pictures as it may), data field j is
-// removed at the end and no other element is changed.
-void BildFeldFuellen(frmDbSaetzeWaehlen& saetze, int32_t w, int32_t j, int32_t maxBreite,
-                     int32_t maxHoehe);
+// removed at the end and no other element is changed; an error of the
+// picture table goes to the caller, the field still in place. Returns the
+// path of a chosen picture that could not be read (no picture, empty,
+// damaged, of a size beyond reason), "" otherwise: the caller tells the
+// user once for all records.
+QString BildFeldFuellen(frmDbSaetzeWaehlen& saetze, int32_t w, int32_t j, int32_t maxBreite,
+                        int32_t maxHoehe);
 
 } // namespace sorvo

@@ -420,6 +420,7 @@ void frmDbAuswaehlen::pflanzenBinden() {
         return;
     }
     auto& w = DbSaetze();
+    std::optional<jet::JetError> nebenFehler;
     if (e.blnPflanzenDb) {
         const int k = kategorieIndex(BotrelDateiArt);
         if (k < 0) {
@@ -448,12 +449,18 @@ void frmDbAuswaehlen::pflanzenBinden() {
                 spaltenPruefen(e.strDbPfad, haupt, BotrelDateiArt == QStringLiteral("vxf"));
             throw;
         }
-        nebenquelle(*w.Data2, e.strDbPfad, "Familien");
-        nebenquelle(*w.Data3, e.strDbPfad, b.bilder);
-        nebenquelle(*w.Data4, e.strDbPfad, b.daten4);
-        nebenquelle(*w.Data5, e.strDbPfad, b.daten5);
-        nebenquelle(*w.Data6, e.strDbPfad, b.daten6);
-        nebenquelle(*w.Data7, e.strDbPfad, b.daten7);
+        // A side table that is missing costs only the lookups that need it:
+        // the plant table stays bound, and the user is told once it is.
+        try {
+            nebenquelle(*w.Data2, e.strDbPfad, "Familien");
+            nebenquelle(*w.Data3, e.strDbPfad, b.bilder);
+            nebenquelle(*w.Data4, e.strDbPfad, b.daten4);
+            nebenquelle(*w.Data5, e.strDbPfad, b.daten5);
+            nebenquelle(*w.Data6, e.strDbPfad, b.daten6);
+            nebenquelle(*w.Data7, e.strDbPfad, b.daten7);
+        } catch (const jet::JetError& f) {
+            nebenFehler = f;
+        }
         werkzeugDbName(QString::fromUtf8(b.werkzeug));
         e.strDbArt = BotrelDateiArt;
     }
@@ -467,6 +474,8 @@ void frmDbAuswaehlen::pflanzenBinden() {
     alsVorlageMarkieren(n);
     FeldNamenAusgeben();
     w.cmdAlle_Click();
+    if (nebenFehler)
+        LaufzeitfehlerMelden(*nebenFehler);
 }
 
 void frmDbAuswaehlen::tabelleBinden() {

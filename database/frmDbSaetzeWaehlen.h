@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <vector>
 
 class QGroupBox;
 class QPushButton;
@@ -132,6 +133,19 @@ private:
 
     int32_t lngDatenfeldIndex = 0;
     QString strDfText;
+
+    // What the running transfer could not do, told once at its end: per
+    // failure (a record, or a data field and its error) the number of
+    // records it happened in; and the pictures that could not be read.
+    struct Fehlschlag {
+        QString was;
+        int saetze = 0;
+    };
+    std::vector<Fehlschlag> m_fehlschlaege;
+    QStringList m_unlesbareBilder;
+    // Counts one more record for this failure.
+    void fehlschlagZaehlen(const QString& was);
+    void fehlschlaegeMelden(qsizetype saetze);
 };
 
 // A record's article number as a whole number of 64 bits; none for Null, an

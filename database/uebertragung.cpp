@@ -17,6 +17,7 @@
 #include <QMdiArea>
 #include <QPointer>
 #include <QTableView>
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -42,18 +43,19 @@ const jet::Recordset& datensatz(const jet::DataControl& d) {
     return *rs;
 }
 
-// A value counts as given when it is neither Null nor 0.
+// A value counts as given when it is neither Null nor 0, nor a number that
+// is none (NaN, an infinity), which prints nothing.
 bool gegeben(const jet::Value& v) {
     if (v.isNull())
         return false;
     if (v.isNumber())
-        return v.toDouble() != 0;
+        return std::isfinite(v.toDouble()) && v.toDouble() != 0;
     const QString t = Textform(v).trimmed();
     if (t.isEmpty())
         return false;
     bool zahl = false;
     const double d = QString(t).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&zahl);
-    return !zahl || d != 0;
+    return !zahl || (std::isfinite(d) && d != 0);
 }
 
 // Columns of a cemetery record that belong to the other group of entries:
@@ -77,6 +79,10 @@ QString bereichText(const jet::Value& minimum, const jet::Value& maximum, const 
     if (max)
         return QStringLiteral("max. ") + Textform(maximum) + einheit;
     return {};
+}
+
+QString fehlerText(const jet::JetError& e) {
+    return e.description() + QStringLiteral(" (") + QString::number(e.number()) + QLatin1Char(')');
 }
 
 void hoppla(const char* text) {
@@ -158,6 +164,8 @@ void frmDbSaetzeWaehlen::DatensaetzeUebertragen() {
         lauf.emplace();
     }
     m_lauf = lauf ? &*lauf : nullptr;
+    m_fehlschlaege.clear();
+    m_unlesbareBilder.clear();
     for (const jet::Bookmark& b : auswahl) {
         try {
             jet::Recordset* rs = Data1->recordset();
@@ -167,15 +175,13 @@ void frmDbSaetzeWaehlen::DatensaetzeUebertragen() {
             rs->setBookmark(b);
             DatenfelderFuellen();
         } catch (const jet::JetError& e) {
-            LaufzeitfehlerMelden(e);
+            fehlschlagZaehlen(fehlerText(e));
         } catch (const Laufzeitfehler& e) {
-            dialoge().meldung(e.meldungsText(), Msg::OK + Msg::Critical,
-                              QStringLiteral("Laufzeitfehler"));
+            fehlschlagZaehlen(e.meldungsText());
         } catch (const std::exception& e) {
-            // Whatever else failed, the next record is tried and the windows
-            // are unlocked at the end.
-            dialoge().meldung(QString::fromLocal8Bit(e.what()), Msg::OK + Msg::Critical,
-                              QStringLiteral("Laufzeitfehler"));
+            // Whatever else failed, the next record is tried, the windows are
+            // unlocked at the end, and the user is told once.
+            fehlschlagZaehlen(QString::fromLocal8Bit(e.what()));
         }
         // A window that was made counts, also when one of its fields failed.
         if (p.lngAktivesSchild != vorlage) {
@@ -187,6 +193,7 @@ void frmDbSaetzeWaehlen::DatensaetzeUebertragen() {
     m_lauf = nullptr;
     lauf.reset();
     ruhe.reset();
+    fehlschlaegeMelden(auswahl.size());
     AllesFreigeben();
     if (ESZaehler > 1)
         NavigationEin();
@@ -204,6 +211,7 @@ void frmDbSaetzeWaehlen::DatensaetzeUebertragen() {
 
 void frmDbSaetzeWaehlen::DatenfelderFuellen() {
     hide();
+    unlesbareBilderNehmen(); // of no earlier copy
     if (m_lauf) {
         m_lauf->kopie.kopieren();
         // Qt searches the queue of posted events whenever a window posts
@@ -215,6 +223,9 @@ void frmDbSaetzeWaehlen::DatenfelderFuellen() {
     } else {
         VorlageKopieren();
     }
+    for (const QString& bild : unlesbareBilderNehmen())
+        if (!m_unlesbareBilder.contains(bild))
+            m_unlesbareBilder << bild;
     const int32_t w = P().lngAktivesSchild;
     auto& e = S(w);
     frmLabel& f = Schild(w);
@@ -237,22 +248,21 @@ void frmDbSaetzeWaehlen::DatenfelderFuellen() {
             }
     }
 
-    // A failing read ends this record's walk; the window is finished all the
-    // same, so that it is no second template, and the error is reported by
-    // the record loop.
-    std::optional<jet::JetError> fehler;
+    // A read that fails costs only its own data field, which is removed so
+    // that no placeholder is printed; every other field is still filled.
+    // The failures are told once at the end of the transfer.
+    QStringList fehlgeschlagen; // of this record, each counted once
     const int32_t bis = f.hoechstesDatenfeld();
-    try {
-        for (lngDatenfeldIndex = 1; lngDatenfeldIndex <= bis; ++lngDatenfeldIndex) {
-            // A message box of a branch may have given another window the
-            // focus.
-            P().lngAktivesSchild = w;
-            const int32_t j = lngDatenfeldIndex;
-            const int32_t maxBreite = f.DatenfeldMaxBreiteLesen(j).toInt();
-            const int32_t maxHoehe = f.DatenfeldMaxHoeheLesen(j).toInt();
-            const QString caption = f.lblDatenfeld(j).Caption();
-            if (caption.isEmpty())
-                continue;
+    for (lngDatenfeldIndex = 1; lngDatenfeldIndex <= bis; ++lngDatenfeldIndex) {
+        // A message box of a branch may have given another window the focus.
+        P().lngAktivesSchild = w;
+        const int32_t j = lngDatenfeldIndex;
+        const int32_t maxBreite = f.DatenfeldMaxBreiteLesen(j).toInt();
+        const int32_t maxHoehe = f.DatenfeldMaxHoeheLesen(j).toInt();
+        const QString caption = f.lblDatenfeld(j).Caption();
+        if (caption.isEmpty())
+            continue;
+        try {
             if (!pflanzen) {
                 SpaltenDurchlaufen(w, caption);
             } else if (caption == kPreis) {
@@ -260,7 +270,9 @@ void frmDbSaetzeWaehlen::DatenfelderFuellen() {
             } else if (eigenschaften.contains(caption)) {
                 EigenschaftFuellen(w, caption, namen);
             } else if (caption == kBild) {
-                sorvo::BildFeldFuellen(*this, w, j, maxBreite, maxHoehe);
+                const QString bild = sorvo::BildFeldFuellen(*this, w, j, maxBreite, maxHoehe);
+                if (!bild.isEmpty() && !m_unlesbareBilder.contains(bild))
+                    m_unlesbareBilder << bild;
             } else if (caption == kSyn || caption == kDeuName) {
                 SynonymeFuellen(w, caption == kDeuName);
             } else if (istBereich(caption)) {
@@ -268,11 +280,17 @@ void frmDbSaetzeWaehlen::DatenfelderFuellen() {
             } else {
                 SpaltenDurchlaufen(w, caption);
             }
+        } catch (const jet::JetError& x) {
+            P().lngAktivesSchild = w;
+            DatenfeldEntfernen(w, j);
+            const QString was = caption + QStringLiteral(": ") + fehlerText(x);
+            if (!fehlgeschlagen.contains(was))
+                fehlgeschlagen << was;
         }
-    } catch (const jet::JetError& x) {
-        fehler = x;
     }
     P().lngAktivesSchild = w;
+    for (const QString& was : fehlgeschlagen)
+        fehlschlagZaehlen(was);
 
     ReihenfolgeHerstellen();
     e.strDbPfad.clear();
@@ -287,8 +305,43 @@ void frmDbSaetzeWaehlen::DatenfelderFuellen() {
     SchildGeaendert();
     if (auto* m = nachbarn().mdi)
         f.setIcon(m->fensterIcon(QStringLiteral("druck")));
-    if (fehler)
-        throw *fehler;
+}
+
+void frmDbSaetzeWaehlen::fehlschlagZaehlen(const QString& was) {
+    auto it = std::find_if(m_fehlschlaege.begin(), m_fehlschlaege.end(),
+                           [&](const Fehlschlag& x) { return x.was == was; });
+    if (it == m_fehlschlaege.end())
+        it = m_fehlschlaege.insert(m_fehlschlaege.end(), {was, 0});
+    ++it->saetze;
+}
+
+void frmDbSaetzeWaehlen::fehlschlaegeMelden(qsizetype saetze) {
+    // A long list is cut short: the first lines tell the user enough.
+    constexpr qsizetype kZeilen = 10;
+    const auto liste = [&](const QStringList& zeilen) {
+        QString s = zeilen.mid(0, kZeilen).join(QLatin1Char('\r'));
+        if (zeilen.size() > kZeilen)
+            s += QStringLiteral("\r... und %1 weitere").arg(zeilen.size() - kZeilen);
+        return s;
+    };
+    if (!m_fehlschlaege.empty()) {
+        QStringList zeilen;
+        for (const Fehlschlag& x : m_fehlschlaege)
+            zeilen << QStringLiteral("%1 von %2 Datensätzen: ").arg(x.saetze).arg(saetze) + x.was;
+        dialoge().meldung(
+            QStringLiteral("Nicht alles konnte aus der Datenbank übertragen werden; Datenfelder, "
+                           "die nicht gefüllt werden konnten, wurden von den Schildern "
+                           "entfernt:\r") +
+                liste(zeilen),
+            Msg::OK + Msg::Exclamation, QStringLiteral("Datenübertragung unvollständig"));
+    }
+    if (!m_unlesbareBilder.isEmpty())
+        dialoge().meldung(QStringLiteral("Diese Bilder konnten nicht gelesen werden; die "
+                                         "Schilder bleiben an ihrer Stelle ohne Bild:\r") +
+                              liste(m_unlesbareBilder),
+                          Msg::OK + Msg::Exclamation, QStringLiteral("Bilder nicht lesbar!"));
+    m_fehlschlaege.clear();
+    m_unlesbareBilder.clear();
 }
 
 QString frmDbSaetzeWaehlen::Uebersetzung(const jet::Value& strUebergabe, const QString& strSpalte,

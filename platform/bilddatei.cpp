@@ -1,5 +1,7 @@
 #include "platform/bilddatei.h"
 
+#include "platform/system.h"
+
 #include <QFile>
 #include <QImageReader>
 
@@ -18,7 +20,7 @@ int wort(const QByteArray& b, qsizetype i) {
 
 std::optional<QSizeF> bildAufloesung(const QString& pfad) {
     QFile f(pfad);
-    if (!f.open(QIODevice::ReadOnly))
+    if (!lesbareDatei(pfad) || !f.open(QIODevice::ReadOnly))
         return std::nullopt;
     // The JFIF segment follows the start marker, after at most a few
     // other segments; its fields sit in the first bytes.
@@ -46,16 +48,30 @@ std::optional<QSizeF> bildAufloesung(const QString& pfad) {
     return std::nullopt;
 }
 
-std::optional<QSizeF> bildGroesseMm(const QString& pfad) {
+std::optional<QSize> bildPixel(const QString& pfad) {
+    if (!lesbareDatei(pfad))
+        return std::nullopt;
     QImageReader r(pfad);
     const QSize px = r.size();
-    if (!px.isValid() || !r.canRead())
+    if (!px.isValid() || px.isEmpty() || !r.canRead() || px.width() > kGroessteBildSeite ||
+        px.height() > kGroessteBildSeite ||
+        qint64(px.width()) * qint64(px.height()) > kGroessteBildPixel)
+        return std::nullopt;
+    return px;
+}
+
+std::optional<QSizeF> bildGroesseMm(const QString& pfad) {
+    const auto px = bildPixel(pfad);
+    if (!px)
         return std::nullopt;
     const QSizeF dpi = bildAufloesung(pfad).value_or(QSizeF(kStandardDpi, kStandardDpi));
-    return QSizeF(px.width() * kMmProZoll / dpi.width(), px.height() * kMmProZoll / dpi.height());
+    return QSizeF(px->width() * kMmProZoll / dpi.width(), px->height() * kMmProZoll / dpi.height());
 }
 
 QImage bildLaden(const QString& pfad, QSize groesse) {
+    // The header is read first: its size decides what decoding allocates.
+    if (!bildPixel(pfad))
+        return {};
     QImageReader r(pfad);
     if (groesse.isValid() && !groesse.isEmpty())
         r.setScaledSize(groesse);

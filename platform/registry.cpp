@@ -1,6 +1,7 @@
 #include "platform/registry.h"
 
 #include "platform/cp1252.h"
+#include "platform/system.h"
 
 #include <QDir>
 #include <QFile>
@@ -224,9 +225,13 @@ struct Datei {
         beschreibbar = !stand.fremd;
         if (!stand.vorhanden)
             return;
+        // A file we may not read is not replaced by the few values written
+        // now either.
         QFile f(pfad);
-        if (!f.open(QIODevice::ReadOnly))
+        if (!lesbareDatei(pfad) || !f.open(QIODevice::ReadOnly)) {
+            beschreibbar = false;
             return;
+        }
         bytes = f.readAll();
         beschreibbar = f.error() == QFileDevice::NoError;
         // Another program could have written between the look and the read.

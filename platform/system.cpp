@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QProcess>
@@ -12,6 +13,10 @@
 #if defined(__GLIBC__)
 #include <malloc.h>
 #endif
+#include <QUrl>
+#include <cerrno>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace sorvo {
 namespace {
@@ -42,6 +47,36 @@ bool aktuellenOrdnerSetzen(const QString& ordner) {
 bool dateiExistiert(const QString& pfad) {
     const QFileInfo fi(pfad);
     return fi.exists() && fi.isFile();
+}
+
+DateiZustand dateiZustand(const QString& pfad) {
+    if (pfad.isEmpty())
+        return DateiZustand::Fehlt;
+    const QByteArray name = QFile::encodeName(pfad);
+    struct stat st {};
+    if (::stat(name.constData(), &st) != 0)
+        return errno == EACCES ? DateiZustand::Gesperrt : DateiZustand::Fehlt;
+    if (S_ISDIR(st.st_mode))
+        return DateiZustand::Ordner;
+    if (!S_ISREG(st.st_mode))
+        return DateiZustand::KeineDatei;
+    return ::access(name.constData(), R_OK) == 0 ? DateiZustand::Lesbar : DateiZustand::Gesperrt;
+}
+
+QString dateiZustandText(DateiZustand z) {
+    switch (z) {
+    case DateiZustand::Lesbar:
+        return {};
+    case DateiZustand::Fehlt:
+        return QStringLiteral("Die Datei ist nicht vorhanden.");
+    case DateiZustand::Ordner:
+        return QStringLiteral("Der Pfad nennt einen Ordner, keine Datei.");
+    case DateiZustand::KeineDatei:
+        return QStringLiteral("Der Pfad nennt keine gewöhnliche Datei.");
+    case DateiZustand::Gesperrt:
+        return QStringLiteral("Die Datei darf nicht gelesen werden.");
+    }
+    return {};
 }
 
 QString pfadVerbinden(const QString& ordner, const QString& name) {

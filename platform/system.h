@@ -39,6 +39,18 @@ public:
     GrosseBloeckeBehalten(const GrosseBloeckeBehalten&) = delete;
     GrosseBloeckeBehalten& operator=(const GrosseBloeckeBehalten&) = delete;
 };
+// What stands at a path the program is to read. Only a readable regular file
+// (or a link to one) may be opened: a named pipe without a writer would make
+// the open wait for good, and a folder, socket or device is no file to read.
+// The check opens nothing.
+enum class DateiZustand { Lesbar, Fehlt, Ordner, KeineDatei, Gesperrt };
+DateiZustand dateiZustand(const QString& pfad);
+inline bool lesbareDatei(const QString& pfad) {
+    return dateiZustand(pfad) == DateiZustand::Lesbar;
+}
+// Why the path cannot be read, as a sentence for a message ("Die Datei ist
+// ein Ordner."); empty for a readable file.
+QString dateiZustandText(DateiZustand z);
 
 // Joins a folder and a file name with one separator; a folder that already
 // ends in a separator (a root) gets none added.

@@ -41,6 +41,10 @@ bool schreiben(int32_t w, const QString& pfad) {
     p.strSpeicherDatei = pfad;
     try {
         VorlageSchreiben();
+    } catch (const NichtSpeicherbar& f) {
+        dialoge().meldung(f.meldung(), Msg::OK + Msg::Exclamation,
+                          QStringLiteral("Speichern nicht möglich!"));
+        return false;
     } catch (const Laufzeitfehler& f) {
         fehlerMelden(f);
         return false;

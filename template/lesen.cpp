@@ -3,6 +3,7 @@
 #include "label/nachbarn.h"
 #include "label/programm.h"
 #include "label/unterprogramme.h"
+#include "platform/bilddatei.h"
 #include "platform/cp1252.h"
 #include "platform/dialogs.h"
 #include "platform/elements.h"
@@ -12,6 +13,7 @@
 #include <QFile>
 #include <QImage>
 #include <algorithm>
+#include <utility>
 
 namespace sorvo {
 namespace satz {
@@ -42,6 +44,11 @@ QString ohneEndung(const QString& name) {
 }
 
 const QString kBildPlatzhalter = QStringLiteral("<Bild>");
+
+QStringList& unlesbareKopieBilder() {
+    static QStringList pfade;
+    return pfade;
+}
 
 } // namespace
 
@@ -323,16 +330,15 @@ void Einleser::bild(const Eintrag& e) {
         aktuell();
         return;
     }
-    const QImage bild = e.vorhanden ? e.bild : QImage(pfad);
+    const QImage bild = e.vorhanden ? e.bild : bildLaden(pfad);
     if (bild.isNull()) {
         const Laufzeitfehler fehler(481, QStringLiteral("Ungültiges Bild"));
         if (m_quelle == Quelle::Datei)
             throw fehler;
         // A copy goes on without the picture; record transfer must not stop
-        // half-way for one bad file.
-        dialoge().meldung(QStringLiteral("Datei kann leider nicht geladen werden!"),
-                          Msg::OK + Msg::Exclamation, QStringLiteral("Problem!"));
-        aktuell();
+        // half-way for one bad file, and tells of it once for all records.
+        if (!unlesbareKopieBilder().contains(pfad))
+            unlesbareKopieBilder() << pfad;
         return;
     }
     b.setPicture(bild);
@@ -545,11 +551,16 @@ void Einleser::abschliessen() {
 
 } // namespace satz
 
+QStringList unlesbareBilderNehmen() {
+    return std::exchange(satz::unlesbareKopieBilder(), {});
+}
+
 void VorlageLesen() {
     const int32_t w = P().lngAktivesSchild;
     try {
         QFile datei(P().strOeffnenDatei);
-        if (!datei.open(QIODevice::ReadOnly))
+        // A pipe or a folder would block or fail the open: it is no template.
+        if (!lesbareDatei(P().strOeffnenDatei) || !datei.open(QIODevice::ReadOnly))
             throw Laufzeitfehler(53, QStringLiteral("Datei nicht gefunden"));
         const QByteArray inhalt = datei.readAll();
         datei.close();

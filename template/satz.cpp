@@ -4,6 +4,7 @@
 #include "label/nachbarn.h"
 #include "label/programm.h"
 #include "label/unterprogramme.h"
+#include "platform/cp1252.h"
 #include "platform/elements.h"
 #include "platform/units.h"
 
@@ -184,6 +185,69 @@ QString eSatz(int32_t w) {
     for (int32_t p = 1; p <= e.lngReihenfolgeAnzahl; ++p)
         s += kTrenner + zahlText(e.lngReihenfolge.at(static_cast<size_t>(p)));
     return s;
+}
+
+namespace {
+
+// How the reader takes a field back.
+enum Feld : unsigned {
+    ImSatz = 1,   // a bar ends it
+    Getrimmt = 2, // blanks at its ends go, and it names something
+    Text = 4,     // a text caption: line breaks are coded, bytes 197 and 198 decoded
+};
+
+// Why wert would not come back from a field of this kind; empty if it would.
+QString feldProblem(const QString& wert, unsigned art) {
+    if (durchCp1252(wert) != wert)
+        return QStringLiteral("enthält Zeichen, die eine Vorlagendatei nicht aufnehmen kann");
+    if (!(art & Text) && (wert.contains(QLatin1Char('\r')) || wert.contains(QLatin1Char('\n'))))
+        return QStringLiteral("enthält einen Zeilenumbruch");
+    if ((art & ImSatz) && wert.contains(QLatin1Char('|')))
+        return QStringLiteral("enthält das Zeichen \u201E|\u201C");
+    if ((art & Getrimmt) && ohneLeerzeichen(wert) != wert)
+        return QStringLiteral("beginnt oder endet mit einem Leerzeichen");
+    if ((art & Text) && (wert.contains(QChar(197)) || wert.contains(QChar(198))))
+        return QStringLiteral("enthält \u201E\u00C5\u201C oder \u201E\u00C6\u201C, die eine "
+                              "Vorlagendatei als Zeilenumbruch zurückliest");
+    return {};
+}
+
+} // namespace
+
+std::optional<QString> unspeicherbar(int32_t w) {
+    std::optional<QString> meldung;
+    const auto pruefen = [&](const QString& was, const QString& wert, unsigned art) {
+        if (meldung)
+            return;
+        const QString grund = feldProblem(wert, art);
+        if (!grund.isEmpty())
+            meldung = QStringLiteral("Die Vorlage kann so nicht gespeichert werden: ") + was +
+                      QLatin1Char(' ') + grund + QStringLiteral(":\r") + wert +
+                      QStringLiteral("\rDie Datei wurde nicht geschrieben.");
+    };
+    const auto& e = S(w);
+    if (hatF(w)) {
+        pruefen(QStringLiteral("Der Datenbankpfad"), e.strDbPfad, ImSatz | Getrimmt);
+        pruefen(QStringLiteral("Der Tabellenname"), SchildDb(w).EigeneDbTabName, Getrimmt);
+    }
+    const frmLabel& f = Schild(w);
+    for (int32_t i = 1, bis = texteBis(f); i <= bis; ++i) {
+        const Beschriftung& c = f.lblText(i);
+        pruefen(QStringLiteral("Die Schriftart eines Textes"), c.aussehen().schrift, ImSatz);
+        pruefen(QStringLiteral("Der Text"), c.Caption(), Text);
+    }
+    for (int32_t j = 1, bis = bilderBis(f); j <= bis; ++j)
+        pruefen(QStringLiteral("Der Bildpfad"), f.BildPfadLesen(j), Getrimmt);
+    for (int32_t i = 1, bis = datenfelderBis(f); i <= bis; ++i) {
+        const Beschriftung& c = f.lblDatenfeld(i);
+        pruefen(QStringLiteral("Die Schriftart eines Datenfeldes"), c.aussehen().schrift, ImSatz);
+        pruefen(QStringLiteral("Das Datenfeld"), c.Caption(), Getrimmt);
+    }
+    if (hatP(w)) {
+        pruefen(QStringLiteral("Der Pfad der Preisdatei"), e.strPreisDbPfad, ImSatz | Getrimmt);
+        pruefen(QStringLiteral("Das Preisfeld"), e.strPreisSpalte, Getrimmt);
+    }
+    return meldung;
 }
 
 // --- Reading ------------------------------------------------------------------

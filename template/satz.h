@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 namespace sorvo {
 
@@ -44,6 +45,13 @@ QString bSatz(const frmLabel& f, int32_t j);
 QString dSatz(const frmLabel& f, int32_t i);
 QString pSatz(int32_t w);
 QString eSatz(int32_t w);
+
+// The message for the first value of window w that its records would not
+// give back as it stands: a bar that ends a field early, a line break that
+// ends the record, a character the code page lacks, blanks the reader trims
+// from a path or name, or in a text the two bytes that code its line
+// breaks. Nothing when the window can be written.
+std::optional<QString> unspeicherbar(int32_t w);
 
 // --- Reading ------------------------------------------------------------------
 // Errors of the reader, with the numbers the copy reports to its caller.

@@ -2,6 +2,7 @@
 // memory in the same records.
 #include "label/frmLabel.h"
 #include "label/programm.h"
+#include "platform/bilddatei.h"
 #include "platform/cp1252.h"
 #include "platform/system.h"
 #include "template/dateiaufrufe.h"
@@ -133,6 +134,9 @@ QByteArray vorlageBytes(int32_t win) {
 
 void VorlageSchreiben() {
     auto& p = P();
+    // A file its own reader cannot take back would cost the user the label.
+    if (const auto meldung = satz::unspeicherbar(p.lngAktivesSchild))
+        throw NichtSpeicherbar(*meldung);
     p.strSpeicherDatei = mitVorlagenEndung(p.strSpeicherDatei);
     dateiErsetzen(p.strSpeicherDatei, vorlageBytes(p.lngAktivesSchild));
 }
@@ -156,7 +160,7 @@ struct Vorlagenkopie::Form {
         if (!e.fehler && !e.text.isEmpty() && (e.art == 'B' || e.art == 'F' || e.art == 'P')) {
             e.vorhanden = dateiExistiert(e.text);
             if (e.art == 'B' && *e.vorhanden)
-                e.bild = QImage(e.text);
+                e.bild = bildLaden(e.text);
         }
         eintraege[k] = std::move(e);
     }

@@ -9,6 +9,7 @@
 // and are read back with either separator.
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <memory>
 #include <stdexcept>
@@ -31,6 +32,19 @@ private:
     QString m_beschreibung;
 };
 
+// A value of the window that the template file would not give back as it
+// stands (a bar in a path, a line break in a name, ...): nothing is written.
+class NichtSpeicherbar : public Laufzeitfehler {
+public:
+    explicit NichtSpeicherbar(const QString& meldung)
+        : Laufzeitfehler(380, QStringLiteral("Ungültiger Eigenschaftswert")), m_meldung(meldung) {}
+    // What the user is told: which value, why, and that nothing was written.
+    const QString& meldung() const { return m_meldung; }
+
+private:
+    QString m_meldung;
+};
+
 // The name the writer uses: ".vxp" appended unless the name already ends in
 // exactly ".vxp" (so "a.VXP" becomes "a.VXP.vxp").
 QString mitVorlagenEndung(const QString& name);
@@ -41,7 +55,9 @@ QByteArray vorlageBytes(int32_t win);
 // Writes the current label window to P().strSpeicherDatei, which gets the
 // extension appended when it lacks it. The file is written in full to a
 // temporary file in the same folder and then renamed over the old one, so a
-// failed write leaves the old file as it was. Throws Laufzeitfehler. Leaves
+// failed write leaves the old file as it was. Throws Laufzeitfehler, and
+// NichtSpeicherbar before anything is written when a value would not read
+// back as it stands. Leaves
 // the window, its changed flag and its caption alone.
 void VorlageSchreiben();
 
@@ -55,6 +71,9 @@ void VorlageLesen();
 // Laufzeitfehler when a line cannot be built or read; no copy is left then
 // and the source window is current again.
 void VorlageKopieren();
+// The picture files that copies could not read since the last call; the
+// copies went on without them, and the caller tells the user once.
+QStringList unlesbareBilderNehmen();
 // The lines of the last copy; entry 0 stays empty.
 const std::vector<QString>& strVorlageZeilen();
 

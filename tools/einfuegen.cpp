@@ -4,6 +4,7 @@
 #include "label/frmLabel.h"
 #include "label/programm.h"
 #include "label/unterprogramme.h"
+#include "platform/bilddatei.h"
 #include "platform/canvas.h"
 #include "platform/dialogs.h"
 #include "platform/jet/jet.h"
@@ -35,7 +36,7 @@ std::pair<int32_t, int32_t> ganzeMm(const QImage& bild) {
 
 void frmTools::BildAnzeigen() {
     const QString pfad = txtBild->text();
-    const QImage bild(pfad);
+    const QImage bild = sorvo::bildLaden(pfad);
     if (bild.isNull()) {
         // The preview keeps the picture it showed; the button inserts
         // nothing until a picture is shown again.

@@ -2,9 +2,9 @@
 
 #include "platform/cp1252.h"
 #include "platform/dialogs.h"
+#include "platform/system.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 
 namespace sorvo {
@@ -15,14 +15,20 @@ QByteArray zeile(const QString& eintrag) {
     return zuCp1252(eintrag) + "\r\n";
 }
 
+// Something other than a file stands at the path: it is neither read nor
+// replaced.
+bool keineDatei(const QString& pfad) {
+    const DateiZustand z = dateiZustand(pfad);
+    return z != DateiZustand::Lesbar && z != DateiZustand::Fehlt;
+}
+
 } // namespace
 
 std::optional<QStringList> feldListeLesen(const QString& pfad) {
-    const QFileInfo info(pfad);
-    if (!info.exists())
+    if (dateiZustand(pfad) == DateiZustand::Fehlt)
         return QStringList();
     QFile f(pfad);
-    if (info.isDir() || !f.open(QIODevice::ReadOnly))
+    if (!lesbareDatei(pfad) || !f.open(QIODevice::ReadOnly))
         return std::nullopt;
     const QByteArray alles = f.readAll();
     if (f.error() != QFileDevice::NoError)
@@ -45,7 +51,7 @@ std::optional<QStringList> feldListeLesen(const QString& pfad) {
 }
 
 bool feldListeAnhaengen(const QString& pfad, const QString& eintrag) {
-    if (QFileInfo(pfad).isDir())
+    if (keineDatei(pfad))
         return false;
     QFile f(pfad);
     if (!f.open(QIODevice::ReadWrite))
@@ -69,7 +75,7 @@ bool feldListeAnhaengen(const QString& pfad, const QString& eintrag) {
 }
 
 bool feldListeSchreiben(const QString& pfad, const QStringList& eintraege) {
-    if (QFileInfo(pfad).isDir())
+    if (keineDatei(pfad))
         return false;
     // Written beside the file and put in its place at the end, so that a
     // failure leaves the old list.

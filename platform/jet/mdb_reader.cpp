@@ -4,13 +4,13 @@
 #include "platform/jet/mdb_format.h"
 #include "platform/jet/rc4.h"
 #include "platform/jet/zahlen.h"
+#include "platform/system.h"
 
 // glib first: mdbtools.h uses its types without including it in C++.
 #include <glib.h>
 #include <mdbtools.h>
 
 #include <QFile>
-#include <QFileInfo>
 #include <array>
 #include <cmath>
 #include <cstring>
@@ -513,9 +513,13 @@ MdbFile::MdbFile(std::unique_ptr<Impl> impl) : d(std::move(impl)) {}
 MdbFile::~MdbFile() = default;
 
 std::unique_ptr<MdbFile> MdbFile::open(const QString& path) {
-    if (!QFileInfo(path).isFile())
+    // A pipe, socket or device is no database: opening one could wait for good.
+    if (const DateiZustand z = dateiZustand(path); z != DateiZustand::Lesbar)
         throw JetError(fehler::DateiNichtGefunden,
-                       QStringLiteral("Die Datei '%1' wurde nicht gefunden.").arg(path));
+                       z == DateiZustand::Fehlt
+                           ? QStringLiteral("Die Datei '%1' wurde nicht gefunden.").arg(path)
+                           : QStringLiteral("Die Datei '%1' kann nicht gelesen werden. %2")
+                                 .arg(path, dateiZustandText(z)));
     auto impl = std::make_unique<Impl>();
     impl->path = path;
     const QByteArray local = QFile::encodeName(path);

@@ -1,6 +1,7 @@
 #include "platform/jet/text_table.h"
 
 #include "platform/cp1252.h"
+#include "platform/system.h"
 
 #include <QDir>
 #include <QFile>
@@ -40,13 +41,16 @@ QChar delimiterOf(const QString& headerLine) {
 }
 
 // Splits the whole text into records of fields; quoted fields may hold the
-// delimiter, line breaks and doubled quotes. Blank lines are skipped.
+// delimiter, line breaks and doubled quotes. A quote that is never closed
+// opens no field: it and what follows are read as plain text, so that it
+// cannot swallow every later row. Blank lines are skipped.
 std::vector<std::vector<std::optional<QString>>> records(const QString& text, QChar delimiter) {
     std::vector<std::vector<std::optional<QString>>> out;
     std::vector<std::optional<QString>> record;
     QString field;
     bool quotedField = false;
-    bool any = false; // the record has content
+    bool any = false;      // the record has content
+    bool unclosed = false; // the rest of the text holds no closing quote
     int i = 0;
     const int n = static_cast<int>(text.size());
     auto endField = [&] {
@@ -69,9 +73,9 @@ std::vector<std::vector<std::optional<QString>>> records(const QString& text, QC
     };
     while (i < n) {
         const QChar c = text.at(i);
-        if (c == QLatin1Char('"') && field.isEmpty() && !quotedField) {
-            quotedField = true;
-            any = true;
+        if (c == QLatin1Char('"') && field.isEmpty() && !quotedField && !unclosed) {
+            const int start = i;
+            bool closed = false;
             ++i;
             while (i < n) {
                 if (text.at(i) == QLatin1Char('"')) {
@@ -81,9 +85,19 @@ std::vector<std::vector<std::optional<QString>>> records(const QString& text, QC
                         continue;
                     }
                     ++i;
+                    closed = true;
                     break;
                 }
                 field += text.at(i++);
+            }
+            if (closed) {
+                quotedField = true;
+                any = true;
+            } else {
+                // Read again from the quote, which stays part of the text.
+                field.clear();
+                i = start;
+                unclosed = true;
             }
             continue;
         }
@@ -167,7 +181,8 @@ std::optional<TextTableFile> findTextTable(const QString& folder, const QString&
 
 TextTableData readTextTable(const QString& path) {
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
+    // Checked before the open, which would wait for good on a pipe.
+    if (!lesbareDatei(path) || !f.open(QIODevice::ReadOnly))
         throw JetError(fehler::ObjektNichtGefunden,
                        QStringLiteral("Die Textdatei '%1' kann nicht gelesen werden.").arg(path));
     const QByteArray bytes = f.readAll();

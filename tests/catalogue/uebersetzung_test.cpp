@@ -8,6 +8,7 @@
 
 #include <QDateTime>
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace sorvo {
 namespace {
@@ -101,6 +102,34 @@ TEST_F(Uebersetzen, TextFormOfTheValueForKindsAndColumnsWithoutRule) {
         {"vxf", "Ausbildung", T("1"), "1"},
         {"vxf", "Friedhof_BLUEHZEIT", T("000011110000"), "000011110000"},
     });
+}
+
+// NaN and the infinities, in double or single precision or as a date,
+// print nothing in any kind and column, whatever the column's rule (an
+// inverted yes/no column included).
+TEST_F(Uebersetzen, NumbersThatAreNoneGiveNoText) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    const Value werte[] = {R(nan),
+                           R(inf),
+                           R(-inf),
+                           Value::real(nan, DataType::Single),
+                           Value::real(-inf, DataType::Single),
+                           Value::date(nan),
+                           Value::date(inf)};
+    const std::pair<const char*, const char*> spalten[] = {
+        {"eig", "Preis"},     {"mdb", "Preis"},     {"", "Datum"},         {"vxt", "MINHOEHE"},
+        {"vxt", "Bewertung"}, {"vxt", "GIFTIG"},    {"vxt", "BLUEHZEIT"},  {"vxt", "UNSCHEINBA"},
+        {"vxs", "MINHOEHE"},  {"vxs", "Bewertung"}, {"vxg", "FAMILIE"},    {"vxa", "Bewertung"},
+        {"vxo", "FAMILIE"},   {"vxf", "FAMILIE"},   {"vxf", "Ausbildung"},
+    };
+    std::vector<Fall> faelle;
+    for (const auto& [art, spalte] : spalten)
+        for (const Value& w : werte)
+            faelle.push_back({art, spalte, w, QString()});
+    pruefen(faelle);
+    // A finite value of the same kinds still prints.
+    pruefen({{"eig", "Preis", R(-0.0), "0"}, {"vxt", "MINHOEHE", R(1e300), "1E+300"}});
 }
 
 TEST_F(Uebersetzen, PotPlants) {

@@ -126,6 +126,33 @@ TEST_F(PreiseTest, LookupOnAnOwnTable) {
     }
 }
 
+// A row that opens a quote and never closes it is read as its plain text:
+// the rows after it keep their prices.
+TEST_F(PreiseTest, AnUnclosedQuoteSwallowsNoLaterRow) {
+    const int32_t n = schildMitFeldern({QStringLiteral("<Sorvo-Preis>")});
+    eigeneLaden(n, eigene(), QStringLiteral("Meine Pflanzen"));
+    S(n).strPreisDbPfad = datei(QStringLiteral("preise.txt"), "Nr;Preis\r\n"
+                                                              "\"Zantedeschia;1,00\r\n"
+                                                              "A7;3,95\r\n"
+                                                              "b9;1,50\r\n");
+    S(n).strPreisSpalte = QStringLiteral("Nr");
+    SkriptDialoge d;
+    db(n).DBPreiseLaden();
+    ASSERT_TRUE(S(n).blnPreisDbGeladen);
+    EXPECT_EQ(DbPreis().Data1->recordset()->recordCount(), 3);
+    jet::Recordset& rs = *w().Data1->recordset();
+    for (const auto& [nr, preis] : {std::pair{"A7", "3,95"}, std::pair{"b9", "1,50"}}) {
+        int zeile = -1;
+        for (int r = 0; r < rs.recordCount(); ++r)
+            if (rs.valueAt(r, 0).toString() == QLatin1String(nr))
+                zeile = r;
+        ASSERT_GE(zeile, 0) << nr;
+        rs.setBookmark(rs.bookmarkAt(zeile));
+        EXPECT_EQ(PreisSuchen(rs), QLatin1String(preis)) << nr;
+    }
+    EXPECT_TRUE(d.gezeigt().empty());
+}
+
 TEST_F(PreiseTest, PlantFieldIsFoundByItsShortName) {
     // The display name leads to the short name, the short name to the
     // column that feeds data fields of that name; positions in the display

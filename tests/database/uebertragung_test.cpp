@@ -8,9 +8,11 @@
 #include "tests/database/db_fixture.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QMdiArea>
 #include <QPushButton>
 #include <QTableView>
+#include <limits>
 
 namespace sorvo::test {
 namespace {
@@ -77,18 +79,22 @@ protected:
     }
 
     // A pot-plant file whose main table has three fields only, with empty
-    // side tables.
-    QString kurzeDatenbank() {
+    // side tables; without the botanical synonym table if told.
+    QString kurzeDatenbank(bool botanischeSynonyme = true) {
         jet::testing::Jet4Writer wr;
         using jet::DataType;
         wr.addTable(QStringLiteral("Topfpfl"),
                     {{"ARTNR", DataType::Long},
                      {"Bot_Name", DataType::Text, 50},
                      {"DTNAM", DataType::Text, 50}},
-                    {{nr(1), t("Aster"), t("Herbstaster")}, {nr(2), t("Bellis"), N}});
+                    {{nr(1), t("Aster"), t("Herbstaster")},
+                     {nr(2), t("Bellis"), N},
+                     {nr(3), t("Canna"), t("Blumenrohr")}});
         for (const char* s : {"Topfpfl_Synonyme_Botanisch", "Topfpfl_Synonyme_Deutsch"})
-            wr.addTable(QString::fromLatin1(s),
-                        {{"ARTNR", DataType::Long}, {"SYN", DataType::Text, 50}}, {});
+            if (botanischeSynonyme ||
+                QLatin1String(s) != QLatin1String("Topfpfl_Synonyme_Botanisch"))
+                wr.addTable(QString::fromLatin1(s),
+                            {{"ARTNR", DataType::Long}, {"SYN", DataType::Text, 50}}, {});
         wr.addTable(QStringLiteral("Topfpfl_Bilder"),
                     {{"ARTNR", DataType::Long}, {"BILD1-G", DataType::Text, 50}}, {});
         wr.addTable(QStringLiteral("Familien"),
@@ -290,6 +296,8 @@ TEST_F(UebertragungTest, ChangedTemplateKeepsItsStarInTheCaption) {
 }
 
 TEST_F(UebertragungTest, HeightLightAndTemperatureTexts) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
     const struct {
         const char* name;
         std::vector<std::pair<QString, Cell>> werte;
@@ -324,6 +332,27 @@ TEST_F(UebertragungTest, HeightLightAndTemperatureTexts) {
           {"TEMPMAX", N}},
          {"1 - 1 m", "3 - 1 m", "min. 12,5 °C"}},
         {"none", {{"MINHOEHE", z(0)}, {"MAXHOEHE", z(0)}}, {}},
+        // NaN and the infinities are no values: never "nan" or "inf".
+        {"one end a number",
+         {{"MINHOEHE", z(nan)},
+          {"MAXHOEHE", z(2)},
+          {"BLMINH", z(0.3)},
+          {"BLMAXH", z(-inf)},
+          {"LICHTMIN", z(inf)},
+          {"LICHTMAX", z(800)},
+          {"TEMPMIN", z(5)},
+          {"TEMPMAX", z(nan)}},
+         {"max. 2 m", "min. 0,3 m", "max. 800 Lux", "min. 5 °C"}},
+        {"no end a number",
+         {{"MINHOEHE", z(inf)},
+          {"MAXHOEHE", z(nan)},
+          {"BLMINH", z(nan)},
+          {"BLMAXH", z(nan)},
+          {"LICHTMIN", z(-inf)},
+          {"LICHTMAX", z(inf)},
+          {"TEMPMIN", z(nan)},
+          {"TEMPMAX", z(-inf)}},
+         {}},
     };
     std::vector<Satz> saetze;
     for (size_t k = 0; k < std::size(faelle); ++k)
@@ -333,7 +362,7 @@ TEST_F(UebertragungTest, HeightLightAndTemperatureTexts) {
             {QStringLiteral("<Höhe>"), QStringLiteral("<Höhe Blüten>"),
              QStringLiteral("<Beleuchtung>"), QStringLiteral("<Temperatur>")});
     SkriptDialoge d;
-    uebertragen({1, 2, 3, 4});
+    uebertragen({1, 2, 3, 4, 5, 6});
     const std::vector<int32_t> neu = erzeugte();
     ASSERT_EQ(neu.size(), std::size(faelle));
     // The grid sorts by the botanical names "Bot_Name-<row>".
@@ -341,6 +370,23 @@ TEST_F(UebertragungTest, HeightLightAndTemperatureTexts) {
         SCOPED_TRACE(faelle[k].name);
         EXPECT_EQ(elemente(neu[k]), faelle[k].texte);
     }
+    EXPECT_TRUE(d.gezeigt().empty());
+}
+
+TEST_F(UebertragungTest, AGreatestDiameterThatIsNoNumberPrintsNothing) {
+    const std::vector<Satz> gehoelze = {
+        {nr(1), {{"MAXDURCHM", z(std::numeric_limits<double>::infinity())}}},
+        {nr(2), {{"MAXDURCHM", z(std::numeric_limits<double>::quiet_NaN())}}},
+        {nr(3), {{"MAXDURCHM", z(3)}}}};
+    vorlage(datenbank(QStringLiteral("vxg"), gehoelze), QStringLiteral("vxg"),
+            {QStringLiteral("<Durchmesser max>")});
+    SkriptDialoge d;
+    uebertragen({1, 2, 3});
+    const std::vector<int32_t> neu = erzeugte();
+    ASSERT_EQ(neu.size(), 3u);
+    EXPECT_TRUE(elemente(neu[0]).isEmpty());
+    EXPECT_TRUE(elemente(neu[1]).isEmpty());
+    EXPECT_EQ(elemente(neu[2]), QStringList{"max. 3 m"});
     EXPECT_TRUE(d.gezeigt().empty());
 }
 
@@ -588,23 +634,23 @@ TEST_F(UebertragungTest, ARecordSourceShorterThanTheColumnListIsWalkedToItsEnd) 
     EXPECT_TRUE(d.gezeigt().empty());
 }
 
-TEST_F(UebertragungTest, AFailingReadIsReportedPerRecordAndTheRestGoesOn) {
+TEST_F(UebertragungTest, AFailingReadIsToldOnceAndOnlyItsFieldIsLost) {
     // The short table has no height columns: every record's "<Höhe>" fails.
     const int32_t n = vorlage(kurzeDatenbank(), QStringLiteral("vxt"),
-                              {QStringLiteral("<Bot Name>"), QStringLiteral("<Höhe>")});
+                              {QStringLiteral("<Höhe>"), QStringLiteral("<Bot Name>")});
     AllesSperren();
     SkriptDialoge d;
-    d.meldung(Antwort::OK).meldung(Antwort::OK);
+    d.meldung(Antwort::OK);
     uebertragen({1, 2});
-    ASSERT_EQ(d.gezeigt().size(), 2u);
-    for (const Gezeigt& g : d.gezeigt()) {
-        EXPECT_EQ(g.titel, "Laufzeitfehler");
-        EXPECT_TRUE(g.text.endsWith(QStringLiteral("(3265)"))) << g.text.toStdString();
-    }
+    ASSERT_EQ(d.gezeigt().size(), 1u);
+    EXPECT_EQ(d.gezeigt()[0].titel, "Datenübertragung unvollständig");
+    EXPECT_TRUE(d.gezeigt()[0].text.contains(QStringLiteral("2 von 2 Datensätzen: <Höhe>: ")));
+    EXPECT_TRUE(d.gezeigt()[0].text.endsWith(QStringLiteral("(3265)")))
+        << d.gezeigt()[0].text.toStdString();
     const std::vector<int32_t> neu = erzeugte();
     ASSERT_EQ(neu.size(), 2u);
-    EXPECT_EQ(elemente(neu[0]), (QStringList{"Aster", "DF <Höhe>"}));
-    EXPECT_EQ(elemente(neu[1]), (QStringList{"Bellis", "DF <Höhe>"}));
+    EXPECT_EQ(elemente(neu[0]), QStringList{"Aster"});
+    EXPECT_EQ(elemente(neu[1]), QStringList{"Bellis"});
     // Finished all the same: no second template.
     EXPECT_FALSE(S(neu[0]).blnDbGeladen);
     EXPECT_TRUE(Schild(neu[1]).Caption().contains(QStringLiteral("erzeugt von")));
@@ -612,6 +658,95 @@ TEST_F(UebertragungTest, AFailingReadIsReportedPerRecordAndTheRestGoesOn) {
     EXPECT_TRUE(m_mdi->menuAktiv("mnuDatei"));
     EXPECT_EQ(P().lngAktivesSchild, n);
     EXPECT_EQ(w().ESZaehler, 2);
+}
+
+// A record that cannot be copied at all (here: the template's database path
+// holds the records' field separator) is told once for the whole transfer.
+TEST_F(UebertragungTest, RecordsThatFailWholeAreToldOnce) {
+    const QString pfad = m_eigenerOrdner.filePath(QStringLiteral("a|b.vxt"));
+    ASSERT_TRUE(QFile::rename(kurzeDatenbank(), pfad));
+    const int32_t n = vorlage(pfad, QStringLiteral("vxt"), {QStringLiteral("<Bot Name>")});
+    SkriptDialoge d;
+    d.meldung(Antwort::OK);
+    uebertragen({1, 2, 3});
+    ASSERT_EQ(d.gezeigt().size(), 1u);
+    EXPECT_EQ(d.gezeigt()[0].titel, "Datenübertragung unvollständig");
+    // Every failure is one line with its number of records, out of three.
+    const QStringList zeilen = d.gezeigt()[0].text.split(QLatin1Char('\r')).mid(1);
+    ASSERT_FALSE(zeilen.isEmpty());
+    int saetze = 0;
+    for (const QString& z : zeilen) {
+        ASSERT_TRUE(z.contains(QStringLiteral(" von 3 Datensätzen: "))) << z.toStdString();
+        saetze += z.section(QLatin1Char(' '), 0, 0).toInt();
+    }
+    EXPECT_EQ(saetze, 3);
+    EXPECT_TRUE(zeilen[0].endsWith(QStringLiteral("Typen unverträglich (13)")));
+    EXPECT_TRUE(erzeugte().empty());
+    EXPECT_TRUE(Schild(n).isEnabled());
+}
+
+// A template picture that cannot be read (changed on disk after it was
+// placed): every label is made without it, and it is named once.
+TEST_F(UebertragungTest, AnUnreadableTemplatePictureIsNamedOnce) {
+    const int32_t n =
+        vorlage(kurzeDatenbank(), QStringLiteral("vxt"), {QStringLiteral("<Bot Name>")});
+    const QString bild = datei(QStringLiteral("logo.png"), "kein Bild");
+    frmLabel& f = Schild(n);
+    P().lngAktivesSchild = n;
+    ASSERT_TRUE(f.BildNeu());
+    const int32_t j = S(n).lngAktuellesBild;
+    f.BildPfadSchreiben(j, bild);
+    f.imgBild(j).setWidth(10);
+    f.imgBild(j).setHeight(10);
+    SkriptDialoge d;
+    d.meldung(Antwort::OK);
+    uebertragen({1, 2, 3});
+    ASSERT_EQ(d.gezeigt().size(), 1u);
+    EXPECT_EQ(d.gezeigt()[0].titel, "Bilder nicht lesbar!");
+    EXPECT_EQ(d.gezeigt()[0].text.split(QLatin1Char('\r')).mid(1), QStringList{bild});
+    const std::vector<int32_t> neu = erzeugte();
+    ASSERT_EQ(neu.size(), 3u);
+    EXPECT_EQ(elemente(neu[0]), QStringList{"Aster"});
+    EXPECT_EQ(elemente(neu[2]), QStringList{"Canna"});
+}
+
+// A plant database without its botanical synonym table: one message for
+// the whole transfer, the synonym field gone from every label, and the
+// fields after it filled.
+TEST_F(UebertragungTest, AMissingSynonymTableIsToldOnceAndTheOtherFieldsAreFilled) {
+    {
+        // The binding says so already.
+        SkriptDialoge b;
+        b.meldung(Antwort::OK);
+        vorlage(
+            kurzeDatenbank(false), QStringLiteral("vxt"),
+            {QStringLiteral("<Syn.>"), QStringLiteral("<Bot Name>"), QStringLiteral("<Deu Name>")});
+        ASSERT_EQ(b.gezeigt().size(), 1u);
+        EXPECT_TRUE(b.gezeigt()[0].text.contains(QStringLiteral("Topfpfl_Synonyme_Botanisch")));
+    }
+    SkriptDialoge d;
+    d.meldung(Antwort::OK);
+    uebertragen({1, 2, 3});
+    ASSERT_EQ(d.gezeigt().size(), 1u);
+    const QString& text = d.gezeigt()[0].text;
+    EXPECT_TRUE(text.contains(QStringLiteral("3 von 3 Datensätzen: <Syn.>: ")) &&
+                text.contains(QStringLiteral("Topfpfl_Synonyme_Botanisch")))
+        << text.toStdString();
+    EXPECT_EQ(text.count(QStringLiteral("Datensätzen")), 1);
+    const std::vector<int32_t> neu = erzeugte();
+    ASSERT_EQ(neu.size(), 3u);
+    EXPECT_EQ(elemente(neu[0]), (QStringList{"Aster", "Herbstaster"}));
+    EXPECT_EQ(elemente(neu[1]), QStringList{"Bellis"});
+    EXPECT_EQ(elemente(neu[2]), (QStringList{"Canna", "Blumenrohr"}));
+    for (const int32_t w : neu)
+        for (int32_t i = 1; i <= Schild(w).hoechstesDatenfeld(); ++i)
+            EXPECT_TRUE(Schild(w).lblDatenfeld(i).Caption().isEmpty()) << w << " " << i;
+    // A second transfer tells it afresh, once.
+    SkriptDialoge d2;
+    d2.meldung(Antwort::OK);
+    uebertragen({2});
+    ASSERT_EQ(d2.gezeigt().size(), 1u);
+    EXPECT_TRUE(d2.gezeigt()[0].text.contains(QStringLiteral("1 von 1 Datensätzen")));
 }
 
 TEST_F(UebertragungTest, PriceField) {

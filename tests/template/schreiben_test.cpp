@@ -12,6 +12,7 @@
 #include <QFile>
 #include <cerrno>
 #include <csignal>
+#include <functional>
 #include <sys/resource.h>
 
 namespace sorvo::test {
@@ -344,6 +345,91 @@ TEST_F(SchreibenTest, AFailingCloseOrRenameKeepsTheOldFile) {
     P().strSpeicherDatei = datei;
     EXPECT_EQ(schreibfehler(), "");
     EXPECT_NE(dateiLesen(datei), alt);
+}
+
+// A value its records would not give back as it stands is refused before
+// anything is written, and the old file stays; every other value of the same
+// kind comes back from the file unchanged.
+TEST_F(SchreibenTest, ValuesTheReaderWouldNotGiveBackAreRefusedBeforeWriting) {
+    const QString db = dateiSchreiben(QStringLiteral("stauden.vxs"), {});
+    const QString preise = dateiSchreiben(QStringLiteral("preise.txt"), "Nr;Preis\r\n1;2\r\n");
+    const QString bildMitStrich = bildDatei(QStringLiteral("ro|se.png"));
+    const auto datenbank = [&](const QString& pfad, const QString& tabelle) {
+        const int32_t w = P().lngAktivesSchild;
+        S(w).blnDbGeladen = true;
+        S(w).strDbPfad = pfad;
+        S(w).blnPflanzenDb = tabelle.isEmpty();
+        SchildDb(w).BotrelDateiArt = QLatin1String(tabelle.isEmpty() ? "vxs" : "eig");
+        SchildDb(w).EigeneDbTabName = tabelle;
+    };
+    const auto preisDatei = [&](const QString& pfad, const QString& spalte) {
+        auto& e = S(P().lngAktivesSchild);
+        e.blnPreisDbGeladen = true;
+        e.strPreisDbPfad = pfad;
+        e.strPreisSpalte = spalte;
+        e.strPreisDateiName = QStringLiteral("preise");
+    };
+    const auto schrift = [&](const QString& name) {
+        const int32_t t = text(QStringLiteral("Rose"));
+        Schild(P().lngAktivesSchild).lblText(t).setFontName(name);
+    };
+    const auto bildPfad = [&](const QString& p) { bild(p, 1, 2, 10, 20); };
+    const struct {
+        const char* name;
+        std::function<void()> setzen;
+        QString wert; // shown in the refusal; empty when the value is fine
+    } faelle[] = {
+        {"bar in the database path", [&] { datenbank(db + "|x", {}); }, db + "|x"},
+        {"line break in the database path", [&] { datenbank(db + "\r\nx", {}); }, db + "\r\nx"},
+        {"blank after the database path", [&] { datenbank(db + " ", {}); }, db + " "},
+        {"line break in the own table", [&] { datenbank(db, "Sorten\nAlt"); }, "Sorten\nAlt"},
+        {"bar in the own table", [&] { datenbank(db, "Sorten|Alt"); }, {}},
+        {"letter that codes a line feed", [&] { text(QStringLiteral("Åkerö")); }, "Åkerö"},
+        {"letter that codes a return", [&] { text(QStringLiteral("Æble")); }, "Æble"},
+        {"character outside the code page", [&] { text(QStringLiteral("a → b")); }, "a → b"},
+        {"bar and line break in a text", [&] { text(QStringLiteral("a|b\r\nc")); }, {}},
+        {"bar in a font name", [&] { schrift(QStringLiteral("Ari|al")); }, "Ari|al"},
+        {"bar in a picture path", [&] { bildPfad(bildMitStrich); }, {}},
+        {"line break in a picture path", [&] { bildPfad(db + "\n.png"); }, db + "\n.png"},
+        {"line break in a data field", [&] { datenfeld(QStringLiteral("<a\r\nb>")); }, "<a\r\nb>"},
+        {"bar in the prices path", [&] { preisDatei(preise + "|x", "Nr"); }, preise + "|x"},
+        {"line break in the price column", [&] { preisDatei(preise, "N\nr"); }, "N\nr"},
+        {"bar in the price column", [&] { preisDatei(preise, "Nr|alt"); }, {}},
+    };
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        const int32_t w = schild();
+        text(QStringLiteral("Rosa canina"));
+        fall.setzen();
+        const QString datei = dateiSchreiben(QStringLiteral("alt.vxp"), "alt");
+        S(w).strVorlageDatei = datei;
+        SchildGeaendert();
+        if (!fall.wert.isEmpty()) {
+            SkriptDialoge d;
+            d.meldung(Antwort::OK);
+            EXPECT_FALSE(VorlageSpeichern());
+            ASSERT_EQ(d.gezeigt().size(), 1u);
+            EXPECT_EQ(d.gezeigt()[0].titel, "Speichern nicht möglich!");
+            EXPECT_TRUE(d.gezeigt()[0].text.contains(fall.wert));
+            EXPECT_EQ(dateiLesen(datei), "alt");
+            EXPECT_TRUE(S(w).blnGeaendert);
+            EXPECT_TRUE(QDir(m_ordner.path())
+                            .entryList({QStringLiteral(".*.vxp.*")}, QDir::Files | QDir::Hidden)
+                            .isEmpty());
+            continue;
+        }
+        ASSERT_TRUE(VorlageSpeichern());
+        ASSERT_EQ(dateiLesen(datei), vorlageBytes(w));
+        SkriptDialoge d;
+        d.oeffnen(datei);
+        const int32_t r = oeffnen();
+        ASSERT_FALSE(S(r).blnSchildFrei);
+        // What binding the prices file would have set.
+        S(r).blnPreisDbGeladen = S(w).blnPreisDbGeladen;
+        EXPECT_EQ(zustand(r), zustand(w));
+        EXPECT_EQ(vorlageBytes(r), vorlageBytes(w));
+        EXPECT_TRUE(d.alleBeantwortet());
+    }
 }
 
 } // namespace
