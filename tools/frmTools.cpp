@@ -6,6 +6,7 @@
 #include "label/programm.h"
 #include "label/unterprogramme.h"
 #include "platform/dialogs.h"
+#include "platform/fonts.h"
 #include "platform/knopf.h"
 #include "platform/system.h"
 #include "platform/units.h"
@@ -20,7 +21,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -657,8 +657,8 @@ void frmTools::Form_Load(int hauptfensterBreite, bool folgt) {
 
 void frmTools::schriftListenFuellen() {
     // The label fonts are drawn on screen and printer alike, so the font
-    // database offers the names.
-    QStringList namen = QFontDatabase::families();
+    // database offers the names, each family once.
+    QStringList namen = schriftFamilien();
     alphabetischSortieren(namen);
     QStringList groessen;
     for (const char* g : kGroessen)
