@@ -55,6 +55,7 @@ frmBotrelOrdner::frmBotrelOrdner(QWidget* parent, const char* name, const QStrin
     : QDialog(parent) {
     setObjectName(QString::fromLatin1(name));
     setWindowTitle(caption);
+    festerDialog(*this);
     setModal(true);
     Frame1 = new QGroupBox;
     Frame1->setObjectName(QStringLiteral("Frame1"));

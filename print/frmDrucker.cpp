@@ -71,6 +71,7 @@ void falscheEingabe(QWidget* dialog, QLineEdit* feld, const QString& text) {
 frmDrucker::frmDrucker(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmDrucker"));
     setWindowTitle(QStringLiteral("Einstellungen - Druck"));
+    festerDialog(*this);
 
     fraBenutzer = new QGroupBox(QStringLiteral("Papiergröße"), this);
     platz(fraBenutzer, 120, 120, 3795, 1140);

@@ -1,0 +1,118 @@
+// The program's dialogs as the window system sees them: every fixed dialog
+// has a title bar with a close box only.
+#include "app/frmInfos.h"
+#include "app/frmMDIOptionen.h"
+#include "database/frmBenuAuswaehlen.h"
+#include "database/frmBilderAuswahl.h"
+#include "database/frmBotrelOrdner.h"
+#include "database/frmDbPreis.h"
+#include "database/frmDbSaetzeWaehlen.h"
+#include "database/frmDbTabwaehlen.h"
+#include "database/frmTabAuswaehlen.h"
+#include "label/frmNeu.h"
+#include "platform/dialogs.h"
+#include "print/frmDrucker.h"
+#include "print/frmSchlaufenetikett.h"
+#include "tests/app/mdi_fixture.h"
+#include "tools/frmBild.h"
+#include "tools/frmTextListe.h"
+#include "tools/frmTools.h"
+
+#include <QAbstractButton>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QWindow>
+#include <algorithm>
+#include <functional>
+
+namespace sorvo::test {
+namespace {
+
+using FensterTest = MdiTest;
+
+TEST_F(FensterTest, FixedDialogsHaveACloseBoxOnly) {
+    starten();
+    neuesSchild();
+    auto* werkzeuge = dynamic_cast<frmTools*>(nachbarn().werkzeuge);
+    auto* saetze = dynamic_cast<frmDbSaetzeWaehlen*>(nachbarn().datensatzWahl);
+    ASSERT_NE(werkzeuge, nullptr);
+    ASSERT_NE(saetze, nullptr);
+    QWidget* mdi = m_mdi.get();
+    const std::vector<std::function<std::unique_ptr<QWidget>()>> fenster = {
+        [&] { return std::make_unique<frmInfos>(mdi); },
+        [&] { return std::make_unique<frmMDIOptionen>(mdi); },
+        [&] { return std::make_unique<frmNeu>(mdi); },
+        [&] { return std::make_unique<frmDrucker>(mdi); },
+        [&] { return std::make_unique<frmSchlaufenetikett>(mdi); },
+        [&] { return std::make_unique<frmBenuAuswaehlen>(mdi); },
+        [&] { return std::make_unique<frmDbPreis>(mdi); },
+        [&] { return std::make_unique<frmTabAuswaehlen>(SchildDb(1), mdi); },
+        [&] { return std::make_unique<frmDbTabwaehlen>(SchildDb(1), mdi); },
+        [&] { return std::make_unique<frmBilderAuswahl>(*saetze, mdi); },
+        [&] { return std::make_unique<frmBotrelSuche>(mdi); },
+        [&] { return std::make_unique<frmBotrelBilder>(mdi); },
+        [&] { return std::make_unique<frmText_Neu>(*werkzeuge); },
+        [&] { return std::make_unique<frmEdit>(*werkzeuge); },
+        [&] { return std::make_unique<frmBild>(*werkzeuge); },
+        [&] {
+            return std::unique_ptr<QWidget>(meldungsfensterErzeugen(
+                QStringLiteral("Frage?"), Msg::YesNoCancel + Msg::Question, QString(), mdi));
+        },
+        [&] {
+            return std::unique_ptr<QWidget>(eingabefensterErzeugen(
+                QStringLiteral("Name:"), QString(), QStringLiteral("Rose"), mdi));
+        },
+    };
+    for (const auto& erzeugen : fenster) {
+        const std::unique_ptr<QWidget> w = erzeugen();
+        SCOPED_TRACE(w->windowTitle().toStdString());
+        w->show();
+        const Qt::WindowFlags f = w->windowFlags();
+        EXPECT_EQ(f & Qt::WindowType_Mask, Qt::Dialog);
+        // Customised: the platform adds no buttons of its own.
+        EXPECT_TRUE(f.testFlag(Qt::CustomizeWindowHint));
+        EXPECT_TRUE(f.testFlag(Qt::WindowTitleHint));
+        EXPECT_TRUE(f.testFlag(Qt::WindowCloseButtonHint));
+        // (A system menu may stay: some platforms hang the close box on it.)
+        for (const Qt::WindowType weg :
+             {Qt::WindowMinimizeButtonHint, Qt::WindowMaximizeButtonHint,
+              Qt::WindowContextHelpButtonHint, Qt::WindowFullscreenButtonHint})
+            EXPECT_FALSE(f.testFlag(weg)) << std::hex << static_cast<unsigned>(weg);
+        // What the window asks of the window system, too.
+        ASSERT_NE(w->windowHandle(), nullptr);
+        EXPECT_EQ(w->windowHandle()->flags(), f);
+        w->hide();
+    }
+}
+
+TEST_F(FensterTest, MessageBoxButtonsCarryTheirAnswers) {
+    struct Fall {
+        int stil;
+        std::vector<Antwort> knoepfe;
+        Antwort geschlossen; // closed by its close box
+    };
+    const Fall faelle[] = {
+        {Msg::OK, {Antwort::OK}, Antwort::OK},
+        {Msg::YesNo, {Antwort::Yes, Antwort::No}, Antwort::No},
+        {Msg::YesNoCancel, {Antwort::Yes, Antwort::No, Antwort::Cancel}, Antwort::Cancel},
+        {Msg::OKCancel, {Antwort::OK, Antwort::Cancel}, Antwort::Cancel},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.stil);
+        const auto box =
+            meldungsfensterErzeugen(QStringLiteral("a\rb"), f.stil, QString(), nullptr);
+        EXPECT_EQ(box->windowTitle(), programmTitel());
+        EXPECT_EQ(box->text(), QStringLiteral("a\nb"));
+        std::vector<Antwort> antworten;
+        for (QAbstractButton* k : box->buttons())
+            antworten.push_back(meldungsAntwort(k).value_or(Antwort::Abort));
+        std::sort(antworten.begin(), antworten.end());
+        std::vector<Antwort> soll = f.knoepfe;
+        std::sort(soll.begin(), soll.end());
+        EXPECT_EQ(antworten, soll);
+        EXPECT_EQ(meldungsAntwort(box.get()), f.geschlossen);
+    }
+}
+
+} // namespace
+} // namespace sorvo::test
