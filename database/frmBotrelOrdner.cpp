@@ -8,6 +8,7 @@
 #include "platform/ordner.h"
 #include "platform/system.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QDir>
 #include <QGridLayout>
@@ -84,7 +85,8 @@ frmBotrelOrdner::frmBotrelOrdner(QWidget* parent, const char* name, const QStrin
     lblOrdner = beschriftung("lblOrdner", QStringLiteral("Ordner :"));
     lblOrdner->setBuddy(txtVerzeichnis);
     txtVerzeichnis->setAccessibleName(lblOrdner->text());
-    lblGefunden->setAccessibleName(lblStatus->text());
+    // The status text is announced as itself ("gefunden"), and anew when it
+    // changes: it keeps no accessible name of its own.
 
     auto* g = new QGridLayout(Frame1);
     g->addWidget(lblUeberschrift, 0, 0, 1, 3);
@@ -146,6 +148,7 @@ bool frmBotrelOrdner::VerzeichnisPruefen() {
     if (!endetMitTrenner(txtVerzeichnis->text()))
         txtVerzeichnis->setText(txtVerzeichnis->text() + QLatin1Char('/'));
     const bool gefunden = markeVorhanden(txtVerzeichnis->text());
+    const QString vorher = lblGefunden->text();
     QPalette farbe = lblGefunden->palette();
     if (gefunden) {
         piepen();
@@ -156,6 +159,11 @@ bool frmBotrelOrdner::VerzeichnisPruefen() {
         farbe.setColor(QPalette::WindowText, kNichtGefunden);
     }
     lblGefunden->setPalette(farbe);
+    if (lblGefunden->text() != vorher) {
+        // The status is its own name: assistive technology hears the new one.
+        QAccessibleEvent neu(lblGefunden, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&neu);
+    }
     cmdOK->setEnabled(gefunden);
     return gefunden;
 }

@@ -10,6 +10,7 @@
 #include "platform/knopf.h"
 #include "platform/system.h"
 #include "platform/units.h"
+#include "platform/zugang.h"
 #include "tools/farbwahl.h"
 #include "tools/feldliste.h"
 #include "tools/frmBild.h"
@@ -176,6 +177,7 @@ frmTools::frmTools(QWidget* hauptfenster) : QWidget(hauptfenster, Qt::Tool) {
                    Qt::MSWindowsFixedSizeDialogHint);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_DeleteOnClose, false);
+    zugangsRolleSetzen(*this, QAccessible::Window); // a window, not a plain panel
     aufbauen();
     groesseAnwenden();
     connect(qApp, &QGuiApplication::focusWindowChanged, this, [this] { aktivierungPruefen(); });

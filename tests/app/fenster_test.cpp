@@ -1,7 +1,9 @@
-// The program's dialogs as the window system sees them: every fixed dialog
-// has a title bar with a close box only.
+// The program's windows as the window system and assistive technology see
+// them: every fixed dialog has a title bar with a close box only; the
+// toolbar's pictures are buttons and the tool window is a window.
 #include "app/frmInfos.h"
 #include "app/frmMDIOptionen.h"
+#include "app/werkzeugleiste.h"
 #include "database/frmBenuAuswaehlen.h"
 #include "database/frmBilderAuswahl.h"
 #include "database/frmBotrelOrdner.h"
@@ -19,8 +21,10 @@
 #include "tools/frmTools.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QWindow>
 #include <algorithm>
 #include <functional>
@@ -112,6 +116,56 @@ TEST_F(FensterTest, MessageBoxButtonsCarryTheirAnswers) {
         EXPECT_EQ(antworten, soll);
         EXPECT_EQ(meldungsAntwort(box.get()), f.geschlossen);
     }
+}
+
+// The toolbar's pictures work as buttons: assistive technology hears each
+// by its tip, as a button, and can press it.
+TEST_F(FensterTest, ToolbarPicturesAreButtonsToAssistiveTechnology) {
+    starten();
+    for (BildKnopf* k : m_mdi->picMenue()->knoepfe()) {
+        SCOPED_TRACE(k->objectName().toStdString());
+        QAccessibleInterface* i = QAccessible::queryAccessibleInterface(k);
+        ASSERT_NE(i, nullptr);
+        EXPECT_EQ(i->role(), QAccessible::Button);
+        EXPECT_EQ(i->text(QAccessible::Name), k->toolTip());
+        EXPECT_FALSE(i->text(QAccessible::Name).isEmpty());
+        ASSERT_NE(i->actionInterface(), nullptr);
+        EXPECT_TRUE(i->actionInterface()->actionNames().contains(
+            QAccessibleActionInterface::pressAction()));
+        EXPECT_EQ(i->state().disabled, !k->isEnabled());
+    }
+    // Pressing "Neues Schild" opens the new-label dialog, as a click does;
+    // "Schild speichern" is off at start and pressing it does nothing.
+    QAccessible::queryAccessibleInterface(m_mdi->picMenue()->knopf(QStringLiteral("cmdSpeichern")))
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(m_mdi->findChild<frmNeu*>(QStringLiteral("frmNeu")), nullptr);
+    QAccessible::queryAccessibleInterface(m_mdi->picMenue()->knopf(QStringLiteral("cmdNeu")))
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::pressAction());
+    auto* neu = m_mdi->findChild<frmNeu*>(QStringLiteral("frmNeu"));
+    ASSERT_NE(neu, nullptr);
+    EXPECT_TRUE(neu->isVisible());
+    delete neu;
+}
+
+TEST_F(FensterTest, TheToolWindowIsAWindowToAssistiveTechnology) {
+    starten();
+    neuesSchild();
+    auto* werkzeuge = dynamic_cast<frmTools*>(nachbarn().werkzeuge);
+    ASSERT_NE(werkzeuge, nullptr);
+    QAccessibleInterface* i = QAccessible::queryAccessibleInterface(werkzeuge);
+    ASSERT_NE(i, nullptr);
+    EXPECT_EQ(i->role(), QAccessible::Window);
+    EXPECT_EQ(i->text(QAccessible::Name), werkzeuge->windowTitle());
+    // Its controls are still found inside it.
+    QAccessibleInterface* knopf =
+        QAccessible::queryAccessibleInterface(werkzeuge->cmdEinfuegenText);
+    ASSERT_NE(knopf, nullptr);
+    bool gefunden = false;
+    for (QAccessibleInterface* p = knopf->parent(); p && !gefunden; p = p->parent())
+        gefunden = p == i;
+    EXPECT_TRUE(gefunden);
 }
 
 } // namespace

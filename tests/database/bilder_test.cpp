@@ -10,6 +10,7 @@
 #include "platform/registry.h"
 #include "tests/database/bilder_fixture.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -390,6 +391,21 @@ TEST_F(Ordnerdialog, ProgramFolderOkStoresItAndEnablesTheStartEntry) {
     wieder.Form_Activate();
     EXPECT_EQ(QDir(wieder.txtBotrelVerzeichnis->text()), QDir(programm));
     EXPECT_EQ(wieder.lblGefunden->text(), "gefunden");
+}
+
+// Assistive technology hears the status as what it says, not as the
+// caption beside it.
+TEST_F(Ordnerdialog, TheStatusIsAnnouncedAsItsOwnText) {
+    jpeg(QStringLiteral("programm/botrel3.exe"), {1, 1});
+    frmBotrelSuche d;
+    QAccessibleInterface* status = QAccessible::queryAccessibleInterface(d.lblGefunden);
+    ASSERT_NE(status, nullptr);
+    eingeben(d, m_baum.filePath(QStringLiteral("leer")));
+    EXPECT_EQ(status->text(QAccessible::Name), QStringLiteral("nicht gefunden"));
+    eingeben(d, m_baum.filePath(QStringLiteral("programm")));
+    EXPECT_EQ(status->text(QAccessible::Name), QStringLiteral("gefunden"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(d.lblStatus)->text(QAccessible::Name),
+              QStringLiteral("Status :"));
 }
 
 TEST_F(Ordnerdialog, MenuEntriesOpenTheTwoDialogs) {
