@@ -6,6 +6,7 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLayout>
 #include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -51,7 +52,28 @@ QString programmTitel() {
     return QStringLiteral("Sorvo");
 }
 
+namespace {
+
+// Keeps a dialog at the size its layout gives it once it is shown: a window
+// the user cannot resize has nothing to maximise either.
+class FesteGroesse final : public QObject {
+public:
+    explicit FesteGroesse(QWidget& w) : QObject(&w) { w.installEventFilter(this); }
+    bool eventFilter(QObject* o, QEvent* e) override {
+        auto* w = static_cast<QWidget*>(o);
+        if (e->type() == QEvent::Show && w->layout() && w->minimumSize() != w->maximumSize())
+            w->layout()->setSizeConstraint(QLayout::SetFixedSize);
+        return false;
+    }
+};
+
+} // namespace
+
 void festerDialog(QWidget& fenster) {
+    if (!fenster.property("sorvoFesteGroesse").toBool()) {
+        fenster.setProperty("sorvoFesteGroesse", true);
+        new FesteGroesse(fenster);
+    }
     Qt::WindowFlags f = fenster.windowFlags();
     f &= ~(Qt::WindowType_Mask | Qt::WindowMinMaxButtonsHint | Qt::WindowSystemMenuHint |
            Qt::WindowContextHelpButtonHint | Qt::WindowFullscreenButtonHint);

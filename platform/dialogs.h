@@ -75,7 +75,8 @@ DialogService* dialogeSetzen(DialogService* service);
 QString programmTitel();
 
 // A dialog of fixed size: its title bar holds a close box only, no minimise
-// or maximise button, whatever the platform would add by default.
+// or maximise button, whatever the platform would add by default; once
+// shown it keeps the size its layout gives it.
 void festerDialog(QWidget& fenster);
 
 // The printer dialog the Qt service shows for printer: the print dialog, or

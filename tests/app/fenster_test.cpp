@@ -22,6 +22,7 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -85,6 +86,9 @@ TEST_F(FensterTest, FixedDialogsHaveACloseBoxOnly) {
         // What the window asks of the window system, too.
         ASSERT_NE(w->windowHandle(), nullptr);
         EXPECT_EQ(w->windowHandle()->flags(), f);
+        // Its size is fixed: nothing to maximise.
+        QApplication::processEvents();
+        EXPECT_EQ(w->minimumSize(), w->maximumSize());
         w->hide();
     }
 }
