@@ -4,6 +4,7 @@
 #include "label/programm.h"
 #include "platform/registry.h"
 #include "platform/units.h"
+#include "print/drucker.h"
 
 #include <QLocale>
 #include <optional>
@@ -118,6 +119,7 @@ void EinstellungenLaden(MDI& mdi) {
     p.blnRahmenDrucken = schalter(QStringLiteral("blnRahmenDrucken"));
     p.strRahmenDruckFarbe = mitStandard(kSchluesselOptionen, QStringLiteral("strRahmenDruckFarbe"),
                                         QStringLiteral("0"));
+    druckerWahlLaden();
 
     if (!mitStandard(S, QStringLiteral("Botrel-Verz"), QString()).isEmpty())
         schreiben(S, QStringLiteral("Sorvo-Verz"), mitTrenner(p.strSorvoVerz));
@@ -150,6 +152,7 @@ void EinstellungenSpeichern(MDI& mdi) {
     schreiben(kSchluesselOptionen, QStringLiteral("blnRahmenDrucken"),
               wahrText(p.blnRahmenDrucken));
     schreiben(kSchluesselOptionen, QStringLiteral("strRahmenDruckFarbe"), p.strRahmenDruckFarbe);
+    druckerWahlSpeichern();
     schreiben(kSchluesselVersion, QStringLiteral("Version"), p.strVersion);
 }
 

@@ -2,6 +2,7 @@
 
 #include "label/programm.h"
 #include "platform/bilder.h"
+#include "platform/dialogs.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -11,6 +12,7 @@ namespace sorvo {
 
 frmInfos::frmInfos(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Über Sorvo"));
+    festerDialog(*this);
     setModal(true);
     auto* Image1 = new QLabel;
     Image1->setPixmap(logoBild());

@@ -1,6 +1,7 @@
 #include "app/frmMDIOptionen.h"
 
 #include "label/programm.h"
+#include "platform/dialogs.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -12,6 +13,7 @@ namespace sorvo {
 
 frmMDIOptionen::frmMDIOptionen(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Optionen"));
+    festerDialog(*this);
     setModal(true);
     auto* rahmen = new QGroupBox;
     chkFokusVorlage = new QCheckBox(

@@ -2,6 +2,7 @@
 
 #include "platform/bilder.h"
 #include "platform/units.h"
+#include "platform/zugang.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -37,6 +38,13 @@ BildKnopf::BildKnopf(Werkzeugleiste* leiste, const QString& name, const QString&
     : QLabel(leiste), m_leiste(leiste), m_basis(basis) {
     setObjectName(name);
     setToolTip(tipp);
+    // A picture that works as a button: assistive technology hears its tip
+    // as its name and can press it.
+    setAccessibleName(tipp);
+    alsKnopfZugaenglich(*this, [this] {
+        if (klick)
+            klick();
+    });
     setMouseTracking(true);
     setGeometry(px(linksTwips), px(90), px(345), px(345));
 }

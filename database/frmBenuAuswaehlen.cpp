@@ -4,6 +4,7 @@
 #include "database/optionenfenster.h"
 #include "label/nachbarn.h"
 #include "label/programm.h"
+#include "platform/dialogs.h"
 
 #include <QGroupBox>
 #include <QPushButton>
@@ -34,6 +35,7 @@ void uebergeben(const QString& name) {
 frmBenuAuswaehlen::frmBenuAuswaehlen(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmBenuAuswaehlen"));
     setWindowTitle(QStringLiteral("Eigenschaft auswählen"));
+    festerDialog(*this);
     const Optionenfenster o =
         optionenfensterAnlegen(*this, QStringLiteral("Bitte Eigenschaft auswählen"));
     Frame1 = o.Frame1;

@@ -53,6 +53,7 @@ frmBilderAuswahl::frmBilderAuswahl(frmDbSaetzeWaehlen& saetze, QWidget* parent)
     : QDialog(parent), m_saetze(saetze) {
     setObjectName(QStringLiteral("frmBilderAuswahl"));
     setWindowTitle(QStringLiteral("Bild aussuchen"));
+    festerDialog(*this);
     setModal(true);
     setFixedSize(px(8850), px(5370));
     lblKlick = new QLabel(QStringLiteral("Gewünschtes Bild bitte durch Anklicken aussuchen"), this);

@@ -8,6 +8,7 @@
 #include "platform/ordner.h"
 #include "platform/system.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QDir>
 #include <QGridLayout>
@@ -48,6 +49,7 @@ frmBotrelOrdner::frmBotrelOrdner(QWidget* parent, const char* name, const QStrin
     : QDialog(parent) {
     setObjectName(QString::fromLatin1(name));
     setWindowTitle(caption);
+    festerDialog(*this);
     setModal(true);
     Frame1 = new QGroupBox;
     Frame1->setObjectName(QStringLiteral("Frame1"));
@@ -78,7 +80,8 @@ frmBotrelOrdner::frmBotrelOrdner(QWidget* parent, const char* name, const QStrin
     lblStatus->setFont(schrift(false));
     lblOrdner = beschriftung("lblOrdner", QStringLiteral("Ordner :"), txtVerzeichnis);
     lblOrdner->setFont(schrift(false));
-    lblGefunden->setAccessibleName(lblStatus->text());
+    // The status text is announced as itself ("gefunden"), and anew when it
+    // changes: it keeps no accessible name of its own.
 
     auto* g = new QGridLayout(Frame1);
     g->addWidget(lblUeberschrift, 0, 0, 1, 3);
@@ -140,6 +143,7 @@ bool frmBotrelOrdner::VerzeichnisPruefen() {
     if (!endetMitTrenner(txtVerzeichnis->text()))
         txtVerzeichnis->setText(txtVerzeichnis->text() + QLatin1Char('/'));
     const bool gefunden = markeVorhanden(txtVerzeichnis->text());
+    const QString vorher = lblGefunden->text();
     QPalette farbe = lblGefunden->palette();
     if (gefunden) {
         piepen();
@@ -150,6 +154,11 @@ bool frmBotrelOrdner::VerzeichnisPruefen() {
         farbe.setColor(QPalette::WindowText, kNichtGefunden);
     }
     lblGefunden->setPalette(farbe);
+    if (lblGefunden->text() != vorher) {
+        // The status is its own name: assistive technology hears the new one.
+        QAccessibleEvent neu(lblGefunden, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&neu);
+    }
     cmdOK->setEnabled(gefunden);
     return gefunden;
 }

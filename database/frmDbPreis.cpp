@@ -75,6 +75,7 @@ frmDbPreis& DbPreis() {
 frmDbPreis::frmDbPreis(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmDbPreis"));
     setWindowTitle(QStringLiteral("PreisTest"));
+    festerDialog(*this);
     setModal(true);
 
     Label1 = beschriftung("Label1", QStringLiteral("Die Datenfelder <Sorvo-Preis> sind momentan"));

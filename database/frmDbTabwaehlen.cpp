@@ -1,6 +1,7 @@
 #include "database/frmDbTabwaehlen.h"
 
 #include "label/nachbarn.h"
+#include "platform/dialogs.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -13,6 +14,7 @@ frmDbTabwaehlen::frmDbTabwaehlen(DatenbankAuswahl& ziel, QWidget* parent)
     : QDialog(parent), m_ziel(ziel) {
     setObjectName(QStringLiteral("frmDbTabwaehlen"));
     setWindowTitle(QStringLiteral("Tabelle wählen"));
+    festerDialog(*this);
     lstTabellen = new QListWidget;
     lstTabellen->setObjectName(QStringLiteral("lstTabellen"));
     lstTabellen->setAccessibleName(QStringLiteral("Tabellen"));

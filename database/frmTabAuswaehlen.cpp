@@ -3,6 +3,7 @@
 #include "database/frmDbAuswaehlen.h"
 #include "database/optionenfenster.h"
 #include "label/nachbarn.h"
+#include "platform/dialogs.h"
 
 #include <QPushButton>
 #include <QRadioButton>
@@ -14,6 +15,7 @@ frmTabAuswaehlen::frmTabAuswaehlen(DatenbankAuswahl& ziel, QWidget* parent)
     : QDialog(parent), m_ziel(ziel) {
     setObjectName(QStringLiteral("frmTabAuswaehlen"));
     setWindowTitle(QStringLiteral("Tabelle auswählen"));
+    festerDialog(*this);
     const Optionenfenster o =
         optionenfensterAnlegen(*this, QStringLiteral("Bitte Tabelle auswählen"));
     Frame1 = o.Frame1;

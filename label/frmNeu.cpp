@@ -72,6 +72,7 @@ std::optional<double> masszahlLesen(const QString& text) {
 
 frmNeu::frmNeu(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Neues Schild definieren"));
+    festerDialog(*this);
     setAttribute(Qt::WA_DeleteOnClose, false);
     lblInfo = new QLabel(QStringLiteral(
         "Geben Sie bitte die gewünschten Größen für das Schildformat ein, oder wählen sie eins "

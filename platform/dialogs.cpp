@@ -6,6 +6,7 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLayout>
 #include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -51,25 +52,61 @@ QString programmTitel() {
     return QStringLiteral("Sorvo");
 }
 
-Antwort QtDialoge::meldung(const QString& text, int stil, const QString& titel) {
-    QMessageBox box(besitzer());
-    box.setWindowTitle(titel.isEmpty() ? programmTitel() : titel);
-    box.setText(zeilen(text));
+namespace {
+
+// Keeps a dialog at the size its layout gives it once it is shown: a window
+// the user cannot resize has nothing to maximise either.
+class FesteGroesse final : public QObject {
+public:
+    explicit FesteGroesse(QWidget& w) : QObject(&w) { w.installEventFilter(this); }
+    bool eventFilter(QObject* o, QEvent* e) override {
+        auto* w = static_cast<QWidget*>(o);
+        if (e->type() == QEvent::Show && w->layout() && w->minimumSize() != w->maximumSize())
+            w->layout()->setSizeConstraint(QLayout::SetFixedSize);
+        return false;
+    }
+};
+
+} // namespace
+
+void festerDialog(QWidget& fenster) {
+    if (!fenster.property("sorvoFesteGroesse").toBool()) {
+        fenster.setProperty("sorvoFesteGroesse", true);
+        new FesteGroesse(fenster);
+    }
+    Qt::WindowFlags f = fenster.windowFlags();
+    f &= ~(Qt::WindowType_Mask | Qt::WindowMinMaxButtonsHint | Qt::WindowSystemMenuHint |
+           Qt::WindowContextHelpButtonHint | Qt::WindowFullscreenButtonHint);
+    // Customised, so that no platform adds buttons of its own.
+    fenster.setWindowFlags(f | Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint);
+}
+
+namespace {
+const char* const kAntwort = "sorvoAntwort";
+} // namespace
+
+std::unique_ptr<QMessageBox> meldungsfensterErzeugen(const QString& text, int stil,
+                                                     const QString& titel, QWidget* parent) {
+    auto box = std::make_unique<QMessageBox>(parent);
+    festerDialog(*box);
+    box->setWindowTitle(titel.isEmpty() ? programmTitel() : titel);
+    box->setText(zeilen(text));
     switch (stil & 0x70) {
     case Msg::Critical:
-        box.setIcon(QMessageBox::Critical);
+        box->setIcon(QMessageBox::Critical);
         break;
     case Msg::Question:
-        box.setIcon(QMessageBox::Question);
+        box->setIcon(QMessageBox::Question);
         break;
     case Msg::Exclamation:
-        box.setIcon(QMessageBox::Warning);
+        box->setIcon(QMessageBox::Warning);
         break;
     case Msg::Information:
-        box.setIcon(QMessageBox::Information);
+        box->setIcon(QMessageBox::Information);
         break;
     default:
-        box.setIcon(QMessageBox::NoIcon);
+        box->setIcon(QMessageBox::NoIcon);
     }
     struct Knopf {
         const char* text;
@@ -103,17 +140,32 @@ Antwort QtDialoge::meldung(const QString& text, int stil, const QString& titel) 
     default:
         knoepfe = {{"OK", QMessageBox::AcceptRole, Antwort::OK}};
     }
-    std::vector<QAbstractButton*> buttons;
-    for (const auto& k : knoepfe)
-        buttons.push_back(box.addButton(QString::fromUtf8(k.text), k.rolle));
-    box.setDefaultButton(qobject_cast<QPushButton*>(buttons.front()));
-    box.exec();
-    for (size_t i = 0; i < buttons.size(); ++i)
-        if (box.clickedButton() == buttons[i])
-            return knoepfe[i].antwort;
+    QPushButton* erster = nullptr;
+    for (const auto& k : knoepfe) {
+        QPushButton* b = box->addButton(QString::fromUtf8(k.text), k.rolle);
+        b->setProperty(kAntwort, static_cast<int>(k.antwort));
+        if (!erster)
+            erster = b;
+    }
+    box->setDefaultButton(erster);
     // Closed without a button: the cancel button if there is one.
-    return (stil & 0x7) == Msg::OK || (stil & 0x7) == Msg::YesNo ? knoepfe.back().antwort
-                                                                 : Antwort::Cancel;
+    const bool ohneAbbrechen = (stil & 0x7) == Msg::OK || (stil & 0x7) == Msg::YesNo;
+    box->setProperty(kAntwort,
+                     static_cast<int>(ohneAbbrechen ? knoepfe.back().antwort : Antwort::Cancel));
+    return box;
+}
+
+std::optional<Antwort> meldungsAntwort(const QObject* knopf) {
+    if (!knopf || !knopf->property(kAntwort).isValid())
+        return std::nullopt;
+    return static_cast<Antwort>(knopf->property(kAntwort).toInt());
+}
+
+Antwort QtDialoge::meldung(const QString& text, int stil, const QString& titel) {
+    const auto box = meldungsfensterErzeugen(text, stil, titel, besitzer());
+    box->exec();
+    return meldungsAntwort(box->clickedButton())
+        .value_or(meldungsAntwort(box.get()).value_or(Antwort::Cancel));
 }
 
 static std::optional<QString> dateiDialog(const DateiAuswahl& a, bool speichern) {
@@ -212,14 +264,23 @@ bool QtDialoge::druckerWaehlen(QPrinter& printer, bool einrichten) {
     return d->exec() == QDialog::Accepted;
 }
 
+std::unique_ptr<QInputDialog> eingabefensterErzeugen(const QString& frage, const QString& titel,
+                                                     const QString& vorgabe, QWidget* parent) {
+    auto d = std::make_unique<QInputDialog>(parent);
+    festerDialog(*d);
+    d->setWindowTitle(titel.isEmpty() ? programmTitel() : titel);
+    d->setLabelText(zeilen(frage));
+    d->setInputMode(QInputDialog::TextInput);
+    d->setTextValue(vorgabe);
+    return d;
+}
+
 std::optional<QString> QtDialoge::eingabe(const QString& frage, const QString& titel,
                                           const QString& vorgabe) {
-    bool ok = false;
-    const QString s = QInputDialog::getText(besitzer(), titel.isEmpty() ? programmTitel() : titel,
-                                            zeilen(frage), QLineEdit::Normal, vorgabe, &ok);
-    if (!ok)
+    const auto d = eingabefensterErzeugen(frage, titel, vorgabe, besitzer());
+    if (d->exec() != QDialog::Accepted)
         return std::nullopt;
-    return s;
+    return d->textValue();
 }
 
 int QtDialoge::fensterModal(QDialog& fenster) {

@@ -11,6 +11,9 @@
 #include <optional>
 
 class QDialog;
+class QInputDialog;
+class QMessageBox;
+class QObject;
 class QPrintDialog;
 class QPrinter;
 class QWidget;
@@ -71,12 +74,27 @@ DialogService* dialogeSetzen(DialogService* service);
 // The program's own title for message boxes.
 QString programmTitel();
 
+// A dialog of fixed size: its title bar holds a close box only, no minimise
+// or maximise button, whatever the platform would add by default; once
+// shown it keeps the size its layout gives it.
+void festerDialog(QWidget& fenster);
+
 // The printer dialog the Qt service shows for printer: the print dialog, or
 // its set-up form (printer or PDF file, copies and, under "Eigenschaften",
 // paper and orientation; no page range). Both offer printing to a PDF file.
 // Not yet shown; tests drive it without a modal loop.
 std::unique_ptr<QPrintDialog> druckDialogErzeugen(QPrinter& printer, bool einrichten,
                                                   QWidget* parent);
+
+// The message box and the input box the Qt service shows, not yet shown;
+// tests look at them without a modal loop. Each button of the message box
+// carries its answer, and the box the answer of closing it without a button
+// (meldungsAntwort).
+std::unique_ptr<QMessageBox> meldungsfensterErzeugen(const QString& text, int stil,
+                                                     const QString& titel, QWidget* parent);
+std::optional<Antwort> meldungsAntwort(const QObject* knopfOderBox);
+std::unique_ptr<QInputDialog> eingabefensterErzeugen(const QString& frage, const QString& titel,
+                                                     const QString& vorgabe, QWidget* parent);
 
 // Installs Qt's German texts for its own dialogs and buttons (once); false
 // when they are not installed.

@@ -1,5 +1,7 @@
 #include "platform/fonts.h"
 
+#include <QFontDatabase>
+#include <QSet>
 #include <array>
 #include <cmath>
 
@@ -45,6 +47,24 @@ QFont schriftBauen(const QString& name, double groesse, bool fett, bool kursiv, 
     f.setKerning(false);
     f.setHintingPreference(QFont::PreferNoHinting);
     return f;
+}
+
+QStringList schriftFamilien() {
+    QStringList namen;
+    QSet<QString> gesehen;
+    for (QString name : QFontDatabase::families()) {
+        // "Name [foundry]": the tag goes, the name stays.
+        if (name.endsWith(QLatin1Char(']'))) {
+            const qsizetype auf = name.lastIndexOf(QStringLiteral(" ["));
+            if (auf > 0)
+                name.truncate(auf);
+        }
+        if (!gesehen.contains(name)) {
+            gesehen.insert(name);
+            namen << name;
+        }
+    }
+    return namen;
 }
 
 } // namespace sorvo

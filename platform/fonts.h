@@ -5,6 +5,7 @@
 // labels and templates stay the Windows names.
 #include <QFont>
 #include <QString>
+#include <QStringList>
 
 namespace sorvo {
 
@@ -23,5 +24,10 @@ double schriftGroesseNormieren(const QString& name, double groesse);
 // resolution or the machine's font settings).
 QFont schriftBauen(const QString& name, double groesse, bool fett = false, bool kursiv = false,
                    bool unterstrichen = false, bool durchgestrichen = false);
+
+// The font families a user can choose, each once by its plain name. The
+// font database names a family that several foundries offer once per
+// foundry ("C059 [UKWN]", "C059 [urw]"); the plain name finds the family.
+QStringList schriftFamilien();
 
 } // namespace sorvo

@@ -61,6 +61,13 @@ void frmVorschau::Ausgabe(int32_t Prozent) {
         }
         DruckEnde();
         ScrollbarsAusrichten();
+    } catch (const DruckAbgebrochen&) {
+        // The user's own cancel: the job goes, nothing to report, and the
+        // run ends as one that printed.
+        Printer().abbrechen();
+        if (!isVisible() && !gesammelt)
+            vorschauEntladen();
+        return;
     } catch (const std::exception&) {
         // What was drawn stays on the preview; a half-drawn print document
         // is dropped instead of going out with the next run.

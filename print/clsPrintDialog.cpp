@@ -80,8 +80,7 @@ void clsPrintDialog::ShowPrinter(long hWnd) {
     // otherwise the printer stays and only takes the settings.
     QPrinter& p = programmDrucker();
     if (dm.pdf) {
-        p.setOutputFormat(QPrinter::PdfFormat);
-        p.setOutputFileName(dm.pdfDatei);
+        pdfAusgabeSetzen(p, dm.pdfDatei);
     } else {
         const QString name = ClipNullChar(dm.deviceName);
         const QStringList namen = QPrinterInfo::availablePrinterNames();
@@ -155,6 +154,7 @@ void clsPrintDialog::ShowPrinter(long hWnd) {
 
     // A new device or sheet brings its own unprintable margins.
     druckbereichAufGeraet(p);
+    druckerGewaehlt();
 }
 
 QString clsPrintDialog::GetDefaultPrinterName(long hWnd) {

@@ -1,11 +1,16 @@
 #include "print/drucker.h"
 
+#include "platform/dialogs.h"
+#include "platform/registry.h"
 #include "print/papier.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QStandardPaths>
 #include <cmath>
 
 namespace sorvo {
@@ -24,7 +29,144 @@ void druckerLoeschen() {
     druckerZeiger() = nullptr;
 }
 
+struct DruckerWahl {
+    bool gewaehlt = false; // the program's printer is the user's choice
+    QString pdfOrdner;     // folder of the last PDF file asked for
+};
+
+DruckerWahl& wahl() {
+    static DruckerWahl w;
+    return w;
+}
+
+QString lesen(const QString& name) {
+    const QString s =
+        RegStringLesen(HKEY_LOCAL_MACHINE, kSchluesselDrucker, name).value_or(QString());
+    return s == QLatin1String(" ") ? QString() : s;
+}
+
+void schreiben(const QString& name, const QString& wert) {
+    RegStringSchreiben(HKEY_LOCAL_MACHINE, kSchluesselDrucker, name,
+                       wert.isEmpty() ? QStringLiteral(" ") : wert);
+}
+
+// The stored choice on the program's printer; false when nothing usable is
+// stored (no choice, or its printer or the PDF file's folder is gone).
+bool gespeicherteWahlSetzen(QPrinter& p) {
+    if (lesen(QStringLiteral("PDF")) == QLatin1String("True")) {
+        const QString datei = lesen(QStringLiteral("PDF-Datei"));
+        if (!datei.isEmpty() && !QFileInfo(datei).absoluteDir().exists())
+            return false;
+        pdfAusgabeSetzen(p, datei);
+    } else {
+        const QString name = lesen(QStringLiteral("Drucker"));
+        if (name.isEmpty() || !QPrinterInfo::availablePrinterNames().contains(name))
+            return false;
+        p.setOutputFileName(QString());
+        p.setPrinterName(name);
+    }
+    bool breiteOk = false, hoeheOk = false;
+    const int breite = lesen(QStringLiteral("Papierbreite")).toInt(&breiteOk);
+    const int hoehe = lesen(QStringLiteral("Papierhoehe")).toInt(&hoeheOk);
+    if (breiteOk && hoeheOk && breite > 0 && hoehe > 0)
+        p.setPageSize(QPageSize(QSizeF(breite / 10.0, hoehe / 10.0), QPageSize::Millimeter,
+                                QString(), QPageSize::FuzzyMatch));
+    if (const QString a = lesen(QStringLiteral("Ausrichtung")); !a.isEmpty())
+        p.setPageOrientation(a == QLatin1String("2") ? QPageLayout::Landscape
+                                                     : QPageLayout::Portrait);
+    return true;
+}
+
 } // namespace
+
+void standardDruckerSetzen(QPrinter& drucker) {
+    QString name = QPrinterInfo::defaultPrinterName();
+    if (name.isEmpty() && !QPrinterInfo::availablePrinterNames().isEmpty())
+        name = QPrinterInfo::availablePrinterNames().constFirst();
+    if (name.isEmpty()) {
+        pdfAusgabeSetzen(drucker, QString());
+        drucker.setPageSize(QPageSize(QPageSize::A4));
+        drucker.setPageOrientation(QPageLayout::Portrait);
+    } else {
+        drucker.setOutputFileName(QString());
+        drucker.setPrinterName(name);
+    }
+    druckbereichAufGeraet(drucker);
+}
+
+void pdfAusgabeSetzen(QPrinter& drucker, const QString& datei) {
+    drucker.setOutputFileName(datei);
+    // An empty name would go back to a system printer where one is installed.
+    drucker.setOutputFormat(QPrinter::PdfFormat);
+}
+
+bool druckerFragtNachDatei(const QPrinter& drucker) {
+    return drucker.outputFormat() == QPrinter::PdfFormat && drucker.outputFileName().isEmpty();
+}
+
+std::optional<QString> pdfDateiFragen() {
+    QString& ordner = wahl().pdfOrdner;
+    DateiAuswahl a;
+    a.titel = QStringLiteral("In PDF-Datei drucken");
+    a.ordner = ordner;
+    if (a.ordner.isEmpty() || !QDir(a.ordner).exists())
+        a.ordner = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!QDir(a.ordner).exists())
+        a.ordner = QDir::homePath();
+    a.dateiname = QDir(a.ordner).filePath(QStringLiteral("Schild.pdf"));
+    a.filter = {QStringLiteral("PDF-Dateien (*.pdf)")};
+    for (;;) {
+        const auto gewaehlt = dialoge().dateiSpeichern(a);
+        if (!gewaehlt)
+            return std::nullopt;
+        QString pfad = *gewaehlt;
+        if (QFileInfo(pfad).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0)
+            pfad += QStringLiteral(".pdf");
+        const QFileInfo info(pfad);
+        if (info.exists() &&
+            dialoge().meldung(info.fileName() + QStringLiteral(" ist bereits vorhanden.\r"
+                                                               "Möchten Sie die Datei ersetzen?"),
+                              Msg::YesNo + Msg::Exclamation, a.titel) != Antwort::Yes) {
+            a.dateiname = pfad;
+            continue;
+        }
+        ordner = info.absolutePath();
+        return pfad;
+    }
+}
+
+void druckerGewaehlt() {
+    wahl().gewaehlt = true;
+}
+
+void druckerWahlLaden() {
+    DruckerWahl& w = wahl();
+    w.pdfOrdner = lesen(QStringLiteral("PDF-Ordner"));
+    QPrinter& p = programmDrucker();
+    standardDruckerSetzen(p);
+    w.gewaehlt = gespeicherteWahlSetzen(p);
+    druckbereichAufGeraet(p);
+}
+
+void druckerWahlSpeichern() {
+    const DruckerWahl& w = wahl();
+    schreiben(QStringLiteral("PDF-Ordner"), w.pdfOrdner);
+    if (!w.gewaehlt) {
+        // Nothing chosen, or the choice is gone: the default printer applies.
+        schreiben(QStringLiteral("PDF"), QStringLiteral("False"));
+        schreiben(QStringLiteral("Drucker"), QString());
+        return;
+    }
+    const QPrinter& p = programmDrucker();
+    const bool pdf = p.outputFormat() == QPrinter::PdfFormat;
+    schreiben(QStringLiteral("PDF"), pdf ? QStringLiteral("True") : QStringLiteral("False"));
+    schreiben(QStringLiteral("PDF-Datei"), pdf ? p.outputFileName() : QString());
+    schreiben(QStringLiteral("Drucker"), pdf ? QString() : p.printerName());
+    const QSizeF mm = p.pageLayout().pageSize().size(QPageSize::Millimeter);
+    schreiben(QStringLiteral("Papierbreite"), QString::number(std::lround(mm.width() * 10)));
+    schreiben(QStringLiteral("Papierhoehe"), QString::number(std::lround(mm.height() * 10)));
+    schreiben(QStringLiteral("Ausrichtung"), QString::number(druckerAusrichtung(p)));
+}
 
 QPrinter& programmDrucker() {
     QPrinter*& p = druckerZeiger();
@@ -67,8 +209,7 @@ void druckbereichAufGeraet(QPrinter& drucker) {
 
 void druckerUebernehmen(const QPrinter& von, QPrinter& nach) {
     if (von.outputFormat() == QPrinter::PdfFormat) {
-        nach.setOutputFormat(QPrinter::PdfFormat);
-        nach.setOutputFileName(von.outputFileName());
+        pdfAusgabeSetzen(nach, von.outputFileName());
     } else if (von.printerName() != nach.printerName() ||
                nach.outputFormat() != QPrinter::NativeFormat) {
         nach.setPrinterName(von.printerName());

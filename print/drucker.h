@@ -7,6 +7,7 @@
 #include <QPageSize>
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 class QPrinter;
 
@@ -21,6 +22,32 @@ QPrinter& programmDrucker();
 // Makes the program's printer anew with the same device and settings. A
 // printer whose print document could not be started stays busy for good.
 void druckerErneuern();
+
+// The system's default printer, as the program finds it when nothing else
+// was chosen: the installed default printer, or, where no printer is
+// installed, a PDF printer that asks for its file when a job starts.
+void standardDruckerSetzen(QPrinter& drucker);
+
+// Output to a PDF file; an empty file name makes the printer ask for the
+// file when a job starts (druckerFragtNachDatei).
+void pdfAusgabeSetzen(QPrinter& drucker, const QString& datei);
+bool druckerFragtNachDatei(const QPrinter& drucker);
+
+// Asks for the file of a PDF printer that asks, in the folder used last
+// ("In PDF-Datei drucken"); nothing when the user cancels. A name without
+// ".pdf" gets it; an existing file is replaced only when the user agrees.
+std::optional<QString> pdfDateiFragen();
+
+// The printer the user chose in the printer set-up stays the program's
+// printer across runs, kept in the registry until another is chosen or it
+// is no longer installed. druckerGewaehlt marks the program's printer as
+// chosen; druckerWahlLaden (at start) makes the program's printer the
+// stored choice, or the default printer; druckerWahlSpeichern (at the end)
+// stores the choice and the folder of the last PDF file.
+void druckerGewaehlt();
+void druckerWahlLaden();
+void druckerWahlSpeichern();
+inline const QString kSchluesselDrucker = QStringLiteral("Software\\Kelmarhof\\Sorvo1.0\\Drucker");
 
 // Orientation and paper in the classic numbering: 1 portrait, 2 landscape;
 // the paper code of papier.h (9 = DIN A4).

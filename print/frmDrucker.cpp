@@ -62,6 +62,7 @@ void falscheEingabe(QWidget* dialog, QLineEdit* feld, const QString& text) {
 frmDrucker::frmDrucker(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmDrucker"));
     setWindowTitle(QStringLiteral("Einstellungen - Druck"));
+    festerDialog(*this);
 
     fraBenutzer = new QGroupBox(QStringLiteral("Papiergröße"), this);
     platz(fraBenutzer, 120, 120, 3795, 1140);
@@ -208,6 +209,11 @@ void frmDrucker::anordnen() {
         w->setGeometry(px(r.left()), px(r.top()), px(r.width()), px(r.height()));
     // The client area as designed; the paper-format controls lie below it.
     setFixedSize(px(6435), px(4545));
+    // A control outside the visible area is no control for the user: it
+    // must not take the focus by Tab nor act on a key there.
+    for (const auto& [w, r] : m_plaetze)
+        if (w->parentWidget() == this && !rect().intersects(w->geometry()))
+            w->hide();
 }
 
 frmDrucker::~frmDrucker() = default;

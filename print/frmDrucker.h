@@ -54,7 +54,7 @@ public:
     QComboBox* lstGrenzFarbe;
     QPushButton* cmdAbbrechen;
     QPushButton* cmdOK;
-    // Below the dialog's visible area.
+    // Below the dialog's visible area, hidden: out of the user's reach.
     QGroupBox* fraFormat;
     QComboBox* cboPapierformat;
     QRadioButton* optHoch;

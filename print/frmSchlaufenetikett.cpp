@@ -4,6 +4,7 @@
 #include "label/nachbarn.h"
 #include "label/programm.h"
 #include "label/unterprogramme.h"
+#include "platform/dialogs.h"
 #include "platform/units.h"
 #include "print/frmVorschau.h"
 
@@ -124,6 +125,7 @@ void MmFeld::focusOutEvent(QFocusEvent* e) {
 frmSchlaufenetikett::frmSchlaufenetikett(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmSchlaufenetikett"));
     setWindowTitle(QStringLiteral("Schlaufen- und Stecketiketten"));
+    festerDialog(*this);
     struct Vorgabe {
         const char* name;
         const char* kurz;

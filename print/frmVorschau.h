@@ -52,6 +52,11 @@ DruckOptionen& DO();
 struct DruckFehler : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
+// The user cancelled the job (no file for the PDF printer): the run stops
+// without a message and the job is dropped.
+struct DruckAbgebrochen : DruckFehler {
+    DruckAbgebrochen() : DruckFehler("print job cancelled") {}
+};
 
 // Where the engine draws. The members mirror the drawing state of the
 // targets the program was designed for: pen position, font, colour, line
@@ -96,6 +101,9 @@ public:
     int32_t WidthTwips();
     int32_t HeightTwips();
     // Opens the document; throws DruckFehler when the printer cannot print.
+    // A PDF printer without a file asks for one first and throws
+    // DruckAbgebrochen when the user cancels; the file it got serves this
+    // job only.
     void oeffnen();
     // Ends the page: the next drawing goes on a new page of the same
     // document (the first call only opens the document).
@@ -123,6 +131,9 @@ public:
 private:
     QPrinter* drucker_ = nullptr;
     std::unique_ptr<QPainter> painter_;
+    // Ends the job's use of a file asked for: the next job asks again.
+    void gefragteDateiVergessen();
+    bool dateiGefragt_ = false;
     bool sammeln_ = false;
     bool sammelFehler_ = false;
     std::vector<double> sammelRaster_;

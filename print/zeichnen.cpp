@@ -76,16 +76,29 @@ void DruckerZiel::oeffnen() {
     if (painter_)
         return;
     QPrinter& d = drucker();
+    if (druckerFragtNachDatei(d)) {
+        const auto datei = pdfDateiFragen();
+        if (!datei)
+            throw DruckAbgebrochen();
+        d.setOutputFileName(*datei);
+        dateiGefragt_ = true;
+    }
     auto p = std::make_unique<QPainter>();
     if (!p->begin(&d)) {
-        // A failed start can leave the printer busy for good (a PDF printer
-        // without a file: no printer chosen yet); the program's printer is
-        // made anew so that the next run can print.
+        gefragteDateiVergessen();
+        // A failed start can leave the printer busy for good; the program's
+        // printer is made anew so that the next run can print.
         if (!drucker_)
             druckerErneuern();
         throw DruckFehler("printer cannot be opened");
     }
     painter_ = std::move(p);
+}
+
+void DruckerZiel::gefragteDateiVergessen() {
+    if (dateiGefragt_)
+        pdfAusgabeSetzen(drucker(), QString());
+    dateiGefragt_ = false;
 }
 
 void DruckerZiel::neueSeite() {
@@ -106,6 +119,7 @@ void DruckerZiel::EndDoc() {
         painter_->end();
         painter_.reset();
     }
+    gefragteDateiVergessen();
 }
 
 void DruckerZiel::abbrechen() {
@@ -118,6 +132,7 @@ void DruckerZiel::abbrechen() {
         if (d.outputFormat() == QPrinter::PdfFormat && !d.outputFileName().isEmpty())
             QFile::remove(d.outputFileName());
     }
+    gefragteDateiVergessen();
     if (sammeln_)
         sammelFehler_ = true;
 }

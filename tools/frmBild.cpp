@@ -1,6 +1,7 @@
 #include "tools/frmBild.h"
 
 #include "label/nachbarn.h"
+#include "platform/dialogs.h"
 #include "platform/knopf.h"
 #include "platform/ordner.h"
 #include "platform/system.h"
@@ -36,6 +37,7 @@ QStringList bildDateien(const QString& ordner) {
 frmBild::frmBild(frmTools& werkzeuge) : QDialog(&werkzeuge), m_w(werkzeuge) {
     setObjectName(QStringLiteral("frmBild"));
     setWindowTitle(QStringLiteral("Bilder-Ordner auswählen"));
+    festerDialog(*this);
     setModal(false);
     Drive1 = new QComboBox;
     Drive1->setObjectName(QStringLiteral("Drive1"));

@@ -1,6 +1,7 @@
 #include "tools/frmTextListe.h"
 
 #include "label/programm.h"
+#include "platform/dialogs.h"
 #include "platform/knopf.h"
 #include "platform/texte.h"
 #include "tools/feldliste.h"
@@ -33,6 +34,7 @@ void stockTexteNeuLaden(frmTools& w, bool markieren) {
 frmText_Neu::frmText_Neu(frmTools& werkzeuge) : QDialog(&werkzeuge), m_w(werkzeuge) {
     setObjectName(QStringLiteral("frmText_Neu"));
     setWindowTitle(QStringLiteral("Benutzerdefiniertes Feld einfügen"));
+    festerDialog(*this);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowModality(Qt::ApplicationModal);
     txtText = new QLineEdit;
@@ -101,6 +103,7 @@ void frmText_Neu::closeEvent(QCloseEvent* e) {
 frmEdit::frmEdit(frmTools& werkzeuge) : QDialog(&werkzeuge), m_w(werkzeuge) {
     setObjectName(QStringLiteral("frmEdit"));
     setWindowTitle(QStringLiteral("Feld ändern"));
+    festerDialog(*this);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowModality(Qt::ApplicationModal);
     lstFeld = new QListWidget;

@@ -6,9 +6,12 @@
 #include "label/programm.h"
 #include "label/unterprogramme.h"
 #include "platform/dialogs.h"
+#include "platform/fonts.h"
 #include "platform/knopf.h"
 #include "platform/system.h"
 #include "platform/units.h"
+#include "platform/zugang.h"
+#include "tools/farbwahl.h"
 #include "tools/feldliste.h"
 #include "tools/frmBild.h"
 #include "tools/frmTextListe.h"
@@ -20,7 +23,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFontDatabase>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -59,6 +62,7 @@ frmTools::frmTools(QWidget* hauptfenster) : QWidget(hauptfenster, Qt::Tool) {
                    Qt::MSWindowsFixedSizeDialogHint);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_DeleteOnClose, false);
+    zugangsRolleSetzen(*this, QAccessible::Window); // a window, not a plain panel
     aufbauen();
     groesseAnwenden();
     connect(qApp, &QGuiApplication::focusWindowChanged, this, [this] { aktivierungPruefen(); });
@@ -277,8 +281,8 @@ void frmTools::Form_Load(int hauptfensterBreite, bool folgt) {
 
 void frmTools::schriftListenFuellen() {
     // The label fonts are drawn on screen and printer alike, so the font
-    // database offers the names.
-    QStringList namen = QFontDatabase::families();
+    // database offers the names, each family once.
+    QStringList namen = schriftFamilien();
     alphabetischSortieren(namen);
     QStringList groessen;
     for (const char* g : kGroessen)

@@ -20,6 +20,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QPageLayout>
 #include <QPrinter>
@@ -80,14 +81,15 @@ protected:
         a->trigger();
     }
 
-    // "Drucker einrichten" choosing the PDF file, A4 upright.
-    void pdfWaehlen() {
+    // "Drucker einrichten" choosing the PDF file, A4 upright unless told.
+    void pdfWaehlen(QPageSize::PageSizeId papier = QPageSize::A4,
+                    QPageLayout::Orientation ausrichtung = QPageLayout::Portrait) {
         SkriptDialoge d;
         DruckerBedienung b;
         b.drucker = QString();
         b.datei = pdf();
-        b.papier = QPageSize(QPageSize::A4);
-        b.ausrichtung = QPageLayout::Portrait;
+        b.papier = QPageSize(papier);
+        b.ausrichtung = ausrichtung;
         d.drucker(b);
         aktion("mnuDruckerEinrichten");
         ASSERT_EQ(d.gezeigt().size(), 1u);
@@ -99,17 +101,157 @@ protected:
     }
 };
 
-TEST_F(DruckenTest, WithoutAPrinterPrintingAsksForOne) {
+TEST_F(DruckenTest, WithoutAPrinterPrintingAsksForAPdfFileInTheFolderUsedLast) {
     if (!QPrinterInfo::availablePrinterNames().isEmpty())
         GTEST_SKIP() << "this machine has a printer";
     starten();
+    ASSERT_TRUE(druckerFragtNachDatei(programmDrucker()));
     neuesSchild(QStringLiteral("100"), QStringLiteral("60"));
     textAnlegen(1, QStringLiteral("Rosa"), 20, 10);
-    SkriptDialoge d;
-    d.meldung(Antwort::OK);
-    aktion("mnuDateiDrucken");
-    ASSERT_EQ(d.gezeigt().size(), 1u);
-    EXPECT_EQ(d.gezeigt()[0].titel, QStringLiteral("Fehler beim Drucken!"));
+    const QString rosen = m_dir.filePath(QStringLiteral("rosen.pdf"));
+    {
+        // A name without ".pdf" gets it.
+        SkriptDialoge d;
+        d.speichern(m_dir.filePath(QStringLiteral("rosen")));
+        aktion("mnuDateiDrucken");
+        ASSERT_EQ(d.gezeigt().size(), 1u);
+        EXPECT_EQ(d.gezeigt()[0].titel, QStringLiteral("In PDF-Datei drucken"));
+        EXPECT_EQ(d.gezeigt()[0].datei.filter, QStringList{QStringLiteral("PDF-Dateien (*.pdf)")});
+    }
+    const PdfInhalt inhalt = pdfLesen(rosen);
+    ASSERT_EQ(inhalt.seiten.size(), 1u);
+    const PdfWort* w = inhalt.wort(QStringLiteral("Rosa"));
+    ASSERT_NE(w, nullptr);
+    EXPECT_NEAR(w->box.left(), 30, kGenau);
+    EXPECT_NEAR(w->box.top(), 25, kGenau);
+    // The file served that job: the printer asks again next time.
+    EXPECT_TRUE(druckerFragtNachDatei(programmDrucker()));
+
+    // The next run, after a restart, asks in the same folder. An existing
+    // file is replaced only on Yes; No asks again, and Abbrechen ends the
+    // job without a message and without writing anything.
+    m_mdi->close();
+    ASSERT_TRUE(m_mdi->beendet());
+    m_mdi.reset();
+    ProgrammZuruecksetzen();
+    starten();
+    neuesSchild(QStringLiteral("100"), QStringLiteral("60"));
+    textAnlegen(1, QStringLiteral("canina"), 20, 10);
+    const QByteArray vorher = [&] {
+        QFile f(rosen);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+    {
+        SkriptDialoge d;
+        d.speichern(rosen).meldung(Antwort::No).speichern(std::nullopt);
+        aktion("mnuDateiDrucken");
+        ASSERT_EQ(d.gezeigt().size(), 3u);
+        EXPECT_EQ(QDir(d.gezeigt()[0].datei.ordner), QDir(m_dir.path()));
+        EXPECT_EQ(
+            d.gezeigt()[1].text,
+            QStringLiteral("rosen.pdf ist bereits vorhanden.\rMöchten Sie die Datei ersetzen?"));
+    }
+    QFile f(rosen);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), vorher);
+    f.close();
+    EXPECT_EQ(QDir(m_dir.path()).entryList({QStringLiteral("*.pdf")}),
+              QStringList{QStringLiteral("rosen.pdf")});
+    EXPECT_FALSE(vorschauGeladen());
+
+    // Yes replaces it.
+    {
+        SkriptDialoge d;
+        d.speichern(rosen).meldung(Antwort::Yes);
+        aktion("mnuDateiDrucken");
+    }
+    EXPECT_NE(pdfLesen(rosen).wort(QStringLiteral("canina")), nullptr);
+}
+
+TEST_F(DruckenTest, CancellingTheFileQuestionDropsAllGeneratedLabelsSilently) {
+    starten();
+    pdfAusgabeSetzen(programmDrucker(), QString());
+    neuesSchild(QStringLiteral("100"), QStringLiteral("60"));
+    for (int k = 0; k < 3; ++k) {
+        const int32_t n = neuesSchild(QStringLiteral("100"), QStringLiteral("60"));
+        erzeugt(n);
+        textAnlegen(n, QStringLiteral("Nr%1").arg(n), 5, 5);
+    }
+    {
+        // One question for the whole job.
+        SkriptDialoge d;
+        d.speichern(std::nullopt);
+        m_mdi->cmdDruckNeueSchilder_Click();
+        EXPECT_EQ(d.gezeigt().size(), 1u);
+    }
+    EXPECT_TRUE(QDir(m_dir.path()).entryList({QStringLiteral("*.pdf")}).isEmpty());
+    EXPECT_FALSE(vorschauGeladen());
+    {
+        SkriptDialoge d;
+        d.speichern(pdf());
+        m_mdi->cmdDruckNeueSchilder_Click();
+        EXPECT_EQ(d.gezeigt().size(), 1u);
+    }
+    EXPECT_EQ(pdfLesen(pdf()).seiten.size(), 3u);
+}
+
+TEST_F(DruckenTest, TheOutputChosenInTheSetUpStaysTheDefaultAcrossARestart) {
+    starten();
+    pdfWaehlen(QPageSize::A5, QPageLayout::Landscape);
+    m_mdi->close();
+    ASSERT_TRUE(m_mdi->beendet());
+    m_mdi.reset();
+    ProgrammZuruecksetzen();
+    // A new run starts from the system's default.
+    standardDruckerSetzen(programmDrucker());
+
+    starten();
+    const QPrinter& p = programmDrucker();
+    EXPECT_EQ(p.outputFormat(), QPrinter::PdfFormat);
+    EXPECT_EQ(p.outputFileName(), pdf());
+    EXPECT_EQ(p.pageLayout().pageSize().id(), QPageSize::A5);
+    EXPECT_EQ(p.pageLayout().orientation(), QPageLayout::Landscape);
+    neuesSchild(QStringLiteral("100"), QStringLiteral("60"));
+    textAnlegen(1, QStringLiteral("Rosa"), 20, 10);
+    aktion("mnuDateiDrucken"); // no question: the file was chosen
+    const PdfInhalt inhalt = pdfLesen(pdf());
+    ASSERT_EQ(inhalt.seiten.size(), 1u);
+    EXPECT_NEAR(inhalt.seiten[0].groesse.width(), 210, 0.5);
+    EXPECT_NEAR(inhalt.seiten[0].groesse.height(), 148, 0.5);
+}
+
+TEST_F(DruckenTest, AStoredChoiceThatIsGoneGivesWayToTheDefaultPrinter) {
+    if (!QPrinterInfo::availablePrinterNames().isEmpty())
+        GTEST_SKIP() << "this machine has a printer";
+    struct Fall {
+        const char* was;
+        QString pdf, drucker, datei;
+    };
+    const Fall faelle[] = {
+        {"a printer no longer installed", QStringLiteral("False"), QStringLiteral("Etiketten"),
+         QString()},
+        {"a PDF file in a folder no longer there", QStringLiteral("True"), QString(),
+         m_dir.filePath(QStringLiteral("weg/schild.pdf"))},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.was);
+        RegStringSchreiben(HKEY_LOCAL_MACHINE, kSchluesselDrucker, QStringLiteral("PDF"), f.pdf);
+        RegStringSchreiben(HKEY_LOCAL_MACHINE, kSchluesselDrucker, QStringLiteral("Drucker"),
+                           f.drucker);
+        RegStringSchreiben(HKEY_LOCAL_MACHINE, kSchluesselDrucker, QStringLiteral("PDF-Datei"),
+                           f.datei);
+        pdfAusgabeSetzen(programmDrucker(), pdf());
+        starten();
+        EXPECT_TRUE(druckerFragtNachDatei(programmDrucker()));
+        // The next start needs no choice that is gone.
+        m_mdi->close();
+        m_mdi.reset();
+        ProgrammZuruecksetzen();
+        EXPECT_EQ(RegStringLesen(HKEY_LOCAL_MACHINE, kSchluesselDrucker, QStringLiteral("PDF")),
+                  QStringLiteral("False"));
+        EXPECT_EQ(RegStringLesen(HKEY_LOCAL_MACHINE, kSchluesselDrucker, QStringLiteral("Drucker")),
+                  QStringLiteral(" "));
+    }
 }
 
 TEST_F(DruckenTest, SetUpChoosesAPdfFileThatPrintingWrites) {

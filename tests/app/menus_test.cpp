@@ -449,13 +449,14 @@ TEST_F(MenueTest, PreviewAndPrintButtonsClickedAsTheUserDoes) {
         }
     };
     const QString pdf = m_dir.path() + QStringLiteral("/knopf.pdf");
-    const PdfDrucker zumPdf(pdf);
     const auto klicken = [&](const char* name) {
         maus(knopf(name), QEvent::MouseButtonPress);
         maus(knopf(name), QEvent::MouseButtonRelease);
     };
 
+    // The start sets up the printer stored in the settings; this one follows.
     starten();
+    const PdfDrucker zumPdf(pdf);
     // No label yet: both buttons are off and a click does nothing.
     klicken("cmdVorschau");
     klicken("cmdDrucken");

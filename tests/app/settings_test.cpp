@@ -143,6 +143,11 @@ bool eigenerWert(const QByteArray& zeile) {
           "strRahmenDruckFarbe=", "Version="})
         if (zeile.startsWith(name))
             return true;
+    // The printer chosen in the set-up.
+    for (const char* name : {"Drucker=", "PDF=", "PDF-Datei=", "PDF-Ordner=", "Papierbreite=",
+                             "Papierhoehe=", "Ausrichtung="})
+        if (zeile.startsWith(name))
+            return true;
     return zeile.startsWith("[HKEY_LOCAL_MACHINE\\\\Software\\\\Kelmarhof\\\\Sorvo1.0\\\\");
 }
 

@@ -8,13 +8,17 @@
 #include "tests/support/fake_dialogs.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
 
 namespace sorvo::test {
 
@@ -402,6 +406,44 @@ TEST_F(EinstellungenTest, PrinterSetUpAndPageMetricsButtons) {
     d.Command1->click();
     ASSERT_EQ(dlg.gezeigt().size(), 1u);
     EXPECT_TRUE(dlg.gezeigt()[0].text.startsWith(QStringLiteral("Papiergröße: 148 x 210mm")));
+}
+
+TEST_F(EinstellungenTest, TabWalksOnlyTheControlsInTheVisibleArea) {
+    for (const bool schlaufe : {false, true}) {
+        SCOPED_TRACE(schlaufe ? "loop label" : "label");
+        S(m_n).blnSchlaufenetikett = schlaufe;
+        frmDrucker& d = oeffnen();
+        d.activateWindow();
+        QApplication::processEvents();
+        d.txtGrenze[0]->setFocus();
+        ASSERT_EQ(QApplication::focusWidget(), d.txtGrenze[0]);
+        // Tab as the user presses it, once round the whole dialog.
+        std::vector<QWidget*> erreicht;
+        for (int i = 0; i < 40; ++i) {
+            QWidget* w = QApplication::focusWidget();
+            ASSERT_NE(w, nullptr);
+            if (std::find(erreicht.begin(), erreicht.end(), w) != erreicht.end())
+                break;
+            erreicht.push_back(w);
+            QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+            QApplication::sendEvent(w, &tab);
+        }
+        for (QWidget* w : erreicht) {
+            const QRect r(w->mapTo(&d, QPoint(0, 0)), w->size());
+            EXPECT_TRUE(w->isVisible() && d.rect().contains(r)) << w->objectName().toStdString();
+        }
+        QWidget* const mitte = schlaufe ? static_cast<QWidget*>(d.txtAnzahlSpalten)
+                                        : static_cast<QWidget*>(d.chkHZentrieren);
+        for (QWidget* w :
+             {static_cast<QWidget*>(d.cmdOK), static_cast<QWidget*>(d.lstGrenzFarbe), mitte})
+            EXPECT_NE(std::find(erreicht.begin(), erreicht.end(), w), erreicht.end())
+                << w->objectName().toStdString();
+        // Below the area nothing is shown that a key could act on.
+        EXPECT_FALSE(d.Command1->isVisible());
+        EXPECT_FALSE(d.cboPapierformat->isVisible());
+        EXPECT_FALSE(d.optHoch->isVisible());
+        m_d.reset();
+    }
 }
 
 TEST_F(EinstellungenTest, ControlsCarryTheirNamesAndCaptions) {

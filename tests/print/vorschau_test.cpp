@@ -143,10 +143,10 @@ TEST_F(VorschauTest, AFailedRunIsReportedAndLeavesNothingBehind) {
 }
 
 TEST_F(VorschauTest, TheProgramsPrinterPrintsAgainAfterAFailedStart) {
-    // As on a machine without a printer: a PDF printer that has no file yet.
+    // A PDF file in a folder that is not there cannot be started.
     Printer().druckerSetzen(nullptr);
     programmDrucker().setOutputFormat(QPrinter::PdfFormat);
-    programmDrucker().setOutputFileName(QString());
+    programmDrucker().setOutputFileName(m_dir.filePath(QStringLiteral("fehlt/schild.pdf")));
     bild(5, 5, 20, 20, Qt::red);
     {
         SkriptDialoge dialoge;

@@ -5,6 +5,7 @@
 #include "label/frmLabel.h"
 #include "label/unterprogramme.h"
 #include "platform/elements.h"
+#include "platform/fonts.h"
 #include "tests/tools/werkzeug_fixture.h"
 #include "tools/farbwahl.h"
 #include "tools/zahlenfeld.h"
@@ -13,6 +14,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -107,6 +110,38 @@ protected:
     QPushButton* ok(bool datenfeld) const { return datenfeld ? m_t->cmdDfOK : m_t->cmdOK_T; }
     int m_pieptoene = 0;
 };
+
+// A family that several foundries offer is listed once, without the
+// foundry's tag the font database adds, and that name gives the family.
+TEST_F(BearbeitenTest, AFamilyOfSeveralFoundriesIsListedOnceByItsNameAndApplies) {
+    QString mitMarke;
+    for (const QString& f : QFontDatabase::families())
+        if (f.endsWith(QLatin1Char(']'))) {
+            mitMarke = f;
+            break;
+        }
+    if (mitMarke.isEmpty())
+        GTEST_SKIP() << "no font family of several foundries on this machine";
+    const QString name = mitMarke.left(mitMarke.lastIndexOf(QStringLiteral(" [")));
+    for (const bool df : {false, true}) {
+        SCOPED_TRACE(df ? "data field" : "text");
+        Beschriftung& e = df ? neuesDatenfeld(QStringLiteral("<Höhe>")) : neuerText();
+        oeffnen(df ? ArtDatenfeld : ArtText);
+        QComboBox* art = df ? m_t->cboDfArt : m_t->cboArt;
+        int anzahl = 0;
+        for (int i = 0; i < art->count(); ++i) {
+            EXPECT_FALSE(art->itemText(i).contains(QStringLiteral(" ["))) << i;
+            anzahl += art->itemText(i) == name;
+        }
+        EXPECT_EQ(anzahl, 1);
+        waehlen(art, name);
+        EXPECT_EQ(e.FontName(), name);
+        const QString gefunden = QFontInfo(schriftBauen(e.FontName(), 12)).family();
+        EXPECT_TRUE(gefunden == name || gefunden.startsWith(name + QStringLiteral(" [")))
+            << gefunden.toStdString();
+        (df ? m_t->cmdCancel_d : m_t->cmdCancel_T)->click();
+    }
+}
 
 // Every control of the text and data-field frames acts at once; Cancel
 // gives back every recorded property and leaves the label unchanged.

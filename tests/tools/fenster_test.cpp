@@ -182,7 +182,11 @@ TEST_F(FensterTest, TheFocusHandedBackAfterAnOwnDialogCollapsesNothing) {
 }
 
 TEST_F(FensterTest, FontListsAreSortedAndSizesSkip13) {
-    QStringList erwartet = QFontDatabase::families();
+    // Every family once, by its name without a foundry's tag.
+    QSet<QString> erwartet;
+    for (QString f : QFontDatabase::families())
+        erwartet.insert(f.endsWith(QLatin1Char(']')) ? f.left(f.lastIndexOf(QStringLiteral(" [")))
+                                                     : f);
     ASSERT_FALSE(erwartet.isEmpty());
     const QStringList groessen = {"6",  "7",  "8",  "9",  "10", "11", "12", "14", "16",
                                   "18", "20", "24", "26", "28", "36", "48", "72"};
@@ -190,8 +194,8 @@ TEST_F(FensterTest, FontListsAreSortedAndSizesSkip13) {
         QStringList namen;
         for (int i = 0; i < art->count(); ++i)
             namen << art->itemText(i);
-        EXPECT_EQ(QSet<QString>(namen.begin(), namen.end()),
-                  QSet<QString>(erwartet.begin(), erwartet.end()));
+        EXPECT_EQ(QSet<QString>(namen.begin(), namen.end()), erwartet);
+        EXPECT_EQ(namen.size(), erwartet.size());
         for (int i = 1; i < namen.size(); ++i)
             EXPECT_LE(alphabetischVergleichen(namen[i - 1], namen[i]), 0) << namen[i].toStdString();
     }
