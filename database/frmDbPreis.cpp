@@ -302,7 +302,7 @@ QString PreisSchluesselFeld(const jet::Recordset& rs) {
     return rs.fieldInfos()[static_cast<size_t>(j)].name;
 }
 
-QString PreisSuchen(const jet::Recordset& rs) {
+QString PreisSuchen(const jet::Recordset& rs, QString* fehler) {
     QString preis;
     try {
         const jet::Recordset* preise = DbPreis().Data1->recordset();
@@ -326,10 +326,15 @@ QString PreisSuchen(const jet::Recordset& rs) {
             preis = p.toString();
             break;
         }
-    } catch (const jet::JetError&) {
-        // One message per lookup; the search does not go on.
-        dialoge().meldung(QStringLiteral("Keine gültige Preisdatenbank!"), Msg::OK,
-                          programmTitel());
+    } catch (const jet::JetError& e) {
+        // The search does not go on.
+        const QString meldung = QStringLiteral("Keine gültige Preisdatenbank!");
+        if (!fehler)
+            dialoge().meldung(meldung, Msg::OK, programmTitel());
+        else
+            *fehler = meldung +
+                      (e.description().isEmpty() ? QString() : QLatin1Char(' ') + e.description()) +
+                      QStringLiteral(" (") + QString::number(e.number()) + QLatin1Char(')');
     }
     return preis.isEmpty() ? QStringLiteral("?Preis?") : preis;
 }

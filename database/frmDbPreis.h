@@ -59,9 +59,10 @@ frmDbPreis& DbPreis();
 // category, or a field name of an own table) is looked up in the first
 // column of the bound prices table and the second column of the first
 // equal row is returned; "?Preis?" when there is none. A prices table or a
-// record that cannot be read is reported once ("Keine gültige
-// Preisdatenbank!") and gives "?Preis?" too.
-QString PreisSuchen(const jet::Recordset& rs);
+// record that cannot be read gives "?Preis?" too, and is reported
+// ("Keine gültige Preisdatenbank!"): in a box of its own, or, when fehler is
+// given, in *fehler for its caller to tell.
+QString PreisSuchen(const jet::Recordset& rs, QString* fehler = nullptr);
 
 // The field of rs joined with the prices key for the current window; ""
 // when strPreisSpalte names none.

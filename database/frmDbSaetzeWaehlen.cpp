@@ -292,6 +292,10 @@ QTableView& frmDbSaetzeWaehlen::sichtbaresGrid() const {
 }
 
 void frmDbSaetzeWaehlen::platzhalterBinden(const QString& programmOrdner) {
+    // A copy that a running transfer could not make is closed again; the
+    // records still to come must stay where the transfer reads them.
+    if (m_lauf)
+        return;
     const QString dummy = pfadVerbinden(programmOrdner, QStringLiteral("dummy.vxd"));
     for (int i = 1; i <= 7; ++i) {
         jet::DataControl& d = Data(i);

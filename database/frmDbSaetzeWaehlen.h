@@ -129,7 +129,8 @@ private:
     void BereichFuellen(int32_t w, const QString& caption);
     void SynonymeFuellen(int32_t w, bool deutsch);
     void EigenschaftFuellen(int32_t w, const QString& caption, const QStringList& eigenschaften);
-    void PreisFuellen(int32_t w);
+    // Returns why the price could not be looked up, "" when it could.
+    QString PreisFuellen(int32_t w);
 
     int32_t lngDatenfeldIndex = 0;
     QString strDfText;

@@ -252,6 +252,11 @@ void frmDbSaetzeWaehlen::DatenfelderFuellen() {
     // that no placeholder is printed; every other field is still filled.
     // The failures are told once at the end of the transfer.
     QStringList fehlgeschlagen; // of this record, each counted once
+    const auto merken = [&](const QString& caption, const QString& fehler) {
+        const QString was = caption + QStringLiteral(": ") + fehler;
+        if (!fehlgeschlagen.contains(was))
+            fehlgeschlagen << was;
+    };
     const int32_t bis = f.hoechstesDatenfeld();
     for (lngDatenfeldIndex = 1; lngDatenfeldIndex <= bis; ++lngDatenfeldIndex) {
         // A message box of a branch may have given another window the focus.
@@ -266,7 +271,9 @@ void frmDbSaetzeWaehlen::DatenfelderFuellen() {
             if (!pflanzen) {
                 SpaltenDurchlaufen(w, caption);
             } else if (caption == kPreis) {
-                PreisFuellen(w);
+                // A lookup that fails leaves "?Preis?" on the label.
+                if (const QString fehler = PreisFuellen(w); !fehler.isEmpty())
+                    merken(caption, fehler);
             } else if (eigenschaften.contains(caption)) {
                 EigenschaftFuellen(w, caption, namen);
             } else if (caption == kBild) {
@@ -283,9 +290,7 @@ void frmDbSaetzeWaehlen::DatenfelderFuellen() {
         } catch (const jet::JetError& x) {
             P().lngAktivesSchild = w;
             DatenfeldEntfernen(w, j);
-            const QString was = caption + QStringLiteral(": ") + fehlerText(x);
-            if (!fehlgeschlagen.contains(was))
-                fehlgeschlagen << was;
+            merken(caption, fehlerText(x));
         }
     }
     P().lngAktivesSchild = w;
@@ -518,7 +523,7 @@ void frmDbSaetzeWaehlen::EigenschaftFuellen(int32_t w, const QString& caption,
     DatenfeldEntfernen(w, lngDatenfeldIndex);
 }
 
-void frmDbSaetzeWaehlen::PreisFuellen(int32_t w) {
+QString frmDbSaetzeWaehlen::PreisFuellen(int32_t w) {
     auto& p = P();
     auto& e = S(w);
     if (!e.blnPreisDbGeladen || e.strPreisSpalte.isEmpty()) {
@@ -527,7 +532,7 @@ void frmDbSaetzeWaehlen::PreisFuellen(int32_t w) {
                            "Soll dies jetzt nachgeholt werden?"),
             Msg::YesNo + Msg::Question, QStringLiteral("Keine Preise-Datenbank geladen!"));
         if (a != Antwort::Yes)
-            return; // the field stays on the label
+            return {}; // the field stays on the label
         if (const auto& zeigen = nachbarn().preisDialogZeigen)
             zeigen();
         p.lngAktivesSchild = w;
@@ -544,11 +549,14 @@ void frmDbSaetzeWaehlen::PreisFuellen(int32_t w) {
         SchildGeaendert();
         p.lngAktivesSchild = w;
         if (!e.blnPreisDbGeladen)
-            return;
+            return {};
     }
-    strDfText = PreisSuchen(datensatz(*Data1));
+    QString fehler;
+    strDfText = PreisSuchen(datensatz(*Data1), &fehler);
     TextSchreiben(strDfText);
     DatenfeldEntfernen(w, lngDatenfeldIndex);
+    // The message says the fields it names were removed; this one was not.
+    return fehler.isEmpty() ? fehler : fehler + QStringLiteral("; dort steht \"?Preis?\"");
 }
 
 std::optional<qint64> artikelNummer(const jet::Value& v) {

@@ -5,6 +5,7 @@
 #include "label/unterprogramme.h"
 #include "platform/bilder.h"
 #include "platform/canvas.h"
+#include "template/vorlage.h"
 #include "tests/database/db_fixture.h"
 
 #include <QApplication>
@@ -69,6 +70,19 @@ protected:
             }
         }
         return l;
+    }
+
+    // Transfers these records, expecting one message only: the one that
+    // tells what the transfer could not do. Its lines after the heading.
+    QStringList unvollstaendig(const QList<qint64>& artnr) {
+        SkriptDialoge d;
+        d.meldung(Antwort::OK);
+        uebertragen(artnr);
+        EXPECT_EQ(d.gezeigt().size(), 1u);
+        if (d.gezeigt().empty())
+            return {};
+        EXPECT_EQ(d.gezeigt()[0].titel, "Datenübertragung unvollständig");
+        return d.gezeigt()[0].text.split(QLatin1Char('\r')).mid(1);
     }
 
     static QStringList texte(const SkriptDialoge& d) {
@@ -666,13 +680,8 @@ TEST_F(UebertragungTest, RecordsThatFailWholeAreToldOnce) {
     const QString pfad = m_eigenerOrdner.filePath(QStringLiteral("a|b.vxt"));
     ASSERT_TRUE(QFile::rename(kurzeDatenbank(), pfad));
     const int32_t n = vorlage(pfad, QStringLiteral("vxt"), {QStringLiteral("<Bot Name>")});
-    SkriptDialoge d;
-    d.meldung(Antwort::OK);
-    uebertragen({1, 2, 3});
-    ASSERT_EQ(d.gezeigt().size(), 1u);
-    EXPECT_EQ(d.gezeigt()[0].titel, "Datenübertragung unvollständig");
     // Every failure is one line with its number of records, out of three.
-    const QStringList zeilen = d.gezeigt()[0].text.split(QLatin1Char('\r')).mid(1);
+    const QStringList zeilen = unvollstaendig({1, 2, 3});
     ASSERT_FALSE(zeilen.isEmpty());
     int saetze = 0;
     for (const QString& z : zeilen) {
@@ -680,9 +689,52 @@ TEST_F(UebertragungTest, RecordsThatFailWholeAreToldOnce) {
         saetze += z.section(QLatin1Char(' '), 0, 0).toInt();
     }
     EXPECT_EQ(saetze, 3);
+    // Each record met the template's own fault, not one left by the copy
+    // closed before it.
+    EXPECT_EQ(zeilen.size(), 1);
     EXPECT_TRUE(zeilen[0].endsWith(QStringLiteral("Typen unverträglich (13)")));
     EXPECT_TRUE(erzeugte().empty());
     EXPECT_TRUE(Schild(n).isEnabled());
+}
+
+// A copy that fails as a whole is closed again; that costs only its own
+// record: the records after it are still read and become labels. The copy
+// of the second record fails with a run-time error while it tells that the
+// template's prices file is gone, as running out of memory there would.
+TEST_F(UebertragungTest, ACopyThatFailsCostsOnlyItsOwnRecord) {
+    const int32_t n =
+        vorlage(kurzeDatenbank(), QStringLiteral("vxt"), {QStringLiteral("<Bot Name>")});
+    S(n).strPreisDbPfad = m_eigenerOrdner.filePath(QStringLiteral("weg.txt"));
+    S(n).strPreisSpalte = QStringLiteral("Deutscher Name");
+    S(n).blnPreisDbGeladen = true;
+    SkriptDialoge d;
+    d.meldung(Antwort::OK);
+    d.meldung(Antwort::OK).waehrend([] {
+        throw Laufzeitfehler(7, QStringLiteral("Nicht genügend Speicher"));
+    });
+    d.meldung(Antwort::OK);
+    d.meldung(Antwort::OK);
+    uebertragen({1, 2, 3});
+    EXPECT_TRUE(d.alleBeantwortet());
+    // The prices file is missed once per copy, as always; the failure is
+    // told once, at the end.
+    QStringList fehlt, sonst;
+    for (const Gezeigt& g : d.gezeigt())
+        (g.titel == QStringLiteral("Datei nicht vorhanden!") ? fehlt : sonst) << g.text;
+    EXPECT_EQ(fehlt.size(), 3);
+    EXPECT_EQ(sonst.size(), 1);
+    EXPECT_EQ(d.gezeigt().back().titel, "Datenübertragung unvollständig");
+    EXPECT_EQ(d.gezeigt().back().text.split(QLatin1Char('\r')).mid(1),
+              QStringList{"1 von 3 Datensätzen: Nicht genügend Speicher (7)"});
+    const std::vector<int32_t> neu = erzeugte();
+    ASSERT_EQ(neu.size(), 2u);
+    EXPECT_EQ(elemente(neu[0]), QStringList{"Aster"});
+    EXPECT_EQ(elemente(neu[1]), QStringList{"Canna"});
+    EXPECT_EQ(w().ESZaehler, 2);
+    EXPECT_EQ(P().lngAktivesSchild, n);
+    // The record-choice window still shows the template's records.
+    ASSERT_NE(w().Data1->recordset(), nullptr);
+    EXPECT_EQ(w().Data1->recordset()->recordCount(), 3);
 }
 
 // A template picture that cannot be read (changed on disk after it was
@@ -823,6 +875,35 @@ TEST_F(UebertragungTest, PriceField) {
         }
         Schild(n).schliessen();
     }
+}
+
+// A prices table whose lookup fails on every record (the file has no
+// price column): one message for the transfer with the number of records,
+// and "?Preis?" on every label.
+TEST_F(UebertragungTest, AFailingPriceLookupIsToldOnceForTheTransfer) {
+    const QString pfad = datenbank(
+        QStringLiteral("vxt"), {{nr(1), {{"Bot_Name", t("Aster")}, {"DTNAM", t("Herbstaster")}}},
+                                {nr(2), {{"Bot_Name", t("Bellis")}, {"DTNAM", t("Massliebchen")}}},
+                                {nr(3), {{"Bot_Name", t("Canna")}, {"DTNAM", t("Blumenrohr")}}}});
+    const QString preise = datei(QStringLiteral("preise.txt"),
+                                 "Name\r\nHerbstaster\r\nMassliebchen\r\nBlumenrohr\r\n");
+    const int32_t n = vorlage(pfad, QStringLiteral("vxt"),
+                              {QStringLiteral("<Bot Name>"), QStringLiteral("<Sorvo-Preis>")});
+    S(n).strPreisDbPfad = preise;
+    S(n).strPreisSpalte = QStringLiteral("Deutscher Name");
+    db(n).DBPreiseLaden();
+    ASSERT_TRUE(S(n).blnPreisDbGeladen);
+    const QStringList zeilen = unvollstaendig({1, 2, 3});
+    ASSERT_EQ(zeilen.size(), 1);
+    EXPECT_TRUE(zeilen[0].startsWith(
+        QStringLiteral("3 von 3 Datensätzen: <Sorvo-Preis>: Keine gültige Preisdatenbank!")))
+        << zeilen[0].toStdString();
+    EXPECT_TRUE(zeilen[0].contains(QStringLiteral("?Preis?")));
+    const std::vector<int32_t> neu = erzeugte();
+    ASSERT_EQ(neu.size(), 3u);
+    EXPECT_EQ(elemente(neu[0]), (QStringList{"Aster", "?Preis?"}));
+    EXPECT_EQ(elemente(neu[1]), (QStringList{"Bellis", "?Preis?"}));
+    EXPECT_EQ(elemente(neu[2]), (QStringList{"Canna", "?Preis?"}));
 }
 
 TEST(Artikelnummer, OnlyWholeNumbersAreLookedUp) {
