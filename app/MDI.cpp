@@ -23,6 +23,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -426,6 +427,18 @@ void MDI::ProgrammMenuesFreigeben() {
     };
     pruefen(p.strBotrelVerz, "botrel3.exe", "mnuBotrelStarten");
     pruefen(p.strBotrelEditorVerz, "botrel-editor.exe", "mnuBotrelEditorRun");
+}
+
+// A label window is no window of the desktop's, so between clicks the
+// keyboard focus may rest with the main window; F1 is then still the label
+// window's, and opens its page.
+void MDI::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_F1)
+        if (auto* f = qobject_cast<frmLabel*>(m_bereich->activeSubWindow())) {
+            QApplication::sendEvent(f, e);
+            return;
+        }
+    QMainWindow::keyPressEvent(e);
 }
 
 void MDI::closeEvent(QCloseEvent* e) {

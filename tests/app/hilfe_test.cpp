@@ -76,6 +76,14 @@ TEST_F(HilfeTest, F1InEachWindowAndTheContentsMenuOpenTheirPage) {
          "2.htm", "Neues Schild definieren"},
         {"label window", [n] { f1(&Schild(n)); }, "3.htm", "Das Schildfenster"},
         {"record choice", [] { f1(&DbSaetze()); }, "5.htm", "Datensätze wählen"},
+        // On a desktop the key reaches the main window when no control of
+        // the label window holds the focus.
+        {"label window, key at the main window",
+         [this, n] {
+             Schild(n).SetFocus();
+             f1(m_mdi.get());
+         },
+         "3.htm", "Das Schildfenster"},
         {"tool window", [this] { f1(m_mdi->werkzeuge()); }, "index-funktion.htm",
          "Das Werkzeugfenster"},
     };
