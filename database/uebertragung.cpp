@@ -303,10 +303,9 @@ void frmDbSaetzeWaehlen::DatenfelderFuellen() {
     db.EigeneDbTabName.clear();
     e.blnPflanzenDb = false;
     e.blnDbGeladen = false;
-    const QString t = Schild(P().lngVorlagenSchild).Caption();
-    f.setCaption(QStringLiteral("Schild ") + QString::number(w) +
-                 QStringLiteral(" (erzeugt von: ") + t.left(std::max<qsizetype>(0, t.size() - 10)) +
-                 QLatin1Char(')'));
+    // The caption is given once, with the changed mark it gets next: each
+    // new caption has the title bar measured again.
+    f.setCaption(ErzeugtVonCaption(w) + QLatin1Char('*'));
     SchildGeaendert();
     if (auto* m = nachbarn().mdi)
         f.setIcon(m->fensterIcon(QStringLiteral("druck")));

@@ -29,9 +29,17 @@ frmLabel::frmLabel(QWidget* parent) : QMdiSubWindow(parent), m_flaeche(new Eleme
     // The main window's area gives the close key to the active label: each
     // window's own shortcuts sit in one list that every new window, locked
     // or unlocked, searches.
-    if (QMenu* m = systemMenu())
-        for (QAction* a : m->actions())
+    // The window menu's own widget is made when the user first reaches for
+    // it; its actions stay, so the child-window area keeps them up to date.
+    // A transfer makes thousands of windows whose menu is never opened.
+    if (QMenu* m = systemMenu()) {
+        m_systemAktionen = m->actions();
+        for (QAction* a : std::as_const(m_systemAktionen)) {
             a->setShortcuts({});
+            a->setParent(this);
+        }
+        setSystemMenu(nullptr);
+    }
     connect(m_flaeche, &ElementCanvas::hintergrundGedrueckt, this,
             [this](Qt::MouseButton knopf, Qt::KeyboardModifiers, QPointF mm) {
                 Form_MouseDown(knopf, mm.x(), mm.y());
@@ -298,6 +306,33 @@ void frmLabel::schliessen(int modus) {
     m_modus = modus;
     close();
     m_modus = DurchBenutzer;
+}
+
+void frmLabel::systemMenueAnlegen() {
+    if (systemMenu() || m_systemAktionen.isEmpty())
+        return;
+    auto* m = new QMenu(this);
+    m->addActions(m_systemAktionen);
+    // The area closes the window on a double click on the menu and redraws
+    // the title bar when the menu closes.
+    m->installEventFilter(this);
+    setSystemMenu(m);
+}
+
+bool frmLabel::event(QEvent* e) {
+    switch (e->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::ContextMenu:
+    case QEvent::KeyPress:
+    case QEvent::ShortcutOverride:
+    case QEvent::WindowStateChange:
+        systemMenueAnlegen();
+        break;
+    default:
+        break;
+    }
+    return QMdiSubWindow::event(e);
 }
 
 void frmLabel::closeEvent(QCloseEvent* e) {

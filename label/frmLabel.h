@@ -3,6 +3,7 @@
 // child window of the main window; its client area has a millimetre scale.
 #include "label/elementspeicher.h"
 
+#include <QList>
 #include <QMdiSubWindow>
 #include <QPointF>
 #include <cstdint>
@@ -159,7 +160,12 @@ public:
     // The kind and index of a control of this window (0, 0 for none).
     std::pair<int32_t, int32_t> elementVon(const Steuerelement* s) const;
 
+    // The window menu, made on first use (also when a window is shown
+    // maximised, whose menu sits in the main menu bar).
+    void systemMenueAnlegen();
+
 protected:
+    bool event(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void hideEvent(QHideEvent* e) override;
@@ -210,6 +216,8 @@ private:
     double sngGreifX = 0;
     double sngGreifY = 0;
     QRubberBand* m_umriss = nullptr;
+    // The actions of the window menu while it has no widget.
+    QList<QAction*> m_systemAktionen;
 };
 
 // Delete element j of window win (created first if the slot has none).

@@ -33,6 +33,18 @@ bool enthaeltErzeugtVon(const QString& s) {
 }
 } // namespace
 
+QString ErzeugtVonCaption(int32_t n) {
+    const auto& p = P();
+    // The template's caption without its " (Vorlage)" suffix; a caption
+    // shorter than the suffix gives nothing rather than failing.
+    QString vorlage;
+    if (p.lngVorlagenSchild >= 1 && p.lngVorlagenSchild <= p.hoechstesSchild())
+        vorlage = Schild(p.lngVorlagenSchild).Caption();
+    const qsizetype laenge = std::max<qsizetype>(0, vorlage.size() - 10);
+    return QStringLiteral("Schild ") + QString::number(n) + QStringLiteral(" (erzeugt von: ") +
+           vorlage.left(laenge) + QLatin1Char(')');
+}
+
 void SchildGeaendert() {
     auto& p = P();
     const int32_t n = p.lngAktivesSchild;
@@ -41,14 +53,7 @@ void SchildGeaendert() {
     frmLabel& f = Schild(n);
     const QString nr = QString::number(n);
     if (enthaeltErzeugtVon(f.Caption())) {
-        // The template's caption without its " (Vorlage)" suffix; a caption
-        // shorter than the suffix gives nothing rather than failing.
-        QString vorlage;
-        if (p.lngVorlagenSchild >= 1 && p.lngVorlagenSchild <= p.hoechstesSchild())
-            vorlage = Schild(p.lngVorlagenSchild).Caption();
-        const qsizetype laenge = std::max<qsizetype>(0, vorlage.size() - 10);
-        f.setCaption(QStringLiteral("Schild ") + nr + QStringLiteral(" (erzeugt von: ") +
-                     vorlage.left(laenge) + QStringLiteral(")*"));
+        f.setCaption(ErzeugtVonCaption(n) + QLatin1Char('*'));
         return;
     }
     QString c = e.strVorlageDatei.isEmpty()

@@ -12,6 +12,9 @@ namespace sorvo {
 
 // --- Captions and change notice ---------------------------------------------
 // Marks the current window changed and rebuilds its caption.
+// The caption of label n made from the current template, without the
+// changed mark.
+QString ErzeugtVonCaption(int32_t n);
 void SchildGeaendert();
 // The same for window win, with the shorter rules (no template suffix).
 void SchildNrGeaendert(int32_t win);

@@ -11,7 +11,11 @@
 #include <QApplication>
 #include <QFile>
 #include <QMdiArea>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionTitleBar>
 #include <QTableView>
 #include <limits>
 
@@ -198,6 +202,76 @@ TEST_F(UebertragungTest, EveryRecordBecomesALabelOfTheTemplate) {
     EXPECT_TRUE(d.gezeigt().empty());
     EXPECT_EQ(w().ESZaehler, 2);
     EXPECT_TRUE(m_mdi->knopfAktiv("cmdNext"));
+}
+
+// The window menu of a generated label opens from its title bar with Qt's
+// standard entries, and they act on that window.
+TEST_F(UebertragungTest, TheWindowMenuOfAGeneratedLabelOpensWithItsEntries) {
+    const QString pfad = datenbank(QStringLiteral("vxt"), {{nr(1), {}}, {nr(2), {}}});
+    vorlage(pfad, QStringLiteral("vxt"), {QStringLiteral("<Typ>")});
+    AllesSperren();
+    uebertragen({1, 2});
+    const std::vector<int32_t> neu = erzeugte();
+    ASSERT_EQ(neu.size(), 2u);
+    frmLabel& f = Schild(neu[0]);
+    ASSERT_TRUE(f.isVisible());
+
+    // The title bar's menu button, found as the style lays the bar out.
+    QStyleOptionTitleBar opt;
+    opt.initFrom(&f);
+    opt.titleBarFlags = f.windowFlags();
+    opt.subControls = QStyle::SC_All;
+    opt.rect = QRect(0, 0, f.width(), f.style()->pixelMetric(QStyle::PM_TitleBarHeight, &opt, &f));
+    const QPoint knopf =
+        f.style()
+            ->subControlRect(QStyle::CC_TitleBar, &opt, QStyle::SC_TitleBarSysMenu, &f)
+            .center();
+    const QPoint global = f.mapToGlobal(knopf);
+    QMouseEvent bewegt(QEvent::MouseMove, knopf, global, Qt::NoButton, Qt::NoButton,
+                       Qt::NoModifier);
+    QApplication::sendEvent(&f, &bewegt);
+    QMouseEvent gedrueckt(QEvent::MouseButtonPress, knopf, global, Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
+    QApplication::sendEvent(&f, &gedrueckt);
+
+    auto* menue = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menue, nullptr);
+    EXPECT_EQ(menue, f.systemMenu());
+    // The same entries as a window of the area gets from Qt.
+    QMdiSubWindow vergleich;
+    QStringList soll, ist;
+    for (const QAction* a : vergleich.systemMenu()->actions())
+        soll << a->text();
+    for (const QAction* a : menue->actions()) {
+        ist << a->text();
+        // The area gives the close key to the active label.
+        EXPECT_TRUE(a->shortcuts().isEmpty()) << a->text().toStdString();
+    }
+    EXPECT_EQ(ist, soll);
+    menue->close();
+
+    // Its entries follow and change the window's state.
+    const auto eintrag = [&](const QString& text) {
+        for (QAction* a : menue->actions())
+            if (a->text() == text)
+                return a;
+        return static_cast<QAction*>(nullptr);
+    };
+    QAction* maximieren = eintrag(vergleich.systemMenu()->actions().at(4)->text());
+    QAction* wiederherstellen = eintrag(vergleich.systemMenu()->actions().at(0)->text());
+    ASSERT_NE(maximieren, nullptr);
+    ASSERT_NE(wiederherstellen, nullptr);
+    EXPECT_FALSE(wiederherstellen->isEnabled());
+    maximieren->trigger();
+    EXPECT_TRUE(f.isMaximized());
+    EXPECT_TRUE(wiederherstellen->isEnabled());
+    wiederherstellen->trigger();
+    EXPECT_FALSE(f.isMaximized());
+    // The other generated window still opens its own menu.
+    Schild(neu[1]).systemMenueAnlegen();
+    ASSERT_NE(Schild(neu[1]).systemMenu(), nullptr);
+    EXPECT_NE(Schild(neu[1]).systemMenu(), f.systemMenu());
+    EXPECT_EQ(Schild(neu[1]).systemMenu()->actions().size(), soll.size());
 }
 
 TEST_F(UebertragungTest, CounterAndNavigationAcrossTransfers) {
