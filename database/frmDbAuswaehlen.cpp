@@ -282,10 +282,13 @@ int kategorieIndex(const QString& art) {
     return static_cast<int>(kategorieArten().indexOf(art.toLower()));
 }
 
+QString LaufzeitfehlerText(const jet::JetError& e) {
+    return e.description() + QStringLiteral(" (") + QString::number(e.number()) + QLatin1Char(')');
+}
+
 void LaufzeitfehlerMelden(const jet::JetError& e) {
-    dialoge().meldung(e.description() + QStringLiteral(" (") + QString::number(e.number()) +
-                          QLatin1Char(')'),
-                      Msg::OK + Msg::Critical, QStringLiteral("Laufzeitfehler"));
+    dialoge().meldung(LaufzeitfehlerText(e), Msg::OK + Msg::Critical,
+                      QStringLiteral("Laufzeitfehler"));
 }
 
 // --- The three choices ---------------------------------------------------
@@ -451,16 +454,16 @@ void frmDbAuswaehlen::pflanzenBinden() {
         }
         // A side table that is missing costs only the lookups that need it:
         // the plant table stays bound, and the user is told once it is.
-        try {
-            nebenquelle(*w.Data2, e.strDbPfad, "Familien");
-            nebenquelle(*w.Data3, e.strDbPfad, b.bilder);
-            nebenquelle(*w.Data4, e.strDbPfad, b.daten4);
-            nebenquelle(*w.Data5, e.strDbPfad, b.daten5);
-            nebenquelle(*w.Data6, e.strDbPfad, b.daten6);
-            nebenquelle(*w.Data7, e.strDbPfad, b.daten7);
-        } catch (const jet::JetError& f) {
-            nebenFehler = f;
-        }
+        const std::pair<jet::DataControl*, const char*> neben[] = {
+            {w.Data2, "Familien"}, {w.Data3, b.bilder}, {w.Data4, b.daten4},
+            {w.Data5, b.daten5},   {w.Data6, b.daten6}, {w.Data7, b.daten7}};
+        for (const auto& [d, quelle] : neben)
+            try {
+                nebenquelle(*d, e.strDbPfad, quelle);
+            } catch (const jet::JetError& f) {
+                if (!nebenFehler)
+                    nebenFehler = f;
+            }
         werkzeugDbName(QString::fromUtf8(b.werkzeug));
         e.strDbArt = BotrelDateiArt;
     }

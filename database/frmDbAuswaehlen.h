@@ -76,8 +76,10 @@ private:
 // label windows.
 void DatenbankenEinrichten();
 
-// The message of a run-time error: the description, " (", the number, ")",
-// critical icon, title "Laufzeitfehler".
+// A run-time error as the user reads it: the description, " (", the
+// number, ")".
+QString LaufzeitfehlerText(const jet::JetError& e);
+// Its message: that text, critical icon, title "Laufzeitfehler".
 void LaufzeitfehlerMelden(const jet::JetError& e);
 
 // The state of a label window with no database at all, as the binding of an

@@ -81,10 +81,6 @@ QString bereichText(const jet::Value& minimum, const jet::Value& maximum, const 
     return {};
 }
 
-QString fehlerText(const jet::JetError& e) {
-    return e.description() + QStringLiteral(" (") + QString::number(e.number()) + QLatin1Char(')');
-}
-
 void hoppla(const char* text) {
     dialoge().meldung(QString::fromUtf8(text), Msg::OK, programmTitel());
 }
@@ -175,7 +171,7 @@ void frmDbSaetzeWaehlen::DatensaetzeUebertragen() {
             rs->setBookmark(b);
             DatenfelderFuellen();
         } catch (const jet::JetError& e) {
-            fehlschlagZaehlen(fehlerText(e));
+            fehlschlagZaehlen(LaufzeitfehlerText(e));
         } catch (const Laufzeitfehler& e) {
             fehlschlagZaehlen(e.meldungsText());
         } catch (const std::exception& e) {
@@ -290,7 +286,7 @@ void frmDbSaetzeWaehlen::DatenfelderFuellen() {
         } catch (const jet::JetError& x) {
             P().lngAktivesSchild = w;
             DatenfeldEntfernen(w, j);
-            merken(caption, fehlerText(x));
+            merken(caption, LaufzeitfehlerText(x));
         }
     }
     P().lngAktivesSchild = w;

@@ -68,11 +68,8 @@ public:
     QRect rect() const override {
         if (!m_f)
             return {};
-        const ElementCanvas* c = m_f->flaeche();
-        const double s = c->pixelProMm();
-        const QRect r = QRectF(m_e->Left() * s, m_e->Top() * s, m_e->Width() * s, m_e->Height() * s)
-                            .toAlignedRect();
-        return r.translated(c->mapToGlobal(QPoint(0, 0)));
+        return flaechenRechteck().toAlignedRect().translated(
+            m_f->flaeche()->mapToGlobal(QPoint(0, 0)));
     }
     QAccessible::Role role() const override {
         return m_e->art() == Steuerelement::Art::Bild ? QAccessible::Graphic
@@ -85,15 +82,17 @@ public:
         s.invisible = !m_e->Visible() || !m_f->isVisible();
         s.disabled = !m_e->Enabled() || !m_f->isEnabled();
         // Beyond what the window shows of the label.
-        const ElementCanvas* c = m_f->flaeche();
-        const double px = c->pixelProMm();
-        s.offscreen =
-            !QRectF(m_e->Left() * px, m_e->Top() * px, m_e->Width() * px, m_e->Height() * px)
-                 .intersects(QRectF(c->rect()));
+        s.offscreen = !flaechenRechteck().intersects(QRectF(m_f->flaeche()->rect()));
         return s;
     }
 
 private:
+    // The element's place in pixels of the window's drawing area.
+    QRectF flaechenRechteck() const {
+        const double px = m_f->flaeche()->pixelProMm();
+        return {m_e->Left() * px, m_e->Top() * px, m_e->Width() * px, m_e->Height() * px};
+    }
+
     QPointer<frmLabel> m_f;
     Steuerelement* m_e;
 };

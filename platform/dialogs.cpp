@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QLayout>
 #include <QLibraryInfo>
@@ -50,6 +51,13 @@ DialogService* dialogeSetzen(DialogService* service) {
 
 QString programmTitel() {
     return QStringLiteral("Sorvo");
+}
+
+bool ersetzenBestaetigt(const QString& pfad, const QString& titel) {
+    return dialoge().meldung(QFileInfo(pfad).fileName() +
+                                 QStringLiteral(" ist bereits vorhanden.\r"
+                                                "Möchten Sie die Datei ersetzen?"),
+                             Msg::YesNo + Msg::Exclamation, titel) == Antwort::Yes;
 }
 
 namespace {

@@ -74,6 +74,10 @@ DialogService* dialogeSetzen(DialogService* service);
 // The program's own title for message boxes.
 QString programmTitel();
 
+// Asks whether the file at pfad, which is there, may be replaced; true for
+// Yes.
+bool ersetzenBestaetigt(const QString& pfad, const QString& titel);
+
 // A dialog of fixed size: its title bar holds a close box only, no minimise
 // or maximise button, whatever the platform would add by default; once
 // shown it keeps the size its layout gives it.

@@ -13,7 +13,6 @@
 #if defined(__GLIBC__)
 #include <malloc.h>
 #endif
-#include <QUrl>
 #include <cerrno>
 #include <sys/stat.h>
 #include <unistd.h>

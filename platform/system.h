@@ -29,9 +29,9 @@ bool dateiExistiert(const QString& pfad);
 // While it lives, the large blocks the PDF writer frees after every page
 // stay in the program's heap for the next page, instead of going back to
 // the system to be asked for again: a print of thousands of labels would
-// spend most of its time on that. Outside a print job the heap keeps its
-// usual rules, under which the many small blocks of label windows are
-// handed out faster.
+// spend most of its time on that. Afterwards the heap's starting limits
+// apply again (fixed from then on, no longer moved by the heap itself),
+// under which the many small blocks of label windows are handed out faster.
 class GrosseBloeckeBehalten {
 public:
     GrosseBloeckeBehalten();
@@ -48,8 +48,8 @@ DateiZustand dateiZustand(const QString& pfad);
 inline bool lesbareDatei(const QString& pfad) {
     return dateiZustand(pfad) == DateiZustand::Lesbar;
 }
-// Why the path cannot be read, as a sentence for a message ("Die Datei ist
-// ein Ordner."); empty for a readable file.
+// Why the path cannot be read, as a sentence for a message ("Der Pfad nennt
+// einen Ordner, keine Datei."); empty for a readable file.
 QString dateiZustandText(DateiZustand z);
 
 // Joins a folder and a file name with one separator; a folder that already

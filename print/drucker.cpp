@@ -40,9 +40,7 @@ DruckerWahl& wahl() {
 }
 
 QString lesen(const QString& name) {
-    const QString s =
-        RegStringLesen(HKEY_LOCAL_MACHINE, kSchluesselDrucker, name).value_or(QString());
-    return s == QLatin1String(" ") ? QString() : s;
+    return RegStringLesenStandard(HKEY_LOCAL_MACHINE, kSchluesselDrucker, name, QString());
 }
 
 void schreiben(const QString& name, const QString& wert) {
@@ -81,8 +79,8 @@ bool gespeicherteWahlSetzen(QPrinter& p) {
 
 void standardDruckerSetzen(QPrinter& drucker) {
     QString name = QPrinterInfo::defaultPrinterName();
-    if (name.isEmpty() && !QPrinterInfo::availablePrinterNames().isEmpty())
-        name = QPrinterInfo::availablePrinterNames().constFirst();
+    if (name.isEmpty())
+        name = QPrinterInfo::availablePrinterNames().value(0);
     if (name.isEmpty()) {
         pdfAusgabeSetzen(drucker, QString());
         drucker.setPageSize(QPageSize(QPageSize::A4));
@@ -123,10 +121,7 @@ std::optional<QString> pdfDateiFragen() {
         if (QFileInfo(pfad).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0)
             pfad += QStringLiteral(".pdf");
         const QFileInfo info(pfad);
-        if (info.exists() &&
-            dialoge().meldung(info.fileName() + QStringLiteral(" ist bereits vorhanden.\r"
-                                                               "Möchten Sie die Datei ersetzen?"),
-                              Msg::YesNo + Msg::Exclamation, a.titel) != Antwort::Yes) {
+        if (info.exists() && !ersetzenBestaetigt(pfad, a.titel)) {
             a.dateiname = pfad;
             continue;
         }

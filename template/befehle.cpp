@@ -97,11 +97,7 @@ bool VorlageSpeichernUnter() {
         pfad = mitVorlagenEndung(*wahl);
         if (!QFileInfo::exists(pfad))
             break;
-        const Antwort a = dialoge().meldung(
-            DateinameAusPfad(pfad) +
-                QStringLiteral(" ist bereits vorhanden.\rMöchten Sie die Datei ersetzen?"),
-            Msg::YesNo + Msg::Exclamation, QStringLiteral("Speichern unter bestätigen"));
-        if (a == Antwort::Yes)
+        if (ersetzenBestaetigt(pfad, QStringLiteral("Speichern unter bestätigen")))
             break;
     }
     if (!schreiben(w, pfad))

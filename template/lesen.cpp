@@ -242,6 +242,12 @@ int32_t slot(const Eintrag& e, int32_t hoechster) {
     return i;
 }
 
+// Whether the file a line names is there: as looked up once for all copies,
+// or now.
+bool vorhanden(const Eintrag& e, const QString& pfad) {
+    return e.vorhanden ? *e.vorhanden : dateiExistiert(pfad);
+}
+
 } // namespace
 
 void Einleser::beschriftungSetzen(Beschriftung& c, const Eintrag& e) {
@@ -325,7 +331,7 @@ void Einleser::bild(const Eintrag& e) {
     // An empty path is a free slot, removed at the end.
     if (pfad.isEmpty())
         return;
-    if (!(e.vorhanden ? *e.vorhanden : dateiExistiert(pfad))) {
+    if (!vorhanden(e, pfad)) {
         dateiFehlt(QStringLiteral("Bild"), pfad, Msg::OK + Msg::Exclamation);
         aktuell();
         return;
@@ -395,10 +401,10 @@ bool Einleser::datenbank(const Eintrag& z) {
     db.EigeneDbTabName = z.tabelle;
 
     const QString pfad = e.strDbPfad;
-    const bool vorhanden = z.vorhanden ? *z.vorhanden : dateiExistiert(pfad);
+    const bool da = vorhanden(z, pfad);
     if (m_quelle == Quelle::Kopie) {
         // A copy binds nothing and asks nothing: record transfer runs on.
-        if (vorhanden) {
+        if (da) {
             e.blnDbGeladen = true;
         } else {
             dateiFehlt(QStringLiteral("Datenbank"), pfad, Msg::OK + Msg::Exclamation);
@@ -407,7 +413,7 @@ bool Einleser::datenbank(const Eintrag& z) {
         return true;
     }
 
-    if (vorhanden) {
+    if (da) {
         e.blnDbGeladen = true;
         aktuell();
         if (z.pflanzen)
@@ -454,7 +460,7 @@ void Einleser::preise(const Eintrag& z) {
         return;
     e.strPreisSpalte = z.spalte;
     e.strPreisDbPfad = pfad;
-    if (!(z.vorhanden ? *z.vorhanden : dateiExistiert(pfad))) {
+    if (!vorhanden(z, pfad)) {
         dateiFehlt(QStringLiteral("Datenbank"), pfad, Msg::OK + Msg::Exclamation);
         aktuell();
         e.strPreisDbPfad.clear();

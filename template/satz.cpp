@@ -6,6 +6,7 @@
 #include "label/unterprogramme.h"
 #include "platform/cp1252.h"
 #include "platform/elements.h"
+#include "platform/texte.h"
 #include "platform/units.h"
 
 #include <QLocale>
@@ -233,15 +234,17 @@ std::optional<QString> unspeicherbar(int32_t w) {
     const frmLabel& f = Schild(w);
     for (int32_t i = 1, bis = texteBis(f); i <= bis; ++i) {
         const Beschriftung& c = f.lblText(i);
-        pruefen(QStringLiteral("Die Schriftart eines Textes"), c.aussehen().schrift, ImSatz);
+        pruefen(QStringLiteral("Die Schriftart eines Textes"), c.aussehen().schrift,
+                ImSatz | Getrimmt);
         pruefen(QStringLiteral("Der Text"), c.Caption(), Text);
     }
     for (int32_t j = 1, bis = bilderBis(f); j <= bis; ++j)
         pruefen(QStringLiteral("Der Bildpfad"), f.BildPfadLesen(j), Getrimmt);
     for (int32_t i = 1, bis = datenfelderBis(f); i <= bis; ++i) {
         const Beschriftung& c = f.lblDatenfeld(i);
-        pruefen(QStringLiteral("Die Schriftart eines Datenfeldes"), c.aussehen().schrift, ImSatz);
-        pruefen(QStringLiteral("Das Datenfeld"), c.Caption(), Getrimmt);
+        pruefen(QStringLiteral("Die Schriftart eines Datenfeldes"), c.aussehen().schrift,
+                ImSatz | Getrimmt);
+        pruefen(QStringLiteral("Das Datenfeld"), c.Caption(), 0);
     }
     if (hatP(w)) {
         pruefen(QStringLiteral("Der Pfad der Preisdatei"), e.strPreisDbPfad, ImSatz | Getrimmt);

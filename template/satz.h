@@ -1,7 +1,6 @@
 #pragma once
 // The records of a template and the number formats of their fields; shared
 // by the file writer, the reader and the in-memory copy.
-#include "platform/texte.h"
 #include "template/vorlage.h"
 
 #include <QString>

@@ -207,7 +207,7 @@ Vorlagenkopie::Vorlagenkopie() : m_form(std::make_unique<Form>()) {
 
 Vorlagenkopie::~Vorlagenkopie() = default;
 
-void Vorlagenkopie::kopieren(bool zeigen) {
+void Vorlagenkopie::kopieren() {
     auto& p = P();
     Form& form = *m_form;
     const int32_t w0 = form.w0;
@@ -239,8 +239,7 @@ void Vorlagenkopie::kopieren(bool zeigen) {
     // Only the copy is shown, and it becomes current without taking the
     // focus: walking or raising every open window here would make a record
     // transfer slow down with each label it made.
-    if (zeigen)
-        Schild(w1).setVisible(true);
+    Schild(w1).setVisible(true);
     p.lngAktivesSchild = w1;
 }
 

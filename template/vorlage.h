@@ -89,9 +89,8 @@ public:
     Vorlagenkopie(const Vorlagenkopie&) = delete;
     Vorlagenkopie& operator=(const Vorlagenkopie&) = delete;
 
-    // As VorlageKopieren, with the source window current again; a window
-    // not to be shown yet is left for the caller to show.
-    void kopieren(bool zeigen = true);
+    // As VorlageKopieren, from the one reading made when this was built.
+    void kopieren();
 
 private:
     struct Form;

@@ -25,10 +25,11 @@ bool keineDatei(const QString& pfad) {
 } // namespace
 
 std::optional<QStringList> feldListeLesen(const QString& pfad) {
-    if (dateiZustand(pfad) == DateiZustand::Fehlt)
+    const DateiZustand z = dateiZustand(pfad);
+    if (z == DateiZustand::Fehlt)
         return QStringList();
     QFile f(pfad);
-    if (!lesbareDatei(pfad) || !f.open(QIODevice::ReadOnly))
+    if (z != DateiZustand::Lesbar || !f.open(QIODevice::ReadOnly))
         return std::nullopt;
     const QByteArray alles = f.readAll();
     if (f.error() != QFileDevice::NoError)

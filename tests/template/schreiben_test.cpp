@@ -389,6 +389,8 @@ TEST_F(SchreibenTest, ValuesTheReaderWouldNotGiveBackAreRefusedBeforeWriting) {
         {"character outside the code page", [&] { text(QStringLiteral("a → b")); }, "a → b"},
         {"bar and line break in a text", [&] { text(QStringLiteral("a|b\r\nc")); }, {}},
         {"bar in a font name", [&] { schrift(QStringLiteral("Ari|al")); }, "Ari|al"},
+        {"blank after a font name", [&] { schrift(QStringLiteral("Arial ")); }, "Arial "},
+        {"blanks around a data field", [&] { datenfeld(QStringLiteral(" <Syn.> ")); }, {}},
         {"bar in a picture path", [&] { bildPfad(bildMitStrich); }, {}},
         {"line break in a picture path", [&] { bildPfad(db + "\n.png"); }, db + "\n.png"},
         {"line break in a data field", [&] { datenfeld(QStringLiteral("<a\r\nb>")); }, "<a\r\nb>"},
