@@ -155,9 +155,13 @@ void frmDbSaetzeWaehlen::DatensaetzeUebertragen() {
         auswahl = lesezeichen(S(vorlage).blnPflanzenDb ? *grdDataGrid : *grdEigeneDB);
     std::optional<BildlaufleistenRuhe> ruhe;
     std::optional<Lauf> lauf;
+    std::optional<GrosseBloeckeBehalten> speicher;
     if (!auswahl.isEmpty()) {
         ruhe.emplace();
         lauf.emplace();
+        // A label window with its elements and texts takes about 35 kB.
+        constexpr std::size_t kProFenster = 40 * 1024;
+        speicher.emplace(static_cast<std::size_t>(auswahl.size()) * kProFenster);
     }
     m_lauf = lauf ? &*lauf : nullptr;
     m_fehlschlaege.clear();
@@ -189,6 +193,7 @@ void frmDbSaetzeWaehlen::DatensaetzeUebertragen() {
     m_lauf = nullptr;
     lauf.reset();
     ruhe.reset();
+    speicher.reset();
     fehlschlaegeMelden(auswahl.size());
     AllesFreigeben();
     if (ESZaehler > 1)

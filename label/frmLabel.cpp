@@ -269,7 +269,7 @@ bool frmLabel::QueryUnload(int modus) {
     if (auto* d = nachbarn().datensatzWahl)
         d->platzhalterBinden(p.strSorvoVerz);
 
-    e.blnSchildFrei = true;
+    SchildFreigeben(n);
 
     elementeLeeren();
     for (int32_t i = 1;

@@ -5,6 +5,7 @@
 #include "label/unterprogramme.h"
 
 #include <QMdiArea>
+#include <algorithm>
 
 namespace sorvo {
 
@@ -27,6 +28,7 @@ void TabellenAnlegen() {
     p.Schilder.clear();
     p.Schilder.emplace_back();
     p.Schilder[0].blnSchildFrei = true;
+    p.lngFreiAb = 1;
 }
 
 frmLabel& Schild(int32_t n) {
@@ -93,7 +95,7 @@ int32_t FreienIndexSuchen() {
     auto& p = P();
     const int32_t n = p.hoechstesSchild();
     int32_t ergebnis = 0;
-    for (int32_t i = 1; i <= n; ++i) {
+    for (int32_t i = std::max(p.lngFreiAb, 1); i <= n; ++i) {
         if (p.Schilder[i].blnSchildFrei) {
             ergebnis = i;
             break;
@@ -108,7 +110,14 @@ int32_t FreienIndexSuchen() {
         ergebnis = n + 1;
     }
     p.Schilder[ergebnis].blnSchildFrei = false;
+    p.lngFreiAb = ergebnis + 1;
     return ergebnis;
+}
+
+void SchildFreigeben(int32_t n) {
+    auto& p = P();
+    S(n).blnSchildFrei = true;
+    p.lngFreiAb = std::min(p.lngFreiAb, n);
 }
 
 void NeuesSchild(bool zeigen) {

@@ -100,6 +100,9 @@ struct Programm {
 
     // The label windows; index = window number.
     std::vector<SchildEintrag> Schilder;
+    // Every slot below this one is taken: a transfer of thousands of
+    // records would otherwise look through every slot for each new window.
+    int32_t lngFreiAb = 1;
 
     int32_t hoechstesSchild() const { return static_cast<int32_t>(Schilder.size()) - 1; }
 };
@@ -112,8 +115,10 @@ SchildEintrag& S(int32_t n);
 // Sets up the table with the free slot 0 only.
 void TabellenAnlegen();
 
-// Label window table.
+// Label window table: the lowest free slot, or a new one at the end.
 int32_t FreienIndexSuchen();
+// Slot n is free again (its window was unloaded).
+void SchildFreigeben(int32_t n);
 // zeigen false: a window made for it is left hidden, for the caller to show
 // once it is filled.
 void NeuesSchild(bool zeigen = true);

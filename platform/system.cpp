@@ -12,10 +12,15 @@
 
 #if defined(__GLIBC__)
 #include <malloc.h>
+#include <sys/mman.h>
 #endif
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
+#include <cstdlib>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace sorvo {
 namespace {
@@ -131,15 +136,52 @@ namespace {
 // The heap's own starting values.
 constexpr int kMmapAb = 128 * 1024;
 constexpr int kZurueckAb = 128 * 1024;
+
+// The heap grows at once by what is expected, and the new part is offered
+// to the system for pages of 2 MB: touching fresh memory for the first time
+// costs a fault per page, and on a virtual machine a fault on a 4 kB page
+// costs as much as a program's work for a small block. The blocks go back
+// to the top of the heap at once, so the program's own blocks take their
+// place.
+void heapVorbereiten(std::size_t erwartet) {
+    constexpr std::size_t kBlock = 16 * 1024 * 1024;
+    constexpr std::size_t kHoechstens = std::size_t{1024} * 1024 * 1024;
+    erwartet = std::min(erwartet, kHoechstens);
+    constexpr std::uintptr_t kGross = 2 * 1024 * 1024;
+    std::vector<void*> bloecke;
+    bloecke.reserve(erwartet / kBlock + 1);
+    const auto alt = reinterpret_cast<std::uintptr_t>(sbrk(0));
+    for (std::size_t n = 0; n < erwartet; n += kBlock) {
+        void* b = std::malloc(kBlock);
+        if (!b)
+            break;
+        bloecke.push_back(b);
+    }
+    const auto neu = reinterpret_cast<std::uintptr_t>(sbrk(0));
+    const std::uintptr_t von = (alt + kGross - 1) & ~(kGross - 1);
+    const std::uintptr_t bis = neu & ~(kGross - 1);
+#if defined(MADV_HUGEPAGE)
+    if (bis > von)
+        madvise(reinterpret_cast<void*>(von), bis - von, MADV_HUGEPAGE);
+#endif
+    for (auto it = bloecke.rbegin(); it != bloecke.rend(); ++it)
+        std::free(*it);
+}
 } // namespace
 #endif
 
-GrosseBloeckeBehalten::GrosseBloeckeBehalten() {
+GrosseBloeckeBehalten::GrosseBloeckeBehalten(std::size_t erwartet) {
 #if defined(__GLIBC__)
     // The page buffers are about 16 MB each: blocks up to 32 MB come from
     // the heap, and up to 128 MB free at its top are kept.
+    constexpr std::size_t kBehalten = 128 * 1024 * 1024;
     mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024);
-    mallopt(M_TRIM_THRESHOLD, 128 * 1024 * 1024);
+    mallopt(M_TRIM_THRESHOLD, static_cast<int>(std::min<std::size_t>(
+                                  std::max(kBehalten, erwartet + kBehalten), INT32_MAX)));
+    if (erwartet > 0)
+        heapVorbereiten(erwartet);
+#else
+    (void)erwartet;
 #endif
 }
 

@@ -3,6 +3,7 @@
 // version and folder, the current folder, files, a single running instance,
 // the help viewer and starting other programs.
 #include <QString>
+#include <cstddef>
 #include <functional>
 #include <memory>
 
@@ -29,12 +30,16 @@ bool dateiExistiert(const QString& pfad);
 // While it lives, the large blocks the PDF writer frees after every page
 // stay in the program's heap for the next page, instead of going back to
 // the system to be asked for again: a print of thousands of labels would
-// spend most of its time on that. Afterwards the heap's starting limits
-// apply again (fixed from then on, no longer moved by the heap itself),
-// under which the many small blocks of label windows are handed out faster.
+// spend most of its time on that. With `erwartet` bytes named, the heap
+// grows by that much at once, in pages of 2 MB where the system offers
+// them, so that thousands of new windows do not each pay for the first
+// touch of a dozen small pages; what is never touched costs no memory.
+// Afterwards the heap's starting limits apply again (fixed from then on, no
+// longer moved by the heap itself), under which the many small blocks of
+// label windows are handed out faster.
 class GrosseBloeckeBehalten {
 public:
-    GrosseBloeckeBehalten();
+    explicit GrosseBloeckeBehalten(std::size_t erwartet = 0);
     ~GrosseBloeckeBehalten();
     GrosseBloeckeBehalten(const GrosseBloeckeBehalten&) = delete;
     GrosseBloeckeBehalten& operator=(const GrosseBloeckeBehalten&) = delete;

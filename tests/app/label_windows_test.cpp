@@ -43,6 +43,18 @@ TEST_F(SchildTabelleTest, NumberingAndSlotReuse) {
     EXPECT_EQ(SchilderZaehlen(), 0);
     EXPECT_EQ(P().Schilder.size(), 4u);
     EXPECT_EQ(neuesSchild(), 1);
+    // Always the lowest free slot, whatever order the windows closed in.
+    EXPECT_EQ(neuesSchild(), 2);
+    EXPECT_EQ(neuesSchild(), 3);
+    EXPECT_EQ(neuesSchild(), 4);
+    Schild(3).schliessen();
+    Schild(4).schliessen();
+    Schild(1).schliessen();
+    EXPECT_EQ(neuesSchild(), 1);
+    EXPECT_EQ(neuesSchild(), 3);
+    EXPECT_EQ(neuesSchild(), 4);
+    EXPECT_EQ(neuesSchild(), 5);
+    EXPECT_EQ(P().Schilder.size(), 6u);
 }
 
 TEST_F(SchildTabelleTest, NewLabelInReusedSlotStartsUnchanged) {
