@@ -253,6 +253,9 @@ const Beschriftung::Satz& Beschriftung::satz() const {
     option.setWrapMode(umbruch >= 0.0 ? QTextOption::WordWrap : QTextOption::NoWrap);
     option.setUseDesignMetrics(true);
     s->layout.setTextOption(option);
+    // The shaped glyphs stay with the layout: the window and every print
+    // draw from them instead of shaping the text again.
+    s->layout.setCacheEnabled(true);
 
     s->layout.beginLayout();
     double y = 0.0;
