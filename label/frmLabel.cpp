@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QStyle>
 #include <cmath>
 
 namespace sorvo {
@@ -29,16 +30,24 @@ frmLabel::frmLabel(QWidget* parent) : QMdiSubWindow(parent), m_flaeche(new Eleme
     // The main window's area gives the close key to the active label: each
     // window's own shortcuts sit in one list that every new window, locked
     // or unlocked, searches.
-    // The window menu's own widget is made when the user first reaches for
-    // it; its actions stay, so the child-window area keeps them up to date.
-    // A transfer makes thousands of windows whose menu is never opened.
+    // The window menu is made when the user first reaches for it: a
+    // transfer makes thousands of windows whose menu is never opened, and
+    // its entries are a fifth of a window's memory. Move and Size stay, as
+    // only Qt's own entries can start them; the area keeps them up to date.
     if (QMenu* m = systemMenu()) {
-        m_systemAktionen = m->actions();
-        for (QAction* a : std::as_const(m_systemAktionen)) {
+        const QString bewegen = QMdiSubWindow::tr("&Move");
+        const QString groesse = QMdiSubWindow::tr("&Size");
+        for (QAction* a : m->actions()) {
+            QAction** ziel = a->text() == bewegen   ? &m_bewegen
+                             : a->text() == groesse ? &m_groesse
+                                                    : nullptr;
+            if (!ziel)
+                continue;
             a->setShortcuts({});
             a->setParent(this);
+            *ziel = a;
         }
-        setSystemMenu(nullptr);
+        setSystemMenu(nullptr); // with its other entries
     }
     connect(m_flaeche, &ElementCanvas::hintergrundGedrueckt, this,
             [this](Qt::MouseButton knopf, Qt::KeyboardModifiers, QPointF mm) {
@@ -308,11 +317,77 @@ void frmLabel::schliessen(int modus) {
     m_modus = DurchBenutzer;
 }
 
+namespace {
+// Which entries the window's flags offer and which its state allows, as
+// Qt keeps them for its own entries.
+void systemEintraegeAbgleichen(const QMdiSubWindow& fenster) {
+    const QMenu* m = fenster.systemMenu();
+    if (!m)
+        return;
+    const Qt::WindowFlags flags = fenster.windowFlags();
+    // A minimised window counts as minimised, also when it was maximised.
+    const bool minimiert = fenster.windowState() & Qt::WindowMinimized;
+    const bool maximiert = !minimiert && (fenster.windowState() & Qt::WindowMaximized);
+    const bool rahmen = !(flags & Qt::FramelessWindowHint);
+    for (QAction* a : m->actions()) {
+        const QString name = a->objectName();
+        if (name == QLatin1String("&Restore")) {
+            a->setVisible(rahmen &&
+                          (flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+            a->setEnabled(minimiert || maximiert);
+        } else if (name == QLatin1String("Mi&nimize")) {
+            a->setVisible(rahmen && (flags & Qt::WindowMinimizeButtonHint));
+            a->setEnabled(!minimiert);
+        } else if (name == QLatin1String("Ma&ximize")) {
+            a->setVisible(rahmen && (flags & Qt::WindowMaximizeButtonHint));
+            a->setEnabled(!maximiert);
+        } else if (name == QLatin1String("Stay on &Top")) {
+            a->setVisible(rahmen);
+            a->setChecked(flags & Qt::WindowStaysOnTopHint);
+        } else if (name == QLatin1String("&Close")) {
+            a->setVisible(rahmen && (flags & Qt::WindowSystemMenuHint));
+        }
+    }
+}
+} // namespace
+
 void frmLabel::systemMenueAnlegen() {
-    if (systemMenu() || m_systemAktionen.isEmpty())
+    if (systemMenu())
         return;
     auto* m = new QMenu(this);
-    m->addActions(m_systemAktionen);
+    const QStyle* stil = style();
+    // The entries, texts and pictures of Qt's own window menu, in its order.
+    const auto eintrag = [&](const char* text, QStyle::StandardPixmap bild) {
+        QAction* a = m->addAction(QMdiSubWindow::tr(text));
+        a->setObjectName(QString::fromLatin1(text));
+        if (bild != QStyle::SP_CustomBase)
+            a->setIcon(stil->standardIcon(bild, nullptr, this));
+        return a;
+    };
+    connect(eintrag("&Restore", QStyle::SP_TitleBarNormalButton), &QAction::triggered, this,
+            &QWidget::showNormal);
+    if (m_bewegen)
+        m->addAction(m_bewegen);
+    if (m_groesse)
+        m->addAction(m_groesse);
+    connect(eintrag("Mi&nimize", QStyle::SP_TitleBarMinButton), &QAction::triggered, this,
+            &QWidget::showMinimized);
+    connect(eintrag("Ma&ximize", QStyle::SP_TitleBarMaxButton), &QAction::triggered, this,
+            &QWidget::showMaximized);
+    QAction* oben = eintrag("Stay on &Top", QStyle::SP_CustomBase);
+    oben->setCheckable(true);
+    // Qt's own handling, which reads the entry that sent it.
+    connect(oben, SIGNAL(triggered()), this, SLOT(_q_updateStaysOnTopHint()));
+    m->addSeparator();
+    connect(eintrag("&Close", QStyle::SP_TitleBarCloseButton), &QAction::triggered, this,
+            &QWidget::close);
+    // Only the sub-window's part is used: the state may still change while
+    // the window is being destroyed, after the label's own part is gone.
+    const QMdiSubWindow* fenster = this;
+    const auto abgleichen = [fenster] { systemEintraegeAbgleichen(*fenster); };
+    abgleichen();
+    connect(m, &QMenu::aboutToShow, m, abgleichen);
+    connect(this, &QMdiSubWindow::windowStateChanged, m, abgleichen);
     // The area closes the window on a double click on the menu and redraws
     // the title bar when the menu closes.
     m->installEventFilter(this);

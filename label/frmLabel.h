@@ -216,8 +216,11 @@ private:
     double sngGreifX = 0;
     double sngGreifY = 0;
     QRubberBand* m_umriss = nullptr;
-    // The actions of the window menu while it has no widget.
-    QList<QAction*> m_systemAktionen;
+    // Qt's own Move and Size entries of the window menu: only they start
+    // moving or sizing by keyboard. The menu and its other entries are made
+    // when the user first reaches for it.
+    QAction* m_bewegen = nullptr;
+    QAction* m_groesse = nullptr;
 };
 
 // Delete element j of window win (created first if the slot has none).

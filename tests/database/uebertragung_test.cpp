@@ -267,6 +267,56 @@ TEST_F(UebertragungTest, TheWindowMenuOfAGeneratedLabelOpensWithItsEntries) {
     EXPECT_TRUE(wiederherstellen->isEnabled());
     wiederherstellen->trigger();
     EXPECT_FALSE(f.isMaximized());
+
+    // In every state, each entry is shown, usable, ticked and pictured as
+    // Qt shows the entry of a window of its own in the same area.
+    auto* qt = new QMdiSubWindow;
+    f.mdiArea()->addSubWindow(qt);
+    qt->show();
+    const auto stand = [](const QMenu* m) {
+        QStringList l;
+        for (const QAction* a : m->actions())
+            l << QStringLiteral("%1 sichtbar=%2 aktiv=%3 haken=%4/%5 bild=%6")
+                     .arg(a->text())
+                     .arg(a->isVisible())
+                     .arg(a->isEnabled())
+                     .arg(a->isCheckable())
+                     .arg(a->isChecked())
+                     .arg(!a->icon().isNull());
+        return l;
+    };
+    const struct {
+        const char* name;
+        void (QWidget::*zeigen)();
+        Qt::WindowStates soll;
+    } zustaende[] = {{"normal", &QWidget::showNormal, Qt::WindowNoState},
+                     {"minimiert", &QWidget::showMinimized, Qt::WindowMinimized},
+                     {"wieder normal", &QWidget::showNormal, Qt::WindowNoState},
+                     {"maximiert", &QWidget::showMaximized, Qt::WindowMaximized},
+                     {"zuletzt normal", &QWidget::showNormal, Qt::WindowNoState}};
+    for (const auto& z : zustaende) {
+        SCOPED_TRACE(z.name);
+        // One after the other: the area shows one window maximised at most.
+        (f.*z.zeigen)();
+        EXPECT_EQ(f.windowState() & ~Qt::WindowActive, z.soll);
+        const QStringList eigen = stand(f.systemMenu());
+        (qt->*z.zeigen)();
+        EXPECT_EQ(qt->windowState() & ~Qt::WindowActive, z.soll);
+        EXPECT_EQ(eigen, stand(qt->systemMenu()));
+    }
+    // Staying on top is Qt's own handling, ticked in the menu.
+    QAction* oben = eintrag(vergleich.systemMenu()->actions().at(5)->text());
+    ASSERT_NE(oben, nullptr);
+    oben->trigger();
+    EXPECT_TRUE(f.windowFlags() & Qt::WindowStaysOnTopHint);
+    qt->systemMenu()->actions().at(5)->trigger();
+    EXPECT_EQ(stand(f.systemMenu()), stand(qt->systemMenu()));
+    oben->trigger();
+    EXPECT_FALSE(f.windowFlags() & Qt::WindowStaysOnTopHint);
+    // Close closes the label.
+    eintrag(vergleich.systemMenu()->actions().at(7)->text())->trigger();
+    EXPECT_FALSE(f.isVisible());
+    delete qt;
     // The other generated window still opens its own menu.
     Schild(neu[1]).systemMenueAnlegen();
     ASSERT_NE(Schild(neu[1]).systemMenu(), nullptr);
