@@ -734,12 +734,10 @@ void MDI::cmdDruckNeueSchilder_Click() {
     // One print job with a page per label: print runs of their own would each
     // overwrite the last in a PDF file and repeat a loop-label sheet.
     auto* v = nachbarn().vorschau;
-    int32_t seiten = 0;
-    for (int32_t i = 1; i <= p.hoechstesSchild(); ++i)
-        seiten += istErzeugt(i) ? 1 : 0;
-    // What the PDF writer keeps of a page and the text shaped for it.
-    constexpr std::size_t kProSeite = 16 * 1024;
-    const GrosseBloeckeBehalten seitenpuffer(static_cast<std::size_t>(seiten) * kProSeite);
+    // The label windows hold their shaped texts, so a page adds little to
+    // the heap: making it ready in large pages would cost more memory than
+    // the faults it saves.
+    const GrosseBloeckeBehalten seitenpuffer;
     // The pending events run before every page, but the label windows are
     // drawn once the job is done: drawing a thousand windows for every page
     // would cost more than printing them.
