@@ -159,7 +159,7 @@ void frmDbSaetzeWaehlen::DatensaetzeUebertragen() {
     if (!auswahl.isEmpty()) {
         ruhe.emplace();
         lauf.emplace();
-        // A label window with its elements and texts takes about 35 kB.
+        // A label window with its elements and texts takes about 30 kB.
         constexpr std::size_t kProFenster = 40 * 1024;
         speicher.emplace(static_cast<std::size_t>(auswahl.size()) * kProFenster);
     }

@@ -140,9 +140,8 @@ constexpr int kZurueckAb = 128 * 1024;
 // The heap grows at once by what is expected, and the new part is offered
 // to the system for pages of 2 MB: touching fresh memory for the first time
 // costs a fault per page, and on a virtual machine a fault on a 4 kB page
-// costs as much as a program's work for a small block. The blocks go back
-// to the top of the heap at once, so the program's own blocks take their
-// place.
+// can take ten microseconds. The blocks go back to the top of the heap at
+// once, so the program's own blocks take their place.
 void heapVorbereiten(std::size_t erwartet) {
     constexpr std::size_t kBlock = 16 * 1024 * 1024;
     constexpr std::size_t kHoechstens = std::size_t{1024} * 1024 * 1024;

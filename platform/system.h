@@ -33,7 +33,7 @@ bool dateiExistiert(const QString& pfad);
 // spend most of its time on that. With `erwartet` bytes named, the heap
 // grows by that much at once, in pages of 2 MB where the system offers
 // them, so that thousands of new windows do not each pay for the first
-// touch of a dozen small pages; what is never touched costs no memory.
+// touch of a handful of small pages; what is never touched costs no memory.
 // Afterwards the heap's starting limits apply again (fixed from then on, no
 // longer moved by the heap itself), under which the many small blocks of
 // label windows are handed out faster.
