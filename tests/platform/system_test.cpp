@@ -86,8 +86,9 @@ TEST(GrosseBloecke, HeapIsReadyForWhatIsExpectedWithoutHoldingIt) {
         const std::uintptr_t bereit = heapEnde();
         EXPECT_GE(mallinfo2().fordblks, kErwartet);
         EXPECT_GE(bereit - anfang, kErwartet / 2);
-        // Made ready, not touched.
-        EXPECT_LT(residentKb() - vorher, 8 * 1024);
+        // Made ready, not touched (a block's header may take a whole 2 MB
+        // page where the system hands out large pages everywhere).
+        EXPECT_LT(residentKb() - vorher, static_cast<long>(kErwartet / 4 / 1024));
 
         QFile thp(QStringLiteral("/sys/kernel/mm/transparent_hugepage/enabled"));
         if (thp.open(QIODevice::ReadOnly) && !thp.readAll().contains("[never]")) {
