@@ -447,6 +447,10 @@ void MDI::closeEvent(QCloseEvent* e) {
         return;
     }
     const auto& p = P();
+    // Every label window closes unlocked; unlocked once here, the windows
+    // need not each unlock again.
+    if (SchilderZaehlen() > 0)
+        AllesFreigeben();
     for (int32_t i = 1; i <= p.hoechstesSchild(); ++i) {
         if (p.Schilder[i].blnSchildFrei || !p.Schilder[i].frmSchilder)
             continue;

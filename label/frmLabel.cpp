@@ -208,12 +208,22 @@ bool frmLabel::QueryUnload(int modus) {
     if (n < 1 || n > p.hoechstesSchild() || S(n).blnSchildFrei)
         return false;
 
-    AllesFreigeben();
-    if (isVisible())
+    auto& e = S(n);
+    const bool fragen = e.blnGeaendert && p.blnAenderungSpeichern;
+    // While the main window closes, nothing is drawn until the program has
+    // ended. The main window has unlocked everything before the first
+    // window closes; a window unlocks again only when something locked
+    // since or when it asks, and it is brought to the front only when it
+    // asks. Each unlock visits every open window, and each change of the
+    // active window makes Qt's area visit them too: after a transfer of
+    // thousands of labels, ending the program took minutes.
+    const bool programmEndet = modus == HauptfensterSchliesst;
+    if (!programmEndet || fragen || p.blnAllesGesperrt)
+        AllesFreigeben();
+    if (isVisible() && (fragen || !programmEndet))
         SetFocus();
 
-    auto& e = S(n);
-    if (e.blnGeaendert && p.blnAenderungSpeichern) {
+    if (fragen) {
         const QString name = e.strVorlageDatei.isEmpty()
                                  ? QStringLiteral("Schild ") + QString::number(n)
                                  : DateinameAusPfad(e.strVorlageDatei);
@@ -287,7 +297,9 @@ bool frmLabel::QueryUnload(int modus) {
     e.lngReihenfolgeAnzahl = 0;
 
     if (SchilderZaehlen() > 0) {
-        for (int32_t i = 1; i <= p.hoechstesSchild(); ++i) {
+        // The next window is closed right after; one that asks is brought
+        // to the front then.
+        for (int32_t i = 1; !programmEndet && i <= p.hoechstesSchild(); ++i) {
             if (!p.Schilder[i].blnSchildFrei) {
                 Schild(i).SetFocus();
                 break;

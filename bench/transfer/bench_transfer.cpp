@@ -8,6 +8,7 @@
 // Druck_kB what each printed label adds; Fehler_pro_Satz and
 // Fehler_pro_Druck count the page faults per record of the transfer and of
 // the print (the first touch of memory the program had not used before).
+// Beenden_s is how long ending the program takes with every label open.
 #include "app/MDI.h"
 #include "database/frmDbAuswaehlen.h"
 #include "database/frmDbSaetzeWaehlen.h"
@@ -179,6 +180,10 @@ void BM_UebertragenUndDrucken(benchmark::State& state) {
         if (w.ESZaehler != anzahl || P().lngAktivesSchild != n)
             state.SkipWithError("not every record became a label");
         QFile::remove(pdf);
+        // Ending the program closes every label window.
+        uhr.restart();
+        mdi->close();
+        state.counters["Beenden_s"] = static_cast<double>(uhr.nsecsElapsed()) / 1e9;
         ProgrammZuruecksetzen();
         mdi.reset();
         nachbarn() = Nachbarn{};

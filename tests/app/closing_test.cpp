@@ -244,5 +244,60 @@ TEST_F(SchliessenTest, MainWindowCloseAsksAndCancelKeepsProgram) {
     EXPECT_TRUE(S(b).blnSchildFrei);
 }
 
+TEST_F(SchliessenTest, EndingTheProgramBringsForwardOnlyTheWindowThatAsks) {
+    // Ending the program closes the windows in turn. One that asks nothing
+    // never becomes the active window: each activation makes the area visit
+    // every open window, and after a transfer of thousands of labels ending
+    // the program took minutes. The window that asks is in front, unlocked,
+    // while it asks, and stays so when its Cancel keeps the program open.
+    const int32_t a = neuesSchild();
+    const int32_t b = neuesSchild();
+    const int32_t c = neuesSchild();
+    const int32_t d = neuesSchild();
+    for (const int32_t n : {a, b, d})
+        S(n).blnGeaendert = false;
+    Schild(d).SetFocus();
+    AllesSperren();
+    QMdiArea* bereich = Schild(a).mdiArea();
+    ASSERT_NE(bereich, nullptr);
+    std::vector<QMdiSubWindow*> aktiviert;
+    QObject::connect(bereich, &QMdiArea::subWindowActivated, bereich, [&](QMdiSubWindow* w) {
+        if (w)
+            aktiviert.push_back(w);
+    });
+    {
+        SkriptDialoge dlg;
+        dlg.meldung(Antwort::Cancel).waehrend([&] {
+            EXPECT_EQ(bereich->activeSubWindow(), &Schild(c));
+            EXPECT_FALSE(Schild(a).isVisible());
+            EXPECT_FALSE(Schild(b).isVisible());
+            EXPECT_TRUE(Schild(c).isEnabled());
+            EXPECT_TRUE(Schild(d).isEnabled());
+        });
+        m_mdi->close();
+        EXPECT_EQ(dlg.gezeigt().size(), 1u);
+    }
+    EXPECT_EQ(aktiviert, std::vector<QMdiSubWindow*>{&Schild(c)});
+    EXPECT_FALSE(m_mdi->beendet());
+    EXPECT_TRUE(S(a).blnSchildFrei);
+    EXPECT_TRUE(S(b).blnSchildFrei);
+    EXPECT_FALSE(S(c).blnSchildFrei);
+    EXPECT_FALSE(S(d).blnSchildFrei);
+    EXPECT_EQ(P().lngAktivesSchild, c);
+    EXPECT_FALSE(P().blnAllesGesperrt);
+    EXPECT_TRUE(Schild(d).isEnabled());
+
+    // Answered No, the program ends: the window in front asks again, the
+    // last one asks nothing and is not activated.
+    aktiviert.clear();
+    SkriptDialoge dlg;
+    dlg.meldung(Antwort::No);
+    m_mdi->close();
+    EXPECT_TRUE(m_mdi->beendet());
+    EXPECT_TRUE(S(c).blnSchildFrei);
+    EXPECT_TRUE(S(d).blnSchildFrei);
+    EXPECT_TRUE(aktiviert.empty());
+}
+
 } // namespace
 } // namespace sorvo::test
