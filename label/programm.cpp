@@ -6,6 +6,7 @@
 
 #include <QMdiArea>
 #include <algorithm>
+#include <utility>
 
 namespace sorvo {
 
@@ -118,6 +119,8 @@ void SchildFreigeben(int32_t n) {
     auto& p = P();
     S(n).blnSchildFrei = true;
     p.lngFreiAb = std::min(p.lngFreiAb, n);
+    if (p.lngNeuesSchild == n)
+        p.lngNeuesSchild = 0;
 }
 
 void NeuesSchild(bool zeigen) {
@@ -140,8 +143,11 @@ void NeuesSchild(bool zeigen) {
     // A reused slot may still carry the changed flag of the label closed in
     // it; a fresh label has nothing to save yet.
     e.blnGeaendert = false;
-    if (neu && zeigen)
-        f.setVisible(true);
+    if (zeigen) {
+        p.lngNeuesSchild = n;
+        if (neu)
+            f.setVisible(true);
+    }
 }
 
 int32_t SchilderZaehlen() {
@@ -160,6 +166,14 @@ void SchilderAnzeigen() {
             continue;
         frmLabel& f = Schild(i);
         f.setVisible(true);
+        if (f.Enabled())
+            f.SetFocus();
+    }
+    // The window just made is the one the user works in next, whatever its
+    // number.
+    const int32_t neu = std::exchange(p.lngNeuesSchild, 0);
+    if (neu >= 1 && neu <= p.hoechstesSchild() && !p.Schilder[neu].blnSchildFrei) {
+        frmLabel& f = Schild(neu);
         if (f.Enabled())
             f.SetFocus();
     }

@@ -80,6 +80,10 @@ struct Programm {
     // that restores the tool window may unlock its insert buttons then.
     bool blnAllesGesperrt = false;
     int32_t lngAktivesSchild = 0;
+    // The window a user's New or Open made last and that showing all windows
+    // has yet to bring forward: a window that took a closed window's lower
+    // number would otherwise end behind the others; 0 when none.
+    int32_t lngNeuesSchild = 0;
 
     // File names handed to the template writer and reader.
     QString strSpeicherDatei;
@@ -123,6 +127,8 @@ void SchildFreigeben(int32_t n);
 // once it is filled.
 void NeuesSchild(bool zeigen = true);
 int32_t SchilderZaehlen();
+// Shows every open window; the window New or Open made last ends in front
+// and current, else the highest-numbered enabled one.
 void SchilderAnzeigen();
 // The window of slot n, created when the slot has none yet.
 frmLabel& Schild(int32_t n);

@@ -5,8 +5,12 @@
 #include "label/unterprogramme.h"
 #include "template/vorlage.h"
 #include "tests/template/vorlage_fixture.h"
+#include "tools/frmTools.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QMdiArea>
+#include <functional>
 
 namespace sorvo::test {
 namespace {
@@ -165,6 +169,57 @@ TEST_F(BefehleTest, OpenMakesANewWindowWithTheFileTitle) {
         EXPECT_TRUE(m_mdi->knopfAktiv(QString::fromLatin1(k))) << k;
     EXPECT_EQ(knopfBild("cmdDrucken"), "print_n");
     EXPECT_TRUE(P().blnWerkzeugeAktiv);
+}
+
+// A window that takes the number of a closed one is the window the user
+// works in next, as one with a fresh number is: in front, active, current,
+// ticked in the window menu and named by the tool window. Its elements and
+// its saving go to it, not to the window that was in front before.
+TEST_F(BefehleTest, AWindowInAClosedWindowsPlaceIsTheCurrentOne) {
+    const QString datei = dateiSchreiben(QStringLiteral("rose.vxp"), vorlageBytes(schild()));
+    Schild(1).schliessen();
+    QMdiArea* bereich = m_mdi->mdiBereich();
+    const struct {
+        const char* wie;
+        std::function<int32_t()> machen;
+        QString werkzeug;
+    } faelle[] = {
+        {"Neues Schild", [this] { return neuesSchild(); }, QStringLiteral("Werkzeuge - Schild: 1")},
+        {"Öffnen",
+         [&] {
+             SkriptDialoge d;
+             d.oeffnen(datei);
+             m_mdi->mnuDateiOeffnen_Click();
+             return 1;
+         },
+         QStringLiteral("Werkzeuge - rose.vxp")},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.wie);
+        for (int i = 0; i < 3; ++i)
+            schild();
+        Schild(1).SetFocus();
+        Schild(1).schliessen();
+        ASSERT_EQ(P().lngAktivesSchild, 2);
+        Schild(3).SetFocus();
+        const int32_t n = f.machen();
+        QApplication::processEvents();
+        ASSERT_EQ(n, 1);
+        ASSERT_FALSE(S(n).blnSchildFrei);
+        EXPECT_EQ(P().lngAktivesSchild, n);
+        EXPECT_EQ(bereich->activeSubWindow(), &Schild(n));
+        EXPECT_EQ(bereich->subWindowList(QMdiArea::StackingOrder).last(), &Schild(n));
+        EXPECT_TRUE(fensterHaken(*m_mdi).endsWith(Schild(n).Caption()))
+            << fensterHaken(*m_mdi).toStdString();
+        EXPECT_EQ(m_mdi->werkzeuge()->Caption(), f.werkzeug);
+        // The next text goes into it.
+        text(QStringLiteral("hierher"));
+        EXPECT_TRUE(zustand(n).contains(QStringLiteral("hierher")));
+        EXPECT_FALSE(zustand(3).contains(QStringLiteral("hierher")));
+        for (int32_t i = 1; i <= P().hoechstesSchild(); ++i)
+            if (!S(i).blnSchildFrei)
+                Schild(i).schliessen();
+    }
 }
 
 TEST_F(BefehleTest, ATemplateNamedInCapitalsIsSavedUnderASecondExtension) {
