@@ -152,6 +152,7 @@ void alsVorlageMarkieren(int32_t n) {
     menue("mnuDbEntladen", true);
     menue("mnuPreisedatenbank", true);
     p.blnVorlageGeoeffnet = true;
+    DbSaetze().SchildBedienen(n);
     frmLabel& f = Schild(n);
     if (!f.Caption().endsWith(QStringLiteral("(Vorlage)"))) {
         f.setCaption(f.Caption() + QStringLiteral(" (Vorlage)"));

@@ -36,10 +36,9 @@ struct Aktuell {
     const frmDbAuswaehlen* db = nullptr;
 };
 
-// The current label window's plant flag and database-choice object.
-Aktuell aktuell() {
+// Label window n's plant flag and database-choice object.
+Aktuell aktuell(int32_t n) {
     Aktuell a;
-    const int32_t n = P().lngAktivesSchild;
     if (n < 1 || n > P().hoechstesSchild())
         return a;
     a.pflanzen = S(n).blnPflanzenDb;
@@ -193,7 +192,7 @@ int frmDbSaetzeWaehlen::Height() const {
 }
 
 QString frmDbSaetzeWaehlen::feld(int k) const {
-    const Aktuell a = aktuell();
+    const Aktuell a = aktuell(bedientesSchild());
     return a.db ? a.db->lstFeldnamenUnsortiert.value(k) : QString();
 }
 
@@ -213,7 +212,7 @@ void frmDbSaetzeWaehlen::abfragen(Abfrage art, int wert, bool pflanzen) {
         const auto name = [](const QString& n) {
             return jet::sqlName(n, jet::Brackets::WhenNeeded);
         };
-        const int s = namensFeld(aktuell().art);
+        const int s = namensFeld(aktuell(bedientesSchild()).art);
         if (s < 0) {
             abfragen(QString());
             return;
@@ -239,8 +238,16 @@ void frmDbSaetzeWaehlen::abfragen(Abfrage art, int wert, bool pflanzen) {
              filter + QStringLiteral(" ORDER BY ") + sortierung);
 }
 
+int32_t frmDbSaetzeWaehlen::bedientesSchild() const {
+    const auto& p = P();
+    if (m_bedientesSchild >= 1 && m_bedientesSchild <= p.hoechstesSchild() &&
+        !S(m_bedientesSchild).blnSchildFrei && S(m_bedientesSchild).blnDbGeladen)
+        return m_bedientesSchild;
+    return p.lngAktivesSchild;
+}
+
 void frmDbSaetzeWaehlen::cmdAlle_Click() {
-    abfragen(Abfrage::Alle, 0, aktuell().pflanzen);
+    abfragen(Abfrage::Alle, 0, aktuell(bedientesSchild()).pflanzen);
 }
 
 void frmDbSaetzeWaehlen::cmdAuswahl_Click(int Index) {
@@ -257,7 +264,7 @@ void frmDbSaetzeWaehlen::cmdAuswahl_Click(int Index) {
             AllesSperren();
         }
     }
-    abfragen(Abfrage::Buchstabe, std::clamp(Index, 0, 25), aktuell().pflanzen);
+    abfragen(Abfrage::Buchstabe, std::clamp(Index, 0, 25), aktuell(bedientesSchild()).pflanzen);
 }
 
 void frmDbSaetzeWaehlen::grdDataGrid_HeadClick(int ColIndex) {

@@ -90,6 +90,11 @@ public:
     QList<jet::Bookmark> SelBookmarks() const;
     // The grid the binding made visible.
     QTableView& sichtbaresGrid() const;
+    // The label window whose records this window offers: the one bound last
+    // while it stays bound, else the current one. After a transfer a
+    // generated label may be current; it has no records to offer.
+    int32_t bedientesSchild() const;
+    void SchildBedienen(int32_t n) { m_bedientesSchild = n; }
 
     // Outer size in twips.
     int Width() const;
@@ -115,6 +120,7 @@ private:
     enum class Abfrage { Alle, Buchstabe, Spalte };
     void abfragen(Abfrage art, int wert, bool pflanzen);
     QString feld(int k) const;
+    int32_t m_bedientesSchild = 0;
     void Form_Resize();
     bool m_entladen = false;
 

@@ -148,7 +148,8 @@ QList<jet::Bookmark> frmDbSaetzeWaehlen::SelBookmarks() const {
 
 void frmDbSaetzeWaehlen::DatensaetzeUebertragen() {
     auto& p = P();
-    p.lngVorlagenSchild = p.lngAktivesSchild;
+    // The copies are made of the template, as the current window.
+    p.lngAktivesSchild = p.lngVorlagenSchild = bedientesSchild();
     const int32_t vorlage = p.lngVorlagenSchild;
     QList<jet::Bookmark> auswahl;
     if (vorlage >= 1 && vorlage <= p.hoechstesSchild())
@@ -166,6 +167,7 @@ void frmDbSaetzeWaehlen::DatensaetzeUebertragen() {
     m_lauf = lauf ? &*lauf : nullptr;
     m_fehlschlaege.clear();
     m_unlesbareBilder.clear();
+    int32_t zuletzt = 0; // the window made last
     for (const jet::Bookmark& b : auswahl) {
         try {
             jet::Recordset* rs = Data1->recordset();
@@ -185,7 +187,8 @@ void frmDbSaetzeWaehlen::DatensaetzeUebertragen() {
         }
         // A window that was made counts, also when one of its fields failed.
         if (p.lngAktivesSchild != vorlage) {
-            Schild(p.lngAktivesSchild).ObjekteAusrichten();
+            zuletzt = p.lngAktivesSchild;
+            Schild(zuletzt).ObjekteAusrichten();
             ++ESZaehler;
         }
         p.lngAktivesSchild = vorlage;
@@ -198,16 +201,19 @@ void frmDbSaetzeWaehlen::DatensaetzeUebertragen() {
     AllesFreigeben();
     if (ESZaehler > 1)
         NavigationEin();
-    // The template is the current window again, so it is the window in
-    // front too: the menus and the print commands act on the window the
-    // user sees. The copies were shown without being raised one by one,
-    // so this is the one raise of the transfer.
-    if (vorlage >= 1 && vorlage <= p.hoechstesSchild() && !S(vorlage).blnSchildFrei) {
-        frmLabel& v = Schild(vorlage);
-        v.SetFocus();
-        v.raise();
-    }
+    // The template, when the option asks for it, else the label made last is
+    // the current window and the one in front: the menus and the print
+    // commands act on the window the user sees. The copies were shown
+    // without being raised one by one, so this is the one raise of the
+    // transfer.
+    const int32_t vorn = p.blnVorlageVordergrund || zuletzt == 0 ? vorlage : zuletzt;
     p.lngAktivesSchild = vorlage;
+    if (vorn >= 1 && vorn <= p.hoechstesSchild() && !S(vorn).blnSchildFrei) {
+        frmLabel& f = Schild(vorn);
+        f.SetFocus();
+        f.raise();
+        p.lngAktivesSchild = vorn;
+    }
 }
 
 void frmDbSaetzeWaehlen::DatenfelderFuellen() {

@@ -7,6 +7,7 @@
 #include "platform/canvas.h"
 #include "template/vorlage.h"
 #include "tests/database/db_fixture.h"
+#include "tools/frmTools.h"
 
 #include <QApplication>
 #include <QFile>
@@ -191,8 +192,9 @@ TEST_F(UebertragungTest, EveryRecordBecomesALabelOfTheTemplate) {
         EXPECT_EQ(f.TextMaxBreiteLesen(text(3)), "40");
         EXPECT_TRUE(f.lblText(text(3)).WordWrap());
     }
-    // The template is as it was, current again, and the windows unlocked.
-    EXPECT_EQ(P().lngAktivesSchild, n);
+    // The template is as it was and the windows unlocked; the label made
+    // last is the current window.
+    EXPECT_EQ(P().lngAktivesSchild, erzeugte().back());
     EXPECT_EQ(v.Caption(), vorlagenTitel);
     EXPECT_EQ(elemente(n), vorlagenElemente);
     EXPECT_TRUE(S(n).blnDbGeladen);
@@ -339,28 +341,40 @@ TEST_F(UebertragungTest, CounterAndNavigationAcrossTransfers) {
         EXPECT_EQ(w().ESZaehler, s.zaehler);
         EXPECT_EQ(m_mdi->knopfAktiv("cmdNext"), s.navigation);
         EXPECT_TRUE(Schild(n).isEnabled());
-        EXPECT_EQ(P().lngAktivesSchild, n);
+        // The label made last is current, or the template when none was.
+        EXPECT_EQ(P().lngAktivesSchild, s.zeilen.isEmpty() ? n : erzeugte().back());
     }
 }
 
-TEST_F(UebertragungTest, TheTemplateIsCurrentAndInFrontAfterwards) {
+// The option decides which window the user sees after a transfer: the
+// template, or the label made last. Either way the window in front is the
+// current one, which the menus, the tool window and the preview act on.
+TEST_F(UebertragungTest, TheOptionBringsTheTemplateOrTheLastLabelToTheFront) {
     const QString pfad = datenbank(QStringLiteral("vxt"), {{nr(1), {}}, {nr(2), {}}, {nr(3), {}}});
     const int32_t n = vorlage(pfad, QStringLiteral("vxt"), {QStringLiteral("<Typ>")});
-    frmLabel& v = Schild(n);
     QMdiArea* bereich = m_mdi->mdiBereich();
-    // Whether or not the option asks for it: the window the menus, the
-    // preview and the print act on is the one the user sees.
     for (const bool option : {false, true}) {
         SCOPED_TRACE(option);
         P().blnVorlageVordergrund = option;
+        const std::vector<int32_t> vorher = erzeugte();
         AllesSperren();
         uebertragen({1, 2, 3});
         QApplication::processEvents();
-        ASSERT_EQ(P().lngAktivesSchild, n);
-        EXPECT_EQ(bereich->activeSubWindow(), &v);
-        EXPECT_EQ(bereich->subWindowList(QMdiArea::StackingOrder).last(), &v);
-        EXPECT_TRUE(fensterHaken(*m_mdi).endsWith(v.Caption()))
+        std::vector<int32_t> neu;
+        for (const int32_t g : erzeugte())
+            if (std::find(vorher.begin(), vorher.end(), g) == vorher.end())
+                neu.push_back(g);
+        ASSERT_EQ(neu.size(), 3u);
+        const int32_t vorn = option ? n : neu.back();
+        ASSERT_EQ(P().lngAktivesSchild, vorn);
+        EXPECT_EQ(bereich->activeSubWindow(), &Schild(vorn));
+        EXPECT_EQ(bereich->subWindowList(QMdiArea::StackingOrder).last(), &Schild(vorn));
+        EXPECT_TRUE(fensterHaken(*m_mdi).endsWith(Schild(vorn).Caption()))
             << fensterHaken(*m_mdi).toStdString();
+        EXPECT_EQ(m_mdi->werkzeuge()->Caption(),
+                  QStringLiteral("Werkzeuge - Schild: ") + QString::number(vorn));
+        m_mdi->mnuDateiDVorschau_Click();
+        EXPECT_EQ(P().lngVorschauSchild, vorn);
     }
     EXPECT_EQ(erzeugte().size(), 6u);
 
@@ -371,6 +385,81 @@ TEST_F(UebertragungTest, TheTemplateIsCurrentAndInFrontAfterwards) {
     EXPECT_EQ(bereich->activeSubWindow(), &Schild(g));
     EXPECT_EQ(bereich->subWindowList(QMdiArea::StackingOrder).last(), &Schild(g));
     EXPECT_TRUE(fensterHaken(*m_mdi).endsWith(Schild(g).Caption()));
+}
+
+// Whichever window is current when a transfer starts, the copies are made
+// of the template whose records the record window offers: after the last
+// label was left in front, after the user clicked a generated label, and
+// from a letter button that first transfers the rows still chosen.
+TEST_F(UebertragungTest, EveryTransferCopiesTheTemplateWhateverWindowIsCurrent) {
+    const QString pfad = datenbank(QStringLiteral("vxt"), {{nr(1), {{"Bot_Name", t("Abutilon")}}},
+                                                           {nr(2), {{"Bot_Name", t("Begonia")}}},
+                                                           {nr(3), {{"Bot_Name", t("Bellis")}}}});
+    const int32_t n = vorlage(pfad, QStringLiteral("vxt"), {QStringLiteral("<Bot Name>")});
+    const QString vonVorlage = QStringLiteral(" (erzeugt von: ") +
+                               Schild(n).Caption().chopped(10) + QLatin1Char(')');
+    P().blnVorlageVordergrund = false;
+    // The labels a step made, as their texts.
+    const auto neueTexte = [](const std::vector<int32_t>& vorher) {
+        QStringList l;
+        for (const int32_t g : erzeugte())
+            if (std::find(vorher.begin(), vorher.end(), g) == vorher.end()) {
+                EXPECT_TRUE(Schild(g).Caption().contains(QStringLiteral(" (erzeugt von: ")))
+                    << Schild(g).Caption().toStdString();
+                l << elemente(g);
+            }
+        return l;
+    };
+
+    AllesSperren();
+    uebertragen({1});
+    ASSERT_EQ(erzeugte().size(), 1u);
+    const int32_t erste = erzeugte().front();
+    ASSERT_EQ(P().lngAktivesSchild, erste);
+
+    // The generated label is current: the next transfer still copies the
+    // template.
+    std::vector<int32_t> vorher = erzeugte();
+    AllesSperren();
+    uebertragen({2});
+    EXPECT_EQ(neueTexte(vorher), QStringList{"Begonia"});
+    for (const int32_t g : erzeugte())
+        EXPECT_TRUE(Schild(g).Caption().contains(vonVorlage)) << Schild(g).Caption().toStdString();
+
+    // The user clicked the first generated label.
+    Schild(erste).SetFocus();
+    ASSERT_EQ(P().lngAktivesSchild, erste);
+    vorher = erzeugte();
+    AllesSperren();
+    uebertragen({3});
+    EXPECT_EQ(neueTexte(vorher), QStringList{"Bellis"});
+
+    // A letter button with rows still chosen: they are transferred, the
+    // label made last is current, and the letter still filters the
+    // template's records, from which the next transfer copies again.
+    vorher = erzeugte();
+    Schild(n).SetFocus(); // the record window is opened from the template
+    w().oeffnen();
+    QTableView& g = w().sichtbaresGrid();
+    g.clearSelection();
+    g.selectRow(0);
+    {
+        SkriptDialoge d;
+        d.meldung(Antwort::Yes);
+        w().cmdAuswahl[1]->click();
+        ASSERT_EQ(d.gezeigt().size(), 1u);
+        EXPECT_EQ(d.gezeigt()[0].titel, "Auswahl geht verloren!");
+    }
+    EXPECT_EQ(neueTexte(vorher), QStringList{"Abutilon"});
+    EXPECT_NE(P().lngAktivesSchild, n);
+    EXPECT_EQ(spalte(QStringLiteral("Bot_Name")), (QStringList{"Begonia", "Bellis"}));
+    vorher = erzeugte();
+    uebertragen({3});
+    EXPECT_EQ(neueTexte(vorher), QStringList{"Bellis"});
+    for (const int32_t e : erzeugte())
+        EXPECT_TRUE(Schild(e).Caption().contains(vonVorlage)) << Schild(e).Caption().toStdString();
+    EXPECT_FALSE(S(n).blnSchildFrei);
+    EXPECT_TRUE(Schild(n).Caption().endsWith(QStringLiteral(" (Vorlage)")));
 }
 
 // Each transfer reads the template as it is then: an edit between two
@@ -794,7 +883,7 @@ TEST_F(UebertragungTest, AFailingReadIsToldOnceAndOnlyItsFieldIsLost) {
     EXPECT_TRUE(Schild(neu[1]).Caption().contains(QStringLiteral("erzeugt von")));
     EXPECT_TRUE(Schild(n).isEnabled());
     EXPECT_TRUE(m_mdi->menuAktiv("mnuDatei"));
-    EXPECT_EQ(P().lngAktivesSchild, n);
+    EXPECT_EQ(P().lngAktivesSchild, neu[1]);
     EXPECT_EQ(w().ESZaehler, 2);
 }
 
@@ -855,7 +944,7 @@ TEST_F(UebertragungTest, ACopyThatFailsCostsOnlyItsOwnRecord) {
     EXPECT_EQ(elemente(neu[0]), QStringList{"Aster"});
     EXPECT_EQ(elemente(neu[1]), QStringList{"Canna"});
     EXPECT_EQ(w().ESZaehler, 2);
-    EXPECT_EQ(P().lngAktivesSchild, n);
+    EXPECT_EQ(P().lngAktivesSchild, neu[1]);
     // The record-choice window still shows the template's records.
     ASSERT_NE(w().Data1->recordset(), nullptr);
     EXPECT_EQ(w().Data1->recordset()->recordCount(), 3);
