@@ -64,11 +64,11 @@ std::vector<GefundenesBild> pflanzenBilder(frmDbSaetzeWaehlen& saetze, const QSt
     const int kat = static_cast<int>(kategorieArten().indexOf(art));
     if (kat < 0 || saetze.strBilderUebergabe.isEmpty())
         return gefunden;
-    bool zahl = false;
-    const qint64 artnr = saetze.strBilderUebergabe.trimmed().toLongLong(&zahl);
+    const std::optional<qint64> nummer = jet::textAlsGanzzahl(saetze.strBilderUebergabe);
     const std::shared_ptr<jet::Database> db = saetze.Data1->database();
-    if (!zahl || !db)
+    if (!nummer || !db)
         return gefunden;
+    const qint64 artnr = *nummer;
     const QString tabelle = QString::fromLatin1(kTabellen[kat]);
     try {
         const auto rs =

@@ -6,6 +6,7 @@
 #include "platform/dialogs.h"
 #include "platform/system.h"
 #include "platform/units.h"
+#include "platform/zugang.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -100,6 +101,7 @@ void DbSaetzeSetzen(frmDbSaetzeWaehlen* fenster) {
 frmDbSaetzeWaehlen::frmDbSaetzeWaehlen(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("frmDbSaetzeWaehlen"));
     setWindowTitle(QStringLiteral("Datensätze wählen"));
+    zugangsRolleSetzen(*this, QAccessible::Window); // a window, not a plain widget
 
     jet::DataControl** daten[] = {&Data1, &Data2, &Data3, &Data4, &Data5, &Data6, &Data7};
     for (int i = 0; i < 7; ++i) {

@@ -574,9 +574,7 @@ std::optional<qint64> artikelNummer(const jet::Value& v) {
             return std::nullopt;
         return static_cast<qint64>(d);
     }
-    bool ok = false;
-    const qint64 n = Textform(v).trimmed().toLongLong(&ok);
-    return ok ? std::optional<qint64>(n) : std::nullopt;
+    return jet::textAlsGanzzahl(Textform(v));
 }
 
 } // namespace sorvo

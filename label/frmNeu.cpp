@@ -39,11 +39,14 @@ constexpr Format kFormate[] = {{"Benutzerdefiniert", nullptr, nullptr},
 constexpr int kSchlaufe = 5;
 
 // The size captions hold blanks between the name and "mm"; the box sits on
-// those blanks, so that "mm" reads behind the number.
+// those blanks, so that "mm" reads behind the number. The box is read under
+// its caption.
 QWidget* masszeile(QLabel* beschriftung, QLineEdit* box) {
     auto* zeile = new QWidget;
     beschriftung->setParent(zeile);
     box->setParent(zeile);
+    beschriftung->setBuddy(box);
+    box->setAccessibleName(beschriftung->text());
     const QString text = beschriftung->text();
     const qsizetype ende = text.indexOf(QLatin1Char(':')) + 1;
     const qsizetype mm = text.lastIndexOf(QStringLiteral("mm"));
@@ -79,9 +82,13 @@ frmNeu::frmNeu(QWidget* parent) : QDialog(parent) {
         "der vorgegebenen Formate."));
     lblInfo->setWordWrap(true);
     lblBreite = new QLabel(QStringLiteral("Breite:                     mm"));
+    lblBreite->setObjectName(QStringLiteral("lblBreite"));
     txtBreite = new QLineEdit(QStringLiteral("100"));
+    txtBreite->setObjectName(QStringLiteral("txtBreite"));
     lblHoehe = new QLabel(QStringLiteral("Höhe:                       mm"));
+    lblHoehe->setObjectName(QStringLiteral("lblHoehe"));
     txtHoehe = new QLineEdit(QStringLiteral("75"));
+    txtHoehe->setObjectName(QStringLiteral("txtHoehe"));
     cboFormat = new QComboBox;
     fraHQ = new QGroupBox;
     optHQ[0] = new QRadioButton(QStringLiteral("Hochformat"));

@@ -1,5 +1,7 @@
 #include "platform/hilfe.h"
 
+#include "platform/zugang.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QPointer>
@@ -58,6 +60,7 @@ HilfeFenster* hilfeFenster() {
 HilfeFenster::HilfeFenster(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("frmHilfe"));
     setWindowTitle(QStringLiteral("Sorvo-Hilfe"));
+    zugangsRolleSetzen(*this, QAccessible::Window); // a window, not a plain widget
     // Closing the help alone never ends the program.
     setAttribute(Qt::WA_QuitOnClose, false);
     txtHilfe = new HilfeBrowser(this);

@@ -570,8 +570,15 @@ void VorlageLesen() {
             throw Laufzeitfehler(53, QStringLiteral("Datei nicht gefunden"));
         const QByteArray inhalt = datei.readAll();
         datei.close();
+        // A template that begins with the UTF-8 byte-order mark, as several
+        // editors save text, is UTF-8; any other is Windows-1252, the code
+        // page the writer uses.
+        static const QByteArray kMarke("\xEF\xBB\xBF");
+        const QString text = inhalt.startsWith(kMarke)
+                                 ? QString::fromUtf8(inhalt.sliced(kMarke.size()))
+                                 : ausCp1252(inhalt);
         satz::Einleser leser(satz::Quelle::Datei, w);
-        for (const QString& z : satz::zeilenTeilen(ausCp1252(inhalt)))
+        for (const QString& z : satz::zeilenTeilen(text))
             if (!leser.zeile(z))
                 return;
         leser.abschliessen();

@@ -21,6 +21,7 @@
 #include <QStringList>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
@@ -256,6 +257,12 @@ private:
 };
 
 const char* typName(DataType t);
+
+// The whole number that the text spells from end to end, blanks around it
+// allowed (" 42 " is 42); nothing for any other text. Records are looked up
+// by such numbers: a text that holds more than a number, after a NUL too,
+// must find no record rather than the one its first digits name.
+std::optional<qint64> textAlsGanzzahl(QStringView text);
 
 // A table, query or field name as the SQL of this engine takes it: in
 // brackets, so that blanks (also at the ends), quotes, '#', '&', '-' and

@@ -119,10 +119,21 @@ qint64 Value::toInt64() const {
         return static_cast<qint64>(std::trunc(m_real));
     case DataType::Text:
     case DataType::Memo:
-        return m_text.trimmed().toLongLong();
+        return textAlsGanzzahl(m_text).value_or(0);
     default:
         return 0;
     }
+}
+
+std::optional<qint64> textAlsGanzzahl(QStringView text) {
+    const QStringView t = text.trimmed();
+    // Qt's reading of whole numbers stops at a NUL as at the end of a C
+    // string, and takes "1001\0 9" for 1001.
+    if (t.contains(QChar(0)))
+        return std::nullopt;
+    bool ok = false;
+    const qint64 n = t.toLongLong(&ok);
+    return ok ? std::optional<qint64>(n) : std::nullopt;
 }
 
 double Value::toDouble() const {

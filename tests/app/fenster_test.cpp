@@ -1,6 +1,8 @@
 // The program's windows as the window system and assistive technology see
 // them: every fixed dialog has a title bar with a close box only; the
-// toolbar's pictures are buttons and the tool window is a window.
+// toolbar's pictures are buttons; the tool, help and record-choice windows
+// are windows, and the size boxes of the new-label dialog are read under
+// their captions.
 #include "app/frmInfos.h"
 #include "app/frmMDIOptionen.h"
 #include "app/werkzeugleiste.h"
@@ -13,9 +15,11 @@
 #include "database/frmTabAuswaehlen.h"
 #include "label/frmNeu.h"
 #include "platform/dialogs.h"
+#include "platform/hilfe.h"
 #include "print/frmDrucker.h"
 #include "print/frmSchlaufenetikett.h"
 #include "tests/app/mdi_fixture.h"
+#include "tests/support/benennung.h"
 #include "tools/frmBild.h"
 #include "tools/frmTextListe.h"
 #include "tools/frmTools.h"
@@ -24,8 +28,10 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTextBrowser>
 #include <QWindow>
 #include <algorithm>
 #include <functional>
@@ -153,23 +159,62 @@ TEST_F(FensterTest, ToolbarPicturesAreButtonsToAssistiveTechnology) {
     delete neu;
 }
 
-TEST_F(FensterTest, TheToolWindowIsAWindowToAssistiveTechnology) {
+// A window that assistive technology does not announce as one is not
+// found among the open windows; its controls are still found inside it.
+TEST_F(FensterTest, ToolHelpAndRecordChoiceAreWindowsToAssistiveTechnology) {
     starten();
     neuesSchild();
+    m_mdi->mnuInhalt_Click();
     auto* werkzeuge = dynamic_cast<frmTools*>(nachbarn().werkzeuge);
+    HilfeFenster* hilfe = hilfeFenster();
+    auto* saetze = dynamic_cast<frmDbSaetzeWaehlen*>(nachbarn().datensatzWahl);
     ASSERT_NE(werkzeuge, nullptr);
-    QAccessibleInterface* i = QAccessible::queryAccessibleInterface(werkzeuge);
-    ASSERT_NE(i, nullptr);
-    EXPECT_EQ(i->role(), QAccessible::Window);
-    EXPECT_EQ(i->text(QAccessible::Name), werkzeuge->windowTitle());
-    // Its controls are still found inside it.
-    QAccessibleInterface* knopf =
-        QAccessible::queryAccessibleInterface(werkzeuge->cmdEinfuegenText);
-    ASSERT_NE(knopf, nullptr);
-    bool gefunden = false;
-    for (QAccessibleInterface* p = knopf->parent(); p && !gefunden; p = p->parent())
-        gefunden = p == i;
-    EXPECT_TRUE(gefunden);
+    ASSERT_NE(hilfe, nullptr);
+    ASSERT_NE(saetze, nullptr);
+    const struct {
+        QWidget* fenster;
+        QString titel;
+        QWidget* darin;
+    } faelle[] = {
+        {werkzeuge, werkzeuge->windowTitle(), werkzeuge->cmdEinfuegenText},
+        {hilfe, QStringLiteral("Sorvo-Hilfe"), hilfe->txtHilfe},
+        {saetze, QStringLiteral("Datensätze wählen"), saetze->cmdUebertragen},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.fenster->objectName().toStdString());
+        QAccessibleInterface* i = QAccessible::queryAccessibleInterface(f.fenster);
+        ASSERT_NE(i, nullptr);
+        EXPECT_EQ(i->role(), QAccessible::Window);
+        EXPECT_EQ(i->text(QAccessible::Name), f.titel);
+        QAccessibleInterface* darin = QAccessible::queryAccessibleInterface(f.darin);
+        ASSERT_NE(darin, nullptr);
+        bool gefunden = false;
+        for (QAccessibleInterface* p = darin->parent(); p && !gefunden; p = p->parent())
+            gefunden = p == i;
+        EXPECT_TRUE(gefunden);
+    }
+}
+
+TEST_F(FensterTest, TheSizeBoxesOfTheNewLabelDialogAreReadUnderTheirCaptions) {
+    starten();
+    frmNeu neu(m_mdi.get());
+    const QString breite = QStringLiteral("Breite:                     mm");
+    const QString hoehe = QStringLiteral("Höhe:                       mm");
+    const struct {
+        QLineEdit* box;
+        const char* name;
+        QString beschriftung;
+    } boxen[] = {{neu.txtBreite, "txtBreite", breite}, {neu.txtHoehe, "txtHoehe", hoehe}};
+    for (const auto& b : boxen) {
+        SCOPED_TRACE(b.name);
+        QAccessibleInterface* i = QAccessible::queryAccessibleInterface(b.box);
+        ASSERT_NE(i, nullptr);
+        EXPECT_EQ(i->role(), QAccessible::EditableText);
+        EXPECT_EQ(i->text(QAccessible::Name), b.beschriftung);
+        EXPECT_EQ(b.box->objectName(), QString::fromLatin1(b.name));
+    }
+    benennungenPruefen(neu,
+                       {{neu.txtBreite, "lblBreite", breite}, {neu.txtHoehe, "lblHoehe", hoehe}});
 }
 
 } // namespace

@@ -97,6 +97,21 @@ TEST_F(BilderTest, NoArticleNumberSearchesNothing) {
     EXPECT_EQ(ArtikelBilderZaehlen(w()), 0);
     w().strBilderUebergabe = QStringLiteral("1001; DROP");
     EXPECT_EQ(ArtikelBilderZaehlen(w()), 0);
+    // Article 1001 has one picture; a text that only begins with its number
+    // names no article, also when a NUL follows the digits.
+    const struct {
+        QString artnr;
+        int bilder;
+    } faelle[] = {
+        {QStringLiteral(" 1001 "), 1},
+        {QString::fromUtf16(u"1001\0 9", 7), 0},
+        {QString::fromUtf16(u"1001\0", 5), 0},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.artnr.size());
+        w().strBilderUebergabe = f.artnr;
+        EXPECT_EQ(ArtikelBilderZaehlen(w()), f.bilder);
+    }
 }
 
 // The choice window's search reports it; the transfer's count leaves it to

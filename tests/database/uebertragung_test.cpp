@@ -109,11 +109,25 @@ protected:
                     {{nr(1), t("Aster"), t("Herbstaster")},
                      {nr(2), t("Bellis"), N},
                      {nr(3), t("Canna"), t("Blumenrohr")}});
-        for (const char* s : {"Topfpfl_Synonyme_Botanisch", "Topfpfl_Synonyme_Deutsch"})
-            if (botanischeSynonyme ||
-                QLatin1String(s) != QLatin1String("Topfpfl_Synonyme_Botanisch"))
-                wr.addTable(QString::fromLatin1(s),
-                            {{"ARTNR", DataType::Long}, {"SYN", DataType::Text, 50}}, {});
+        topfNebentabellen(wr, {}, {}, botanischeSynonyme);
+        const QString pfad =
+            m_eigenerOrdner.filePath(QStringLiteral("kurz%1.vxt").arg(++m_dateien));
+        wr.write(pfad);
+        return pfad;
+    }
+
+    // The side tables of a pot-plant file: the synonym tables with these
+    // rows (the botanical one left out if told), and empty picture, family
+    // and property-name tables.
+    static void topfNebentabellen(jet::testing::Jet4Writer& wr, std::vector<Row> botanisch,
+                                  std::vector<Row> deutsch, bool botanischeSynonyme = true) {
+        using jet::DataType;
+        const std::vector<jet::testing::ColumnSpec> synonym = {{"ARTNR", DataType::Long},
+                                                               {"SYN", DataType::Text, 50}};
+        if (botanischeSynonyme)
+            wr.addTable(QStringLiteral("Topfpfl_Synonyme_Botanisch"), synonym,
+                        std::move(botanisch));
+        wr.addTable(QStringLiteral("Topfpfl_Synonyme_Deutsch"), synonym, std::move(deutsch));
         wr.addTable(QStringLiteral("Topfpfl_Bilder"),
                     {{"ARTNR", DataType::Long}, {"BILD1-G", DataType::Text, 50}}, {});
         wr.addTable(QStringLiteral("Familien"),
@@ -122,10 +136,6 @@ protected:
         for (const char* k : {"Topfpflanzen", "Stauden", "Gehoelze", "Apfel", "Obst", "Friedhof"})
             namen.push_back({QString::fromLatin1(k), DataType::Text, 50});
         wr.addTable(QStringLiteral("Namen_Benutzer_Optionen"), namen, {});
-        const QString pfad =
-            m_eigenerOrdner.filePath(QStringLiteral("kurz%1.vxt").arg(++m_dateien));
-        wr.write(pfad);
-        return pfad;
     }
 
     int m_dateien = 0;
@@ -717,6 +727,45 @@ TEST_F(UebertragungTest, SynonymsAndGermanNames) {
         {"D, ", "DTNAM-3"},
         {"E", "DTNAM-4"},
         {"Groß", "Weit"},
+    };
+    for (size_t k = 0; k < neu.size(); ++k) {
+        SCOPED_TRACE(k);
+        EXPECT_EQ(elemente(neu[k]), erwartet[k]);
+    }
+    EXPECT_TRUE(d.gezeigt().empty());
+}
+
+// The article number is looked up as the record holds it, all of it: a
+// text that holds a number and then a NUL names no plant, and the synonyms
+// of the plant its first digits name stay off its label.
+TEST_F(UebertragungTest, SynonymsAreLookedUpByTheWholeArticleNumber) {
+    jet::testing::Jet4Writer wr;
+    using jet::DataType;
+    const auto text = [](const char16_t* s, qsizetype n) { return Cell(QString::fromUtf16(s, n)); };
+    wr.addTable(QStringLiteral("Topfpfl"),
+                {{"ARTNR", DataType::Text, 20},
+                 {"Bot_Name", DataType::Text, 50},
+                 {"DTNAM", DataType::Text, 50}},
+                {{t("1001"), t("Aster"), t("Bergaster")},
+                 {text(u"1001\0 9", 7), t("Bellis"), t("Gänseblümchen")},
+                 {text(u"1001\0", 5), t("Canna"), t("Blumenrohr")},
+                 {t(" 1002 "), t("Dahlia"), t("Dahlie")}});
+    topfNebentabellen(wr, {{nr(1001), t("Aster amellus")}, {nr(1002), t("Dahlia pinnata")}},
+                      {{nr(1001), t("Sternaster")}});
+    const QString pfad = m_eigenerOrdner.filePath(QStringLiteral("nul.vxt"));
+    wr.write(pfad);
+    vorlage(pfad, QStringLiteral("vxt"), {QStringLiteral("<Syn.>"), QStringLiteral("<Deu Name>")});
+    SkriptDialoge d;
+    w().sichtbaresGrid().selectAll();
+    w().cmdUebertragen->click();
+    const std::vector<int32_t> neu = erzeugte();
+    ASSERT_EQ(neu.size(), 4u);
+    // In the grid's order, by botanical name.
+    const QStringList erwartet[] = {
+        {"Aster amellus", "Bergaster, Sternaster"},
+        {"Gänseblümchen"},
+        {"Blumenrohr"},
+        {"Dahlia pinnata", "Dahlie"}, // blanks around the number are no part of it
     };
     for (size_t k = 0; k < neu.size(); ++k) {
         SCOPED_TRACE(k);

@@ -421,6 +421,45 @@ TEST_F(LesenTest, DatabaseAndPricesRecords) {
     EXPECT_FALSE(S(m).blnGeaendert);
 }
 
+// Several editors save a template as UTF-8 and put the byte-order mark
+// before it: such a file is read whole, its database binding in the first
+// line and its umlauts included, and saved again as every template is. The
+// same bytes without the mark are Windows-1252.
+TEST_F(LesenTest, AByteOrderMarkMeansUtf8) {
+    const QString db = dateiSchreiben(QStringLiteral("Gärtnerei.mdb"), "x");
+    const int32_t w = schild();
+    auto& e = S(w);
+    e.blnDbGeladen = true;
+    e.blnPflanzenDb = false;
+    e.strDbPfad = db;
+    SchildDb(w).BotrelDateiArt = QStringLiteral("eig");
+    SchildDb(w).EigeneDbTabName = QStringLiteral("Stauden & Gräser");
+    text(QStringLiteral("Größe: äöü ÄÖÜ ß € „Zitat“"), 5, 4);
+    text(QStringLiteral("Rosa\r\ncanina"), 5, 20);
+    datenfeld(QStringLiteral("<Höhe>"), 5, 40);
+    ReihenfolgeHerstellen();
+    const QByteArray geschrieben = vorlageBytes(w);
+    ASSERT_TRUE(geschrieben.startsWith("F "));
+    const QByteArray utf8 = "\xEF\xBB\xBF" + ausCp1252(geschrieben).toUtf8();
+
+    DbProtokoll::aufrufe().clear();
+    const int32_t r = lesen(utf8);
+    ASSERT_FALSE(S(r).blnSchildFrei);
+    EXPECT_TRUE(meldungen().isEmpty()) << meldungen().join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(DbProtokoll::aufrufe(), QStringList{"DbTabellenAnzeigenEigeneDb"});
+    EXPECT_EQ(S(r).strDbPfad, db);
+    EXPECT_EQ(SchildDb(r).EigeneDbTabName, QStringLiteral("Stauden & Gräser"));
+    EXPECT_EQ(zustand(r), zustand(w));
+    // Saved without the mark, in the writer's code page.
+    EXPECT_EQ(vorlageBytes(r), geschrieben);
+    Schild(r).QueryUnload(frmLabel::DurchProgramm);
+
+    // Bytes that would be UTF-8 are Windows-1252 without the mark.
+    const int32_t ohne = lesen(zeilen({kG, lSatz("1", "Gr\xC3\xBC\xC3\x9F")}));
+    ASSERT_FALSE(S(ohne).blnSchildFrei);
+    EXPECT_EQ(Schild(ohne).lblText(1).Caption(), QStringLiteral("GrÃ¼ÃŸ"));
+}
+
 TEST_F(LesenTest, SecondDatabaseTemplateIsRefused) {
     const int32_t vorlage = schild();
     S(vorlage).blnDbGeladen = true;

@@ -1,7 +1,10 @@
-// The engine's rules for comparing texts: LIKE and the General sort order.
+// The engine's rules for comparing texts: LIKE, the General sort order, and
+// the whole number a text spells.
+#include "platform/jet/jet.h"
 #include "platform/jet/sqlite_ext.h"
 
 #include <gtest/gtest.h>
+#include <optional>
 
 using namespace sorvo::jet::detail;
 
@@ -81,5 +84,34 @@ TEST(JetRules, GeneralSortOrder) {
         EXPECT_EQ((r > 0) - (r < 0), c.sign) << c.a << " <> " << c.b;
         const int back = compareGeneral(QString::fromUtf8(c.b), QString::fromUtf8(c.a));
         EXPECT_EQ((back > 0) - (back < 0), -c.sign) << c.b << " <> " << c.a;
+    }
+}
+
+// A text is a whole number only when all of it is one: a NUL does not end it
+// early, as it would end a C string.
+TEST(JetRules, AWholeNumberIsTheWholeText) {
+    using sorvo::jet::Value;
+    struct Case {
+        QString text;
+        std::optional<qint64> zahl;
+    };
+    const Case cases[] = {
+        {QStringLiteral("1001"), 1001},
+        {QStringLiteral(" 1002 "), 1002}, // blanks around it, as the tables hold them
+        {QStringLiteral("-7"), -7},
+        {QStringLiteral("+7"), 7},
+        {QString::fromUtf16(u"1001\0 9", 7), std::nullopt},
+        {QString::fromUtf16(u"1001\0", 5), std::nullopt},
+        {QString::fromUtf16(u"\0001001", 5), std::nullopt},
+        {QStringLiteral("1001 9"), std::nullopt},
+        {QStringLiteral("1001x"), std::nullopt},
+        {QStringLiteral("10.5"), std::nullopt},
+        {QString(), std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text.toUtf8().replace('\0', "\\0").toStdString());
+        EXPECT_EQ(sorvo::jet::textAlsGanzzahl(c.text), c.zahl);
+        // A text field's value reads the same, 0 for no number.
+        EXPECT_EQ(Value::text(c.text).toInt64(), c.zahl.value_or(0));
     }
 }

@@ -375,6 +375,13 @@ TEST(JetDialect, ParametersAreBoundNotWrittenIntoTheSql) {
         {"SELECT Bot_Name FROM Topfpfl WHERE DTNAM = [Name]",
          {{"Name", text("Schönmalve")}},
          {"Abutilon megapotamicum"}},
+        // A bound text is compared whole, also past a NUL in it.
+        {"SELECT Bot_Name FROM Topfpfl WHERE DTNAM = [Name]",
+         {{"Name", Value::text(QString::fromUtf16(u"Schönmalve\0x", 12))}},
+         {}},
+        {"SELECT FAMNAME FROM Familien WHERE CStr(FAMILIE) = [Nr]",
+         {{"Nr", Value::text(QString::fromUtf16(u"2\0 9", 4))}},
+         {}},
         // Also inside a subquery, and twice with one value.
         {"SELECT FAMNAME FROM Familien WHERE FAMILIE IN (SELECT FAMILIE FROM Topfpfl WHERE "
          "ARTNR = [A] OR ARTNR = [A] + 1)",
