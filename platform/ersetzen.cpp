@@ -33,9 +33,25 @@ mode_t modusFuer(const QByteArray& ziel) {
     return static_cast<mode_t>(0666 & ~maske);
 }
 
+// A file the user may not write is not replaced by one he may, though the
+// folder would allow the rename. Opening it to write changes nothing.
+int schreibbar(const QByteArray& ziel) {
+    if (!QFileInfo(QFile::decodeName(ziel)).isFile())
+        return 0;
+    const int fd = ::open(ziel.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    ::close(fd);
+    return 0;
+}
+
 // A new empty file beside ziel, hidden, with ziel's permissions: its
 // descriptor, or -1 with errno set.
 int neueDatei(const QString& ziel, QByteArray& name) {
+    if (const int fehler = schreibbar(QFile::encodeName(ziel))) {
+        errno = fehler;
+        return -1;
+    }
     const QFileInfo i(ziel);
     name = QFile::encodeName(i.absolutePath() + QStringLiteral("/.") + i.fileName() +
                              QStringLiteral(".XXXXXX"));

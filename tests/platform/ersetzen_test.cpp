@@ -36,6 +36,24 @@ mode_t modus(const QString& pfad) {
 const QByteArray kAlt = QByteArray(300, 'a');
 const QByteArray kNeu = QByteArray(500, 'n');
 
+// A folder holding one file of the old bytes.
+struct Ablage {
+    QTemporaryDir dir;
+    QString ordner = dir.filePath(QStringLiteral("ordner"));
+    QString datei;
+    explicit Ablage(const char* name) : datei(ordner + QLatin1Char('/') + QLatin1String(name)) {
+        QDir().mkpath(ordner);
+        schreiben(datei, kAlt);
+    }
+    QStringList dateien() const { return QDir(ordner).entryList(QDir::Files | QDir::Hidden); }
+};
+
+// As root, the path goes to the user that OhneSchreibrecht makes of the
+// process, so that this user's rights on it are its owner's.
+bool demAnderenGeben(const QString& pfad) {
+    return ::geteuid() != 0 || ::chown(QFile::encodeName(pfad).constData(), 65534, -1) == 0;
+}
+
 // In a folder that takes no new file, only a file that may be written in
 // place is replaced; a full disk then leaves its old bytes, as through a
 // temporary file.
@@ -56,30 +74,53 @@ TEST(DateiErsetzen, InAFolderThatTakesNoNewFile) {
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.was);
-        QTemporaryDir dir;
-        const QString ordner = dir.filePath(QStringLiteral("programm"));
-        ASSERT_TRUE(QDir().mkpath(ordner));
-        const QString datei = ordner + QStringLiteral("/FeldListe.dat");
-        schreiben(datei, kAlt);
+        const Ablage a("FeldListe.dat");
         // The file stays writable for the user the folder refuses.
-        if (::geteuid() == 0) {
-            ASSERT_EQ(::chown(QFile::encodeName(datei).constData(), 65534, -1), 0);
-        }
+        ASSERT_TRUE(demAnderenGeben(a.datei));
         int fehler = -1;
         {
-            const OhneSchreibrecht schutz(ordner, datei);
+            const OhneSchreibrecht schutz(a.ordner, a.datei);
             ASSERT_TRUE(schutz.wirkt());
             std::optional<Dateigrenze> grenze;
             if (f.grenze > 0) {
                 ASSERT_TRUE(grenze.emplace(f.grenze).wirkt());
             }
-            fehler = dateiErsetzen(datei, f.neu, f.art);
+            fehler = dateiErsetzen(a.datei, f.neu, f.art);
         }
         EXPECT_EQ(fehler, f.fehler);
-        EXPECT_EQ(lesen(datei), f.danach);
-        EXPECT_EQ(QDir(ordner).entryList(QDir::Files | QDir::Hidden),
-                  QStringList{QStringLiteral("FeldListe.dat")});
+        EXPECT_EQ(lesen(a.datei), f.danach);
+        EXPECT_EQ(a.dateien(), QStringList{QStringLiteral("FeldListe.dat")});
     }
+}
+
+// A file the user may not write stays as it is, though its folder would let
+// a new file take its place; a writer that opens it by name gets no
+// replacement for it either.
+TEST(DateiErsetzen, AFileTheUserMayNotWriteIsNotReplaced) {
+    const Ablage a("reg.txt");
+    const QString& datei = a.datei;
+    // The folder's owner may open it for writing again; the file stays
+    // another's.
+    ASSERT_TRUE(demAnderenGeben(a.ordner));
+    int nurGanz = 0, auchAnOrt = 0, ersatz = 0;
+    QString ersatzPfad = QStringLiteral("<nicht angelegt>");
+    {
+        const OhneSchreibrecht schutz(a.ordner, datei);
+        ASSERT_EQ(::chmod(QFile::encodeName(a.ordner).constData(), 0755), 0);
+        ::chmod(QFile::encodeName(datei).constData(), 0444);
+        ASSERT_FALSE(schutz.wirkt());
+        nurGanz = dateiErsetzen(datei, kNeu);
+        auchAnOrt = dateiErsetzen(datei, kNeu, Ersetzen::AuchAnOrt);
+        const Ersatzdatei e(datei);
+        ersatz = e.fehler();
+        ersatzPfad = e.pfad();
+    }
+    EXPECT_EQ(nurGanz, EACCES);
+    EXPECT_EQ(auchAnOrt, EACCES);
+    EXPECT_EQ(ersatz, EACCES);
+    EXPECT_EQ(ersatzPfad, QString());
+    EXPECT_EQ(lesen(datei), kAlt);
+    EXPECT_EQ(a.dateien(), QStringList{QStringLiteral("reg.txt")});
 }
 
 // A link stays a link and the file it names gets the new content; the
