@@ -558,6 +558,26 @@ TEST_F(DruckenTest, APdfFileTheDiskCannotHoldIsReportedOnceAndLeavesNoCutFile) {
     EXPECT_NE(pdfLesen(pdf()).wort(QStringLiteral("Vorlage")), nullptr);
     m_mdi->cmdDruckNeueSchilder_Click();
     EXPECT_EQ(pdfLesen(pdf()).seiten.size(), 3u);
+
+    // A printer that asks for its file: the file asked for is named, and the
+    // next job asks again.
+    QFile::remove(pdf());
+    pdfAusgabeSetzen(programmDrucker(), QString());
+    {
+        SkriptDialoge d;
+        d.speichern(pdf()).meldung(Antwort::OK);
+        ASSERT_TRUE(mitDateigrenze(1024, [&] {
+            aktuell(1);
+            aktion("mnuDateiDrucken");
+        }));
+        EXPECT_EQ(d.gezeigt().size(), 2u);
+        if (d.gezeigt().size() == 2) {
+            EXPECT_EQ(d.gezeigt()[1].titel, QStringLiteral("Fehler beim Drucken!"));
+            EXPECT_TRUE(d.gezeigt()[1].text.contains(pdf()));
+        }
+    }
+    EXPECT_FALSE(QFile::exists(pdf()));
+    EXPECT_TRUE(druckerFragtNachDatei(programmDrucker()));
 }
 
 TEST_F(DruckenTest, RedFrameColourIsStoredAs255AndKeptAcrossARestart) {
