@@ -55,7 +55,9 @@ bool feldListeAnhaengen(const QString& pfad, const QString& eintrag) {
     if (keineDatei(pfad))
         return false;
     QFile f(pfad);
-    if (!f.open(QIODevice::ReadWrite))
+    // Unbuffered: a write that does not fit fails at once and leaves no
+    // bytes behind for a later flush to add after the file is cut back.
+    if (!f.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
         return false;
     QByteArray neu;
     // A last line without its line end would otherwise run into the new one.
