@@ -1,6 +1,7 @@
 #include "platform/registry.h"
 
 #include "platform/cp1252.h"
+#include "platform/ersetzen.h"
 #include "platform/system.h"
 
 #include <QDir>
@@ -8,7 +9,6 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QLockFile>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <algorithm>
 #include <cstring>
@@ -399,8 +399,7 @@ Datei& datei() {
 // Writes the new bytes in place of the old ones; false when the file could
 // not be replaced, which leaves it and its copy as they were.
 bool ersetzen(Datei& d, const QByteArray& neu) {
-    QSaveFile f(d.pfad);
-    if (!f.open(QIODevice::WriteOnly) || f.write(neu) != neu.size() || !f.commit())
+    if (dateiErsetzen(d.pfad, neu) != 0)
         return false;
     d.bytes = neu;
     d.stand = Stand::von(d.pfad);

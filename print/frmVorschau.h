@@ -27,6 +27,7 @@ namespace sorvo {
 
 class Beschriftung;
 class Bild;
+class Ersatzdatei;
 class ElementCanvas;
 class Steuerelement;
 
@@ -131,6 +132,15 @@ public:
 private:
     QPrinter* drucker_ = nullptr;
     std::unique_ptr<QPainter> painter_;
+    // A PDF file is written beside its place and takes it only once it is
+    // whole: a job that fails leaves no cut file and keeps one printed
+    // before. pdfDatei_ is the job's file while the printer writes ersatz_.
+    void pdfUmleiten();
+    void pdfZurueck();
+    // Puts the job's PDF file in place, or tells the user it could not be.
+    void pdfAbschliessen();
+    QString pdfDatei_;
+    std::unique_ptr<Ersatzdatei> ersatz_;
     // Ends the job's use of a file asked for: the next job asks again.
     void gefragteDateiVergessen();
     bool dateiGefragt_ = false;

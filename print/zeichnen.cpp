@@ -3,7 +3,9 @@
 #include "label/nachbarn.h"
 #include "label/programm.h"
 #include "platform/canvas.h"
+#include "platform/dialogs.h"
 #include "platform/elements.h"
+#include "platform/ersetzen.h"
 #include "platform/fonts.h"
 #include "platform/units.h"
 #include "print/drucker.h"
@@ -22,6 +24,30 @@ namespace sorvo {
 namespace {
 
 constexpr double kBildschirmPixelProMm = 96.0 / 25.4;
+
+// Whether a PDF file ends as a whole document does: "startxref", the offset
+// of its cross-reference table, "%%EOF", and that table where the offset
+// says. The painter reports a file cut short by a full disk as written;
+// such a file lacks its end, or holds it at the wrong place.
+bool pdfGanz(const QString& pfad) {
+    QFile f(pfad);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    const qint64 groesse = f.size();
+    const qint64 ab = std::max<qint64>(0, groesse - 1024);
+    if (!f.seek(ab))
+        return false;
+    const QByteArray ende = f.read(groesse - ab);
+    const qsizetype start = ende.lastIndexOf("startxref");
+    if (start < 0)
+        return false;
+    const QList<QByteArray> teile = ende.mid(start).simplified().split(' ');
+    if (teile.size() != 3 || teile[2] != "%%EOF")
+        return false;
+    bool zahl = false;
+    const qint64 tabelle = teile[1].toLongLong(&zahl);
+    return zahl && tabelle >= 0 && tabelle < groesse && f.seek(tabelle) && f.read(4) == "xref";
+}
 
 } // namespace
 
@@ -83,8 +109,10 @@ void DruckerZiel::oeffnen() {
         d.setOutputFileName(*datei);
         dateiGefragt_ = true;
     }
+    pdfUmleiten();
     auto p = std::make_unique<QPainter>();
     if (!p->begin(&d)) {
+        pdfZurueck();
         gefragteDateiVergessen();
         // A failed start can leave the printer busy for good; the program's
         // printer is made anew so that the next run can print.
@@ -93,6 +121,45 @@ void DruckerZiel::oeffnen() {
         throw DruckFehler("printer cannot be opened");
     }
     painter_ = std::move(p);
+}
+
+void DruckerZiel::pdfUmleiten() {
+    QPrinter& d = drucker();
+    if (d.outputFormat() != QPrinter::PdfFormat || d.outputFileName().isEmpty())
+        return;
+    pdfDatei_ = d.outputFileName();
+    auto ersatz = std::make_unique<Ersatzdatei>(pdfDatei_);
+    // A folder that takes no new file: the printer writes the file itself.
+    if (ersatz->pfad().isEmpty())
+        return;
+    ersatz_ = std::move(ersatz);
+    d.setOutputFileName(ersatz_->pfad());
+}
+
+void DruckerZiel::pdfZurueck() {
+    if (ersatz_)
+        drucker().setOutputFileName(pdfDatei_);
+    ersatz_.reset();
+    pdfDatei_.clear();
+}
+
+void DruckerZiel::pdfAbschliessen() {
+    if (pdfDatei_.isEmpty())
+        return;
+    const QString datei = pdfDatei_;
+    bool ganz = false;
+    if (ersatz_) {
+        ganz = pdfGanz(ersatz_->pfad()) && ersatz_->einsetzen() == 0;
+    } else {
+        ganz = pdfGanz(datei);
+        if (!ganz)
+            QFile::remove(datei);
+    }
+    pdfZurueck();
+    if (!ganz)
+        dialoge().meldung(QStringLiteral("Die Datei\r") + datei +
+                              QStringLiteral("\rkonnte nicht vollständig geschrieben werden!"),
+                          Msg::Exclamation, QStringLiteral("Fehler beim Drucken!"));
 }
 
 void DruckerZiel::gefragteDateiVergessen() {
@@ -118,6 +185,7 @@ void DruckerZiel::EndDoc() {
     if (painter_) {
         painter_->end();
         painter_.reset();
+        pdfAbschliessen();
     }
     gefragteDateiVergessen();
 }
@@ -128,10 +196,12 @@ void DruckerZiel::abbrechen() {
         d.abort();
         painter_->end();
         painter_.reset();
-        // A PDF document cannot be aborted: the file it wrote goes instead.
-        if (d.outputFormat() == QPrinter::PdfFormat && !d.outputFileName().isEmpty())
+        // A PDF document cannot be aborted: the file it wrote goes instead,
+        // with the replacement unless the printer wrote the file itself.
+        if (!ersatz_ && d.outputFormat() == QPrinter::PdfFormat && !d.outputFileName().isEmpty())
             QFile::remove(d.outputFileName());
     }
+    pdfZurueck();
     gefragteDateiVergessen();
     if (sammeln_)
         sammelFehler_ = true;

@@ -3,12 +3,11 @@
 // temporary file and renaming it over the old one. They fail where a network
 // share fills up or goes away, which no folder of a test does; tests put
 // failing ones in their place.
+#include "platform/ersetzen.h"
+
 namespace sorvo::satz {
 
-struct DateiAufrufe {
-    int (*schliessen)(int fd);
-    int (*umbenennen)(const char* von, const char* nach);
-};
+using DateiAufrufe = sorvo::DateiAufrufe;
 
 // The calls in use; the system's own unless a test replaced them.
 DateiAufrufe& dateiAufrufe();

@@ -8,19 +8,13 @@
 #include "template/dateiaufrufe.h"
 #include "template/einleser.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <cerrno>
-#include <cstdlib>
 #include <optional>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace sorvo {
 
 satz::DateiAufrufe& satz::dateiAufrufe() {
-    static DateiAufrufe aufrufe{::close, ::rename};
+    static DateiAufrufe aufrufe = systemAufrufe();
     return aufrufe;
 }
 
@@ -43,62 +37,6 @@ Laufzeitfehler dateiFehler(int fehler) {
         return {57, QStringLiteral("Geräte-E/A-Fehler")};
     default:
         return {75, QStringLiteral("Fehler beim Zugriff auf Pfad/Datei")};
-    }
-}
-
-// The new content goes to a temporary file beside the old one, which is
-// renamed over it only once every byte is on the disk: a failed write never
-// costs the user the template saved before. Every write is checked here;
-// buffered writers have been seen to report a file cut short by a size
-// limit as written.
-void dateiErsetzen(const QString& pfad, const QByteArray& inhalt) {
-    const QFileInfo ziel(pfad);
-    if (!QDir(ziel.absolutePath()).exists())
-        throw dateiFehler(ENOENT);
-    if (ziel.isDir())
-        throw dateiFehler(EISDIR);
-    const QByteArray zielName = QFile::encodeName(ziel.absoluteFilePath());
-    QByteArray vorlage = QFile::encodeName(ziel.absolutePath() + QStringLiteral("/.") +
-                                           ziel.fileName() + QStringLiteral(".XXXXXX"));
-    const int fd = mkstemp(vorlage.data());
-    if (fd < 0)
-        throw dateiFehler(errno);
-    const auto abbrechen = [&](int fehler) {
-        ::close(fd);
-        ::unlink(vorlage.constData());
-        return dateiFehler(fehler);
-    };
-    // The replacement keeps the old file's permissions.
-    struct stat alt {};
-    const mode_t modus = ::stat(zielName.constData(), &alt) == 0 ? alt.st_mode & 07777 : [] {
-        const mode_t maske = ::umask(0);
-        ::umask(maske);
-        return static_cast<mode_t>(0666 & ~maske);
-    }();
-    if (::fchmod(fd, modus) != 0)
-        throw abbrechen(errno);
-    const char* p = inhalt.constData();
-    qsizetype rest = inhalt.size();
-    while (rest > 0) {
-        const ssize_t n = ::write(fd, p, static_cast<size_t>(rest));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            throw abbrechen(n < 0 ? errno : EIO);
-        p += n;
-        rest -= n;
-    }
-    if (::fsync(fd) != 0)
-        throw abbrechen(errno);
-    if (satz::dateiAufrufe().schliessen(fd) != 0) {
-        const int fehler = errno;
-        ::unlink(vorlage.constData());
-        throw dateiFehler(fehler);
-    }
-    if (satz::dateiAufrufe().umbenennen(vorlage.constData(), zielName.constData()) != 0) {
-        const int fehler = errno;
-        ::unlink(vorlage.constData());
-        throw dateiFehler(fehler);
     }
 }
 
@@ -138,7 +76,10 @@ void VorlageSchreiben() {
     if (const auto meldung = satz::unspeicherbar(p.lngAktivesSchild))
         throw NichtSpeicherbar(*meldung);
     p.strSpeicherDatei = mitVorlagenEndung(p.strSpeicherDatei);
-    dateiErsetzen(p.strSpeicherDatei, vorlageBytes(p.lngAktivesSchild));
+    // The old file stays whole when the new one cannot be written.
+    if (const int fehler = dateiErsetzen(p.strSpeicherDatei, vorlageBytes(p.lngAktivesSchild),
+                                         Ersetzen::NurGanz, satz::dateiAufrufe()))
+        throw dateiFehler(fehler);
 }
 
 const std::vector<QString>& strVorlageZeilen() {

@@ -2,10 +2,10 @@
 
 #include "platform/cp1252.h"
 #include "platform/dialogs.h"
+#include "platform/ersetzen.h"
 #include "platform/system.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace sorvo {
 
@@ -55,7 +55,9 @@ bool feldListeAnhaengen(const QString& pfad, const QString& eintrag) {
     if (keineDatei(pfad))
         return false;
     QFile f(pfad);
-    if (!f.open(QIODevice::ReadWrite))
+    // Unbuffered: a write that does not fit fails at once and leaves no
+    // bytes behind for a later flush to add after the file is cut back.
+    if (!f.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
         return false;
     QByteArray neu;
     // A last line without its line end would otherwise run into the new one.
@@ -78,15 +80,12 @@ bool feldListeAnhaengen(const QString& pfad, const QString& eintrag) {
 bool feldListeSchreiben(const QString& pfad, const QStringList& eintraege) {
     if (keineDatei(pfad))
         return false;
-    // Written beside the file and put in its place at the end, so that a
-    // failure leaves the old list.
-    QSaveFile f(pfad);
-    f.setDirectWriteFallback(true);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
+    QByteArray inhalt;
     for (const QString& e : eintraege)
-        f.write(zeile(e));
-    return f.commit();
+        inhalt += zeile(e);
+    // A failure leaves the old list whole, also in a program folder that
+    // takes no new file, where the list is written in place.
+    return dateiErsetzen(pfad, inhalt, Ersetzen::AuchAnOrt) == 0;
 }
 
 void feldListeNichtLesbar(const QString& pfad) {

@@ -14,6 +14,7 @@
 #include "template/vorlage.h"
 #include "tests/app/mdi_fixture.h"
 #include "tests/label/schild_fixture.h"
+#include "tests/support/dateigrenze.h"
 #include "tests/support/pdf_lesen.h"
 
 #include <QAction>
@@ -454,6 +455,129 @@ TEST_F(DruckenTest, AFailureDropsTheWholeJobWithOneMessage) {
     P().strRahmenDruckFarbe = QStringLiteral("0");
     m_mdi->cmdDruckNeueSchilder_Click();
     EXPECT_EQ(pdfLesen(pdf()).seiten.size(), 3u);
+}
+
+// A PDF file that the disk has no room for is reported once per job, by its
+// name, and leaves nothing that looks like a printed file: no cut file, and
+// a file printed before stays as it was. Each way to print ends a job.
+TEST_F(DruckenTest, APdfFileTheDiskCannotHoldIsReportedOnceAndLeavesNoCutFile) {
+    starten();
+    neuesSchild(QStringLiteral("100"), QStringLiteral("60"));
+    textAnlegen(1, QStringLiteral("Vorlage"), 5, 5);
+    for (int k = 0; k < 2; ++k) {
+        const int32_t n = neuesSchild(QStringLiteral("100"), QStringLiteral("60"));
+        erzeugt(n);
+        textAnlegen(n, QStringLiteral("Nr%1").arg(n), 5, 5);
+    }
+    const int32_t schlaufe = neuesSchild(QStringLiteral("100"), QStringLiteral("20"));
+    erzeugt(schlaufe);
+    S(schlaufe).blnSchlaufenetikett = true;
+    S(schlaufe).sngEtikettBreite = 105;
+    S(schlaufe).sngGrenzeLinks = 0;
+    S(schlaufe).sngGrenzeOben = 20;
+    textAnlegen(schlaufe, QStringLiteral("Schlaufe"), 2, 2);
+    pdfWaehlen();
+    const auto aktuell = [](int32_t n) {
+        Schild(n).SetFocus();
+        P().lngAktivesSchild = n;
+    };
+    struct Fall {
+        const char* was;
+        std::function<void()> drucken;
+        bool vorhanden; // a file printed before is in the way
+    };
+    const Fall faelle[] = {
+        {"Schild drucken",
+         [&] {
+             aktuell(1);
+             aktion("mnuDateiDrucken");
+         },
+         false},
+        {"Drucken in der Seitenvorschau",
+         [&] {
+             aktuell(1);
+             aktion("mnuDateiDVorschau");
+             Vorschaufenster().mnuDrucken_Click();
+         },
+         false},
+        {"alle erzeugten Schilder drucken",
+         [&] {
+             aktuell(1);
+             m_mdi->cmdDruckNeueSchilder_Click();
+         },
+         false},
+        {"Schlaufenetiketten",
+         [&] {
+             aktuell(schlaufe);
+             aktion("mnuDateiDrucken");
+         },
+         false},
+        {"über eine gedruckte Datei",
+         [&] {
+             aktuell(1);
+             aktion("mnuDateiDrucken");
+         },
+         true},
+    };
+    const QByteArray frueher = "%PDF-1.4 ein früher gedrucktes Schild";
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.was);
+        QFile::remove(pdf());
+        if (f.vorhanden) {
+            QFile alt(pdf());
+            ASSERT_TRUE(alt.open(QIODevice::WriteOnly));
+            alt.write(frueher);
+        }
+        const QStringList ordner = QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden);
+        SkriptDialoge d;
+        d.meldung(Antwort::OK);
+        ASSERT_TRUE(mitDateigrenze(1024, f.drucken));
+        vorschauEntladen();
+        if (f.vorhanden) {
+            QFile alt(pdf());
+            ASSERT_TRUE(alt.open(QIODevice::ReadOnly));
+            EXPECT_EQ(alt.readAll(), frueher);
+        } else {
+            EXPECT_FALSE(QFile::exists(pdf()));
+        }
+        EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden), ordner);
+        EXPECT_EQ(d.gezeigt().size(), 1u);
+        if (!d.gezeigt().empty()) {
+            EXPECT_EQ(d.gezeigt()[0].text,
+                      QStringLiteral("Die Datei\r") + pdf() +
+                          QStringLiteral("\rkonnte nicht vollständig geschrieben werden!"));
+            EXPECT_EQ(d.gezeigt()[0].titel, QStringLiteral("Fehler beim Drucken!"));
+            EXPECT_EQ(d.gezeigt()[0].stil, Msg::Exclamation);
+        }
+        // The printer keeps the file chosen for it.
+        EXPECT_EQ(programmDrucker().outputFileName(), pdf());
+    }
+    // With room again the same jobs print whole.
+    aktuell(1);
+    aktion("mnuDateiDrucken");
+    EXPECT_NE(pdfLesen(pdf()).wort(QStringLiteral("Vorlage")), nullptr);
+    m_mdi->cmdDruckNeueSchilder_Click();
+    EXPECT_EQ(pdfLesen(pdf()).seiten.size(), 3u);
+
+    // A printer that asks for its file: the file asked for is named, and the
+    // next job asks again.
+    QFile::remove(pdf());
+    pdfAusgabeSetzen(programmDrucker(), QString());
+    {
+        SkriptDialoge d;
+        d.speichern(pdf()).meldung(Antwort::OK);
+        ASSERT_TRUE(mitDateigrenze(1024, [&] {
+            aktuell(1);
+            aktion("mnuDateiDrucken");
+        }));
+        EXPECT_EQ(d.gezeigt().size(), 2u);
+        if (d.gezeigt().size() == 2) {
+            EXPECT_EQ(d.gezeigt()[1].titel, QStringLiteral("Fehler beim Drucken!"));
+            EXPECT_TRUE(d.gezeigt()[1].text.contains(pdf()));
+        }
+    }
+    EXPECT_FALSE(QFile::exists(pdf()));
+    EXPECT_TRUE(druckerFragtNachDatei(programmDrucker()));
 }
 
 TEST_F(DruckenTest, RedFrameColourIsStoredAs255AndKeptAcrossARestart) {

@@ -1,4 +1,6 @@
 #include "platform/registry.h"
+#include "tests/support/dateigrenze.h"
+#include "tests/support/fake_dialogs.h"
 
 #include <QDir>
 #include <QFile>
@@ -259,4 +261,59 @@ TEST_F(RegistryTest, UnwritableStoreIsSilent) {
     qputenv("SORVO_REGISTRY", "/proc/sorvo-nicht-schreibbar/reg.txt");
     RegStringSchreiben(HKEY_LOCAL_MACHINE, kPfade, QStringLiteral("a"), QStringLiteral("1"));
     EXPECT_FALSE(RegStringLesen(HKEY_LOCAL_MACHINE, kPfade, QStringLiteral("a")).has_value());
+}
+
+// A disk too full for the new file leaves the settings as they were, byte
+// for byte, and says nothing, as every settings failure; the store writes
+// again once there is room.
+TEST_F(RegistryTest, AFullDiskLeavesTheSettingsFileWhole) {
+    QByteArray inhalt;
+    for (int i = 0; i < 200; ++i) {
+        if (i % 100 == 0)
+            inhalt +=
+                i == 0 ? "[HKEY_LOCAL_MACHINE\\\\Software\\\\Kelmarhof\\\\Sorvo1.0\\\\Pfade]\r\n"
+                       : "\r\n[HKEY_LOCAL_MACHINE\\\\Software\\\\Kelmarhof\\\\Sorvo1.0\\\\MDI]\r\n";
+        inhalt += "Wert" + QByteArray::number(i) + "=Bilder der Stauden, Gehoelze und Obstsorten " +
+                  QByteArray::number(i) + "\r\n";
+    }
+    schreibeDatei(inhalt);
+    const QByteArray alt = dateiBytes();
+    ASSERT_GT(alt.size(), 10000);
+    const QString neuerWert = QStringLiteral("D:\\Neu\\") + QString(100, QLatin1Char('x'));
+    struct Fall {
+        const char* was;
+        qint64 grenze;
+        QString schluessel, name;
+    };
+    const Fall faelle[] = {
+        // The new file would be a little longer than the room left.
+        {"a value grows", alt.size() + 10, kPfade, QStringLiteral("Wert7")},
+        {"a new key", alt.size() + 10, QStringLiteral("Software\\Neu"), QStringLiteral("n")},
+        // Room for less than half of it.
+        {"a value at the end", 4096, kMdi, QStringLiteral("Wert199")},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.was);
+        const std::optional<QString> vorher =
+            RegStringLesen(HKEY_LOCAL_MACHINE, f.schluessel, f.name);
+        test::SkriptDialoge dialoge;
+        ASSERT_TRUE(test::mitDateigrenze(f.grenze, [&] {
+            RegStringSchreiben(HKEY_LOCAL_MACHINE, f.schluessel, f.name, neuerWert);
+        }));
+        EXPECT_EQ(dateiBytes(), alt);
+        EXPECT_TRUE(dialoge.gezeigt().empty());
+        EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden),
+                  QStringList{QStringLiteral("reg.txt")});
+        // What is read is what the file holds.
+        EXPECT_EQ(RegStringLesen(HKEY_LOCAL_MACHINE, f.schluessel, f.name), vorher);
+    }
+    RegStringSchreiben(HKEY_LOCAL_MACHINE, kMdi, QStringLiteral("Wert199"), neuerWert);
+    EXPECT_EQ(RegStringLesen(HKEY_LOCAL_MACHINE, kMdi, QStringLiteral("Wert199")), neuerWert);
+    EXPECT_NE(dateiBytes(), alt);
+    // Read afresh from the file, under another spelling of its path.
+    const QFileInfo datei(registryDatei());
+    qputenv("SORVO_REGISTRY", (datei.absolutePath() + "/./" + datei.fileName()).toUtf8());
+    EXPECT_EQ(RegStringLesen(HKEY_LOCAL_MACHINE, kMdi, QStringLiteral("Wert199")), neuerWert);
+    EXPECT_EQ(RegStringLesen(HKEY_LOCAL_MACHINE, kPfade, QStringLiteral("Wert7")),
+              QStringLiteral("Bilder der Stauden, Gehoelze und Obstsorten 7"));
 }

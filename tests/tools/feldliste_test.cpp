@@ -2,6 +2,7 @@
 // dialogs that add, change and delete entries.
 #include "platform/cp1252.h"
 #include "tests/support/benennung.h"
+#include "tests/support/dateigrenze.h"
 #include "tests/tools/werkzeug_fixture.h"
 #include "tools/feldliste.h"
 #include "tools/frmTextListe.h"
@@ -306,6 +307,65 @@ TEST_F(StockTextTest, ChangingAnUnwritableFileLeavesItAsItWas) {
     EXPECT_EQ(s.gezeigt()[0].titel, "Datei nicht beschreibbar!");
     EXPECT_TRUE(QFileInfo(m_feldListe).isDir());
     EXPECT_EQ(dialog<frmEdit>("frmEdit"), nullptr);
+}
+
+// A disk too full for the new list: the old file stays whole, the user is
+// told, and the tool window keeps showing what the file holds.
+TEST_F(StockTextTest, AFullDiskKeepsTheOldListWhole) {
+    QByteArray alt;
+    for (int i = 1; i <= 20; ++i)
+        alt += "Standardtext " + QByteArray::number(i) + "\r\n";
+    struct Fall {
+        const char* was;
+        std::function<void()> tun;
+    };
+    const Fall faelle[] = {
+        {"ändern",
+         [this] {
+             waehlen(m_t->lstText, QStringLiteral("Standardtext 7"));
+             frmEdit* d = aendern();
+             ASSERT_NE(d, nullptr);
+             d->txtFeld->setText(QStringLiteral("Standardtext 7, verlängert"));
+             d->cmdOK->click();
+         }},
+        {"Feld löschen",
+         [this] {
+             waehlen(m_t->lstText, QStringLiteral("Standardtext 12"));
+             frmEdit* d = aendern();
+             ASSERT_NE(d, nullptr);
+             d->cmdClear->click();
+         }},
+        {"neuer Text",
+         [this] {
+             frmText_Neu* d = neu();
+             ASSERT_NE(d, nullptr);
+             d->txtText->setText(QStringLiteral("Topf, 12 cm"));
+             d->cmdOK->click();
+         }},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.was);
+        feldListeSchreiben(alt);
+        m_t->Liste_Neu();
+        const QStringList ordner = QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden);
+        SkriptDialoge s;
+        s.meldung(Antwort::OK);
+        // Room for 64 bytes of the new file only.
+        ASSERT_TRUE(mitDateigrenze(64, [&] {
+            f.tun();
+            weg();
+        }));
+        EXPECT_EQ(feldListeInhalt(), alt);
+        EXPECT_EQ(stockTexte().size(), 20);
+        EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden), ordner);
+        EXPECT_EQ(s.gezeigt().size(), 1u);
+        if (!s.gezeigt().empty()) {
+            EXPECT_EQ(s.gezeigt()[0].titel, "Datei nicht beschreibbar!");
+            EXPECT_EQ(s.gezeigt()[0].text,
+                      "Die Standard-Texte konnten nicht gespeichert werden:\r" + m_feldListe +
+                          "\rDie Datei bleibt unverändert.");
+        }
+    }
 }
 
 TEST_F(StockTextTest, CaptionsNameTheirControls) {
