@@ -10,6 +10,7 @@
 
 #include <QCloseEvent>
 #include <QCollator>
+#include <QDateTime>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -133,6 +134,14 @@ frmDbPreis::frmDbPreis(QWidget* parent) : QDialog(parent) {
     l->addLayout(knoepfe);
     resize(640, 420);
 
+    uhr = [] { return QDateTime::currentMSecsSinceEpoch(); };
+    // Whatever Data1 binds anew, the index and the record of the file read
+    // belong to the rows it held before.
+    connect(Data1, &jet::DataControl::refreshed, this, [this] {
+        m_gelesen.reset();
+        m_zeilen.reset();
+    });
+
     connect(lstDbPreis, &QListWidget::itemDoubleClicked, this, [this] { lstDbPreis_DblClick(); });
     connect(cmdDbPreiseNeu, &QPushButton::clicked, this, [this] { cmdDbPreiseNeu_Click(); });
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
@@ -147,6 +156,46 @@ void frmDbPreis::feldListeSetzen(const QStringList& namen) {
     lstDbPreis->clear();
     for (const QString& n : namen)
         lstDbPreis->addItem(new Eintrag(n));
+}
+
+int frmDbPreis::preisZeile(const QString& schluessel) {
+    const jet::Recordset* preise = Data1->recordset();
+    if (!preise)
+        return -1;
+    if (!m_zeilen) {
+        QHash<QString, int> zeilen;
+        zeilen.reserve(preise->recordCount());
+        for (int r = 0; r < preise->recordCount(); ++r) {
+            const jet::Value k = preise->valueAt(r, 0);
+            if (k.isNull())
+                continue;
+            const QString text = k.toString();
+            if (!zeilen.contains(text))
+                zeilen.insert(text, r);
+        }
+        m_zeilen = std::move(zeilen);
+    }
+    return m_zeilen->value(schluessel, -1);
+}
+
+bool frmDbPreis::haeltUnveraendert(const QString& pfad) const {
+    if (!m_gelesen || m_gelesen->first != pfad || !Data1->recordset())
+        return false;
+    const std::optional<DateiStand> jetzt = dateiStand(pfad);
+    return jetzt && *jetzt == m_gelesen->second;
+}
+
+void frmDbPreis::gebunden(const QString& pfad, const std::optional<DateiStand>& vorher,
+                          qint64 beginnMs) {
+    // File times move in steps, of up to two seconds on some file systems:
+    // a file read within a step of its last change may change again under
+    // the same times, so it is read anew at its next binding.
+    constexpr qint64 kSchrittMs = 2000;
+    const std::optional<DateiStand> jetzt = dateiStand(pfad);
+    if (vorher && jetzt && *vorher == *jetzt && jetzt->statusNs / 1000000 < beginnMs - kSchrittMs)
+        m_gelesen.emplace(pfad, *jetzt);
+    else
+        m_gelesen.reset();
 }
 
 void frmDbPreis::showEvent(QShowEvent* e) {
@@ -245,18 +294,28 @@ void frmDbAuswaehlen::DBPreiseLaden() {
         const qsizetype punkt = datei.lastIndexOf(QLatin1Char('.'));
         e.strPreisDateiName = punkt < 0 ? datei : datei.left(punkt);
         try {
-            placeholder(*f.Data1, QString());
-            f.Data1->setDatabaseName(ordner.isEmpty() ? QStringLiteral("/") : ordner);
-            // The whole file name, so that another file of the same name
-            // with another extension cannot stand in for it; quoted, so that
-            // no name is taken for SQL or loses its blanks.
-            f.Data1->setRecordSource(jet::sqlName(datei));
-            f.Data1->setCaption(e.strPreisDateiName);
-            f.Data1->refresh();
+            // A record transfer binds the template's prices file again for
+            // every label it makes: a file Data1 holds unchanged is not
+            // read again.
+            const bool neu = !f.haeltUnveraendert(pfad);
+            const qint64 beginn = f.uhr();
+            const std::optional<DateiStand> vorher = neu ? dateiStand(pfad) : std::nullopt;
+            if (neu) {
+                placeholder(*f.Data1, QString());
+                f.Data1->setDatabaseName(ordner.isEmpty() ? QStringLiteral("/") : ordner);
+                // The whole file name, so that another file of the same name
+                // with another extension cannot stand in for it; quoted, so
+                // that no name is taken for SQL or loses its blanks.
+                f.Data1->setRecordSource(jet::sqlName(datei));
+                f.Data1->setCaption(e.strPreisDateiName);
+                f.Data1->refresh();
+            }
             f.lblDbPreise->setText(pfad);
             if (!f.Data1->recordset())
                 throw jet::JetError(jet::fehler::ObjektNichtGefunden, pfad);
             f.Data1->recordset()->moveFirst();
+            if (neu)
+                f.gebunden(pfad, vorher, beginn);
             if (f.feldGewaehlt())
                 f.cmdOK->setEnabled(true);
         } catch (const jet::JetError&) {
@@ -314,17 +373,12 @@ QString PreisSuchen(const jet::Recordset& rs, QString* fehler) {
         const jet::Value schluessel = rs.value(feld);
         if (schluessel.isNull())
             throw jet::JetError(jet::fehler::KeinAktuellerDatensatz, QString());
-        const QString text = schluessel.toString();
         // The first row whose key is the same text, blanks and case included.
-        for (int r = 0; r < preise->recordCount(); ++r) {
-            const jet::Value k = preise->valueAt(r, 0);
-            if (k.isNull() || k.toString() != text)
-                continue;
+        if (const int r = DbPreis().preisZeile(schluessel.toString()); r >= 0) {
             const jet::Value p = preise->valueAt(r, 1);
             if (p.isNull())
                 throw jet::JetError(jet::fehler::KeinAktuellerDatensatz, QString());
             preis = p.toString();
-            break;
         }
     } catch (const jet::JetError& e) {
         // The search does not go on.

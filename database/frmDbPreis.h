@@ -4,8 +4,13 @@
 // column. Also the price lookup of the record transfer.
 #include "platform/jet/datacontrol.h"
 #include "platform/jet/gridmodel.h"
+#include "platform/system.h"
 
 #include <QDialog>
+#include <QHash>
+#include <functional>
+#include <optional>
+#include <utility>
 
 class QGroupBox;
 class QLabel;
@@ -46,9 +51,33 @@ public:
     // The caption "Kein Datenfeld ausgewählt!" stands for no joined field.
     bool feldGewaehlt() const;
 
+    // The first row of the prices table in Data1 whose key (column 1) is
+    // this text, blanks and case included; -1 when there is none. A row
+    // without a key matches nothing. The index behind it is made at the
+    // first lookup of a binding. Throws what reading the table throws.
+    int preisZeile(const QString& schluessel);
+
+    // Whether Data1 holds the prices file pfad as it is now, so that
+    // binding it again would read the same rows.
+    bool haeltUnveraendert(const QString& pfad) const;
+    // Data1 has just bound pfad, whose state was `vorher` when the reading
+    // began at `beginnMs` (uhr's time).
+    void gebunden(const QString& pfad, const std::optional<DateiStand>& vorher, qint64 beginnMs);
+    // Milliseconds since the epoch, on the clock of file times; tests move
+    // it on to make a file they just wrote an old one.
+    std::function<qint64()> uhr;
+
 protected:
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+
+private:
+    // The file Data1 read, as it was then; only once its last change lay
+    // far enough back to tell a later one by the file's times.
+    std::optional<std::pair<QString, DateiStand>> m_gelesen;
+    // Key text to its first row in Data1's table. Both go with every
+    // Refresh of Data1.
+    std::optional<QHash<QString, int>> m_zeilen;
 };
 
 // The one prices window, created hidden on first use.

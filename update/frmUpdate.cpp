@@ -11,8 +11,11 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <cerrno>
 #include <cstdio>
 #include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -65,10 +68,25 @@ QString mitTrenner(const QString& ordner) {
     return ordner.isEmpty() || istTrenner(ordner.back()) ? ordner : ordner + QLatin1Char('/');
 }
 
+// Gives the open copy the installed file's group and mode. The group
+// first: handing a file to another group may clear its set-id bits, which
+// the mode then sets again. Only root or a member may give a file a group;
+// for anyone else the copy keeps this process's group.
+bool modusUebernehmen(int fd, const struct stat& alt) {
+    if (::fchown(fd, static_cast<uid_t>(-1), alt.st_gid) != 0 && errno != EPERM)
+        return false;
+    return ::fchmod(fd, alt.st_mode & 07777) == 0;
+}
+
 // Replaces the installed file without ever losing it: the new file is copied
 // next to it first and then renamed over it.
 bool ersetzen(const QString& neu, const QString& ziel) {
     QDir().mkpath(QFileInfo(ziel).absolutePath());
+    // An installed file keeps its mode and group, so that an update never
+    // opens the program to users it was closed to.
+    struct stat alt {};
+    const bool installiert =
+        ::stat(QFile::encodeName(ziel).constData(), &alt) == 0 && S_ISREG(alt.st_mode);
     const QString temp = ziel + QStringLiteral(".sorvo-update");
     QFile::remove(temp);
     if (!QFile::copy(neu, temp))
@@ -78,16 +96,20 @@ bool ersetzen(const QString& neu, const QString& ziel) {
     // The copy keeps the new file's time, so a later update compares right.
     // Opened for reading only: the copy already carries the new file's
     // permissions, which may forbid writing, and the owner may set the time
-    // of a file it can only read.
-    const bool zeit = kopie.open(QIODevice::ReadOnly) &&
-                      kopie.setFileTime(quelle.lastModified(), QFileDevice::FileModificationTime);
+    // and mode of a file it can only read.
+    bool gut = kopie.open(QIODevice::ReadOnly) &&
+               kopie.setFileTime(quelle.lastModified(), QFileDevice::FileModificationTime);
+    if (gut && installiert)
+        gut = modusUebernehmen(kopie.handle(), alt);
     kopie.close();
-    // Only the file's own mode: the "User" flags say what this process may
-    // do, and would turn into owner bits.
-    kopie.setPermissions(quelle.permissions() &
-                         ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser));
-    if (!zeit || std::rename(QFile::encodeName(temp).constData(),
-                             QFile::encodeName(ziel).constData()) != 0) {
+    // A file new to the installation takes the new file's own mode: the
+    // "User" flags say what this process may do, and would turn into owner
+    // bits.
+    if (!installiert)
+        kopie.setPermissions(quelle.permissions() &
+                             ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser));
+    if (!gut || std::rename(QFile::encodeName(temp).constData(),
+                            QFile::encodeName(ziel).constData()) != 0) {
         QFile::remove(temp);
         return false;
     }

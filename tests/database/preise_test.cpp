@@ -1,14 +1,20 @@
 // The prices table: binding a prices file, the prices window, and the
 // lookup of a record's price.
 #include "label/frmLabel.h"
+#include "platform/elements.h"
 #include "platform/system.h"
 #include "tests/database/db_fixture.h"
 #include "tests/support/benennung.h"
 
+#include <QDateTime>
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTableView>
+#include <functional>
+#include <utility>
 
 namespace sorvo::test {
 namespace {
@@ -151,6 +157,227 @@ TEST_F(PreiseTest, AnUnclosedQuoteSwallowsNoLaterRow) {
         EXPECT_EQ(PreisSuchen(rs), QLatin1String(preis)) << nr;
     }
     EXPECT_TRUE(d.gezeigt().empty());
+}
+
+// The record of the window's data source whose first field reads nr.
+void datensatzWaehlen(jet::Recordset& rs, const QString& nr) {
+    for (int r = 0; r < rs.recordCount(); ++r)
+        if (rs.valueAt(r, 0).toString() == nr) {
+            rs.setBookmark(rs.bookmarkAt(r));
+            return;
+        }
+    ADD_FAILURE() << "no record " << nr.toStdString();
+}
+
+// The price of record nr, with whether the lookup told a failure.
+std::pair<QString, bool> preisVon(jet::Recordset& rs, const QString& nr) {
+    datensatzWaehlen(rs, nr);
+    QString fehler;
+    const QString preis = PreisSuchen(rs, &fehler);
+    return {preis, fehler.startsWith(QStringLiteral("Keine gültige Preisdatenbank!"))};
+}
+
+// Each key finds the first row whose key is the same text: case and blanks
+// count, a whole-number key column reads its numbers as the record's do,
+// a row without key matches nothing, and the first match without a price
+// is a failure even when a later row has one.
+TEST_F(PreiseTest, EachKeyFindsTheFirstRowOfTheSameText) {
+    struct Suche {
+        const char* nr; // the record, by its first field
+        const char* preis;
+        bool fehler;
+    };
+    const struct {
+        const char* name;
+        const char* tabelle;
+        const char* spalte;
+        QByteArray preise;
+        std::vector<Suche> suchen;
+    } faelle[] = {
+        {"text keys",
+         "Meine Pflanzen",
+         "Nr",
+         "Nr;Preis\r\n"
+         "b12;1,00\r\n"
+         "B12 ;1,10\r\n"
+         " B12;1,20\r\n"
+         "B12;3,00\r\n"
+         "B12;4,00\r\n"
+         ";5,00\r\n"
+         "A7;\r\n"
+         "A7;8,00\r\n"
+         "B9;6,00\r\n"
+         "b9;7,00\r\n"
+         "\xF6"
+         "1;8,50\r\n"
+         "\xD6"
+         "1;9,00\r\n",
+         {{"B12", "3,00", false},
+          {"b9", "7,00", false},
+          {"\xC3\x96"
+           "1",
+           "9,00", false},
+          {"A7", "?Preis?", true},
+          {"B3", "?Preis?", false},
+          {"C1", "?Preis?", false}}},
+        {"a record without key",
+         "Meine Pflanzen",
+         "Name",
+         "Name;Preis\r\nBuchs;1,00\r\n;2,00\r\n",
+         {{"B3", "?Preis?", true}, {"B12", "1,00", false}}},
+        {"whole-number keys",
+         "Einzeln",
+         "Nummer",
+         "Nr;Preis\r\n07;1,00\r\n7;2,00\r\n3;3,00\r\n",
+         {{"7", "1,00", false}, {"3", "3,00", false}}},
+        {"numbers among text keys",
+         "Einzeln",
+         "Nummer",
+         "Nr;Preis\r\n07;1,00\r\n7;2,00\r\nx;9,00\r\n",
+         {{"7", "2,00", false}, {"3", "?Preis?", false}}},
+    };
+    const int32_t n = schildMitFeldern();
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        eigeneLaden(n, eigene(), QString::fromLatin1(f.tabelle));
+        S(n).strPreisDbPfad = datei(QStringLiteral("preise.txt"), f.preise);
+        S(n).strPreisSpalte = QString::fromLatin1(f.spalte);
+        db(n).DBPreiseLaden();
+        ASSERT_TRUE(S(n).blnPreisDbGeladen);
+        jet::Recordset& rs = *w().Data1->recordset();
+        // Twice over: what the first lookups leave behind changes no answer.
+        for (int runde = 0; runde < 2; ++runde)
+            for (const Suche& s : f.suchen) {
+                SCOPED_TRACE(s.nr);
+                const auto [preis, fehler] = preisVon(rs, QString::fromUtf8(s.nr));
+                EXPECT_EQ(preis, QString::fromUtf8(s.preis));
+                EXPECT_EQ(fehler, s.fehler);
+            }
+    }
+}
+
+// Whatever binds the prices table anew, the lookups after it answer from
+// the table bound now, never from what was looked up in the one before.
+TEST_F(PreiseTest, EveryNewBindingIsLookedUpAnew) {
+    // Another label window first: once one is bound, a new one would ask.
+    const int32_t m = schildMitFeldern();
+    const int32_t n = schildMitFeldern();
+    eigeneLaden(n, eigene(), QStringLiteral("Meine Pflanzen"));
+    jet::Recordset& rs = *w().Data1->recordset();
+    const QString a = datei(QStringLiteral("a.txt"), "Nr;Preis\r\nA7;1,00\r\nB12;2,00\r\n");
+    const QString b = datei(QStringLiteral("b.txt"), "Nr;Preis\r\nA7;3,00\r\nC1;4,00\r\n");
+    S(n).strPreisSpalte = QStringLiteral("Nr");
+    const auto binden = [&](int32_t fenster, const QString& pfad) {
+        P().lngAktivesSchild = fenster;
+        S(fenster).strPreisDbPfad = pfad;
+        db(fenster).DBPreiseLaden();
+        P().lngAktivesSchild = n;
+    };
+    const struct {
+        const char* schritt;
+        std::function<void()> tun;
+        const char* a7;
+        const char* b12;
+        const char* c1;
+    } schritte[] = {
+        {"first file", [&] { binden(n, a); }, "1,00", "2,00", "?Preis?"},
+        {"another file", [&] { binden(n, b); }, "3,00", "?Preis?", "4,00"},
+        // Read just after it was written, then rewritten in place as long as
+        // before: the file's times may not tell the change.
+        {"the same file rewritten",
+         [&] {
+             datei(QStringLiteral("b.txt"), "Nr;Preis\r\nA7;7,00\r\nC1;8,00\r\n");
+             binden(n, b);
+             datei(QStringLiteral("b.txt"), "Nr;Preis\r\nA7;5,00\r\nC1;6,00\r\n");
+             binden(n, b);
+         },
+         "5,00", "?Preis?", "6,00"},
+        // The prices window shows the table of the window bound last.
+        {"another window's file", [&] { binden(m, a); }, "1,00", "2,00", "?Preis?"},
+        {"its own file again", [&] { binden(n, b); }, "5,00", "?Preis?", "6,00"},
+    };
+    for (const auto& s : schritte) {
+        SCOPED_TRACE(s.schritt);
+        s.tun();
+        ASSERT_TRUE(S(n).blnPreisDbGeladen);
+        EXPECT_EQ(preisVon(rs, QStringLiteral("A7")).first, s.a7);
+        EXPECT_EQ(preisVon(rs, QStringLiteral("B12")).first, s.b12);
+        EXPECT_EQ(preisVon(rs, QStringLiteral("C1")).first, s.c1);
+    }
+    // Unbound: the placeholder, and no table to look in.
+    binden(n, QString());
+    EXPECT_FALSE(S(n).blnPreisDbGeladen);
+    EXPECT_EQ(preisVon(rs, QStringLiteral("A7")), std::pair(QStringLiteral("?Preis?"), true));
+}
+
+// A record transfer binds the template's prices file for every label; a
+// file bound unchanged is not read again, and a changed one is.
+TEST_F(PreiseTest, LabelsShowThePricesOfTheFileAsItIsNow) {
+    // The files of a test are only just written; to the prices window they
+    // are an hour old, as a user's prices list would be, so that an
+    // unchanged one can be told by its times.
+    const auto uhr = DbPreis().uhr;
+    DbPreis().uhr = [] { return QDateTime::currentMSecsSinceEpoch() + 3600 * 1000; };
+    const auto zurueck = qScopeGuard([&] { DbPreis().uhr = uhr; });
+
+    const int32_t m = schildMitFeldern();
+    const int32_t n =
+        schildMitFeldern({QStringLiteral("<Bot Name>"), QStringLiteral("<Sorvo-Preis>")});
+    direktBinden(n, botrel(), QStringLiteral("vxt"));
+    S(n).strPreisSpalte = QStringLiteral("Deutscher Name");
+    const auto schilder = [&] {
+        const size_t vorher = erzeugte().size();
+        P().lngAktivesSchild = n;
+        uebertragen({1001, 1002, 1003});
+        QStringList l;
+        const std::vector<int32_t> neu = erzeugte();
+        for (size_t k = vorher; k < neu.size(); ++k) {
+            frmLabel& f = Schild(neu[k]);
+            QStringList texte;
+            for (int32_t i = 1; i <= f.hoechsterText(); ++i)
+                texte << f.lblText(i).Caption();
+            l << texte.join(QStringLiteral(" | "));
+        }
+        l.sort();
+        return l;
+    };
+    const QString a = datei(QStringLiteral("a.txt"), "Name;Preis\r\n"
+                                                     "Sch\xF6nmalve;1,00\r\n"
+                                                     "Katzenschwanz;2,00\r\n");
+    const QString b = datei(QStringLiteral("b.txt"), "Name;Preis\r\n"
+                                                     "Katzenschwanz;3,00\r\n"
+                                                     "Lanzenrosette;4,00\r\n");
+    S(n).strPreisDbPfad = a;
+    db(n).DBPreiseLaden();
+    const jet::Recordset* gelesen = DbPreis().Data1->recordset();
+    EXPECT_EQ(schilder(), (QStringList{"Abutilon megapotamicum | 1,00", "acalypha hispida | 2,00",
+                                       "Ächmea fasciata | ?Preis?"}));
+    EXPECT_EQ(DbPreis().Data1->recordset(), gelesen) << "the unchanged file was read again";
+
+    // Another window's file bound last: the copies bind the template's.
+    P().lngAktivesSchild = m;
+    S(m).strPreisDbPfad = b;
+    db(m).DBPreiseLaden();
+    EXPECT_EQ(schilder(), (QStringList{"Abutilon megapotamicum | 1,00", "acalypha hispida | 2,00",
+                                       "Ächmea fasciata | ?Preis?"}));
+
+    P().lngAktivesSchild = n;
+    S(n).strPreisDbPfad = b;
+    db(n).DBPreiseLaden();
+    EXPECT_EQ(schilder(), (QStringList{"Abutilon megapotamicum | ?Preis?",
+                                       "acalypha hispida | 3,00", "Ächmea fasciata | 4,00"}));
+
+    // Rewritten in place, as long as before, and saved later.
+    datei(QStringLiteral("b.txt"), "Name;Preis\r\n"
+                                   "Katzenschwanz;5,00\r\n"
+                                   "Lanzenrosette;6,00\r\n");
+    QFile neu(b);
+    ASSERT_TRUE(neu.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(neu.setFileTime(QDateTime::currentDateTime().addSecs(5),
+                                QFileDevice::FileModificationTime));
+    neu.close();
+    EXPECT_EQ(schilder(), (QStringList{"Abutilon megapotamicum | ?Preis?",
+                                       "acalypha hispida | 5,00", "Ächmea fasciata | 6,00"}));
 }
 
 TEST_F(PreiseTest, PlantFieldIsFoundByItsShortName) {

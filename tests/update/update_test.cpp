@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace sorvo::update {
@@ -95,6 +96,22 @@ protected:
         RegStringSchreiben(HKEY_LOCAL_MACHINE, kVersion, QStringLiteral("Version"),
                            version.isNull() ? QString() : version);
         datei(installiert() + "/sorvo", "alt", 3600);
+    }
+
+    // Runs the update, as an ordinary user when asked, and checks that the
+    // new sorvo is installed with its contents and its time.
+    void aktualisieren(bool gewoehnlich) {
+        frmUpdate u(neu());
+        ASSERT_TRUE(u.Form_Load());
+        if (gewoehnlich) {
+            AlsGewoehnlicherNutzer nutzer;
+            u.cmdStart_Click();
+        } else {
+            u.cmdStart_Click();
+        }
+        EXPECT_EQ(u.lblAnzeige2->text(), "Update war erfolgreich!");
+        EXPECT_EQ(lesen(installiert() + "/sorvo"), "neu");
+        EXPECT_EQ(zeit(installiert() + "/sorvo"), zeit(neu() + "/sorvo"));
     }
 
     QTemporaryDir m_dir;
@@ -305,10 +322,11 @@ TEST_F(UpdateTest, SubFolderEntriesComeFromTheFlatUpdateFolder) {
     EXPECT_EQ(lesen(installiert() + "/sorvo"), "neu");
 }
 
-// A read-only new file still gives its time and its mode to the copy;
-// with the time of the update a later update would be refused. Run once as
+// A read-only new file still gives its time to the copy, which keeps the
+// installed file's mode; with the time of the update a later update would
+// be refused. Run once as
 // an ordinary user, and once as whoever runs the test.
-TEST_F(UpdateTest, ReadOnlyNewFileKeepsItsTimeAndMode) {
+TEST_F(UpdateTest, ReadOnlyNewFileKeepsItsTime) {
     const auto alle = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
                       QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther |
                       QFile::ExeOther;
@@ -323,22 +341,71 @@ TEST_F(UpdateTest, ReadOnlyNewFileKeepsItsTimeAndMode) {
         QFile::remove(installiert() + "/sorvo");
         QFile::remove(neu() + "/sorvo");
         installieren(QStringLiteral("1.0.43"));
+        const auto vorher = modus(installiert() + "/sorvo");
         datei(neu() + "/sorvo", "neu", 600);
         ASSERT_TRUE(QFile::setPermissions(neu() + "/sorvo",
                                           QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
-        frmUpdate u(neu());
-        ASSERT_TRUE(u.Form_Load());
-        if (gewoehnlich) {
-            AlsGewoehnlicherNutzer nutzer;
-            u.cmdStart_Click();
-        } else {
-            u.cmdStart_Click();
-        }
-        EXPECT_EQ(u.lblAnzeige2->text(), "Update war erfolgreich!");
-        EXPECT_EQ(lesen(installiert() + "/sorvo"), "neu");
-        EXPECT_EQ(zeit(installiert() + "/sorvo"), zeit(neu() + "/sorvo"));
-        EXPECT_EQ(modus(installiert() + "/sorvo"), modus(neu() + "/sorvo"));
+        aktualisieren(gewoehnlich);
+        EXPECT_EQ(modus(installiert() + "/sorvo"), vorher);
     }
+}
+
+// The replacement keeps the installed file's mode and, where this process
+// may give it, its group: an update never opens the program to users it was
+// closed to. An ordinary user cannot hand a file to a group it is not in;
+// the update still runs. A file that was not installed before takes the new
+// file's mode.
+TEST_F(UpdateTest, ReplacementKeepsTheInstalledModeAndGroup) {
+    if (geteuid() != 0)
+        GTEST_SKIP() << "giving a file a foreign group and an ordinary user's identity need root";
+    for (const QString& o : {m_dir.path(), installiert(), neu()})
+        ASSERT_EQ(::chmod(QFile::encodeName(o).constData(), 0777), 0);
+    const auto status = [](const QString& pfad) {
+        struct stat s {};
+        EXPECT_EQ(::stat(QFile::encodeName(pfad).constData(), &s), 0) << pfad.toStdString();
+        return s;
+    };
+    const gid_t fremd = 100; // a group neither root nor the ordinary user is in
+    const struct {
+        const char* fall;
+        mode_t installiert;
+        mode_t neu;
+        bool gewoehnlich;  // run as an ordinary user
+        bool gruppeBleibt; // the installed file's group is kept
+    } faelle[] = {
+        {"750 under 755", 0750, 0755, false, true},
+        {"700 under 777", 0700, 0777, false, true},
+        {"755 under 700", 0755, 0700, false, true},
+        {"set-group-id kept", 02750, 0755, false, true},
+        {"ordinary user, foreign group", 0750, 0755, true, false},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.fall);
+        QFile::remove(installiert() + "/sorvo");
+        QFile::remove(neu() + "/sorvo");
+        installieren(QStringLiteral("1.0.43"));
+        datei(neu() + "/sorvo", "neu", 600);
+        const QByteArray inst = QFile::encodeName(installiert() + "/sorvo");
+        ASSERT_EQ(::chown(inst.constData(), 0, fremd), 0);
+        ASSERT_EQ(::chmod(inst.constData(), f.installiert), 0);
+        ASSERT_EQ(::chmod(QFile::encodeName(neu() + "/sorvo").constData(), f.neu), 0);
+        aktualisieren(f.gewoehnlich);
+        const struct stat s = status(installiert() + "/sorvo");
+        EXPECT_EQ(s.st_mode & 07777, f.installiert);
+        EXPECT_EQ(s.st_gid == fremd, f.gruppeBleibt);
+    }
+
+    // Nothing installed there before: the new file's mode, as it comes.
+    datei(neu() + "/datei.txt", "hilfe", 10);
+    ASSERT_EQ(::chmod(QFile::encodeName(neu() + "/datei.txt").constData(), 0640), 0);
+    QFile::remove(installiert() + "/sorvo");
+    installieren(QStringLiteral("1.0.43"));
+    frmUpdate u(neu());
+    ASSERT_TRUE(u.Form_Load());
+    u.Updatedateien[2] = QStringLiteral("hilfe\\datei.txt");
+    u.cmdStart_Click();
+    EXPECT_EQ(lesen(installiert() + "/hilfe/datei.txt"), "hilfe");
+    EXPECT_EQ(status(installiert() + "/hilfe/datei.txt").st_mode & 07777, 0640u);
 }
 
 TEST_F(UpdateTest, FileThatCannotBeReplacedIsNamedAndKept) {
