@@ -71,11 +71,18 @@ QString mitTrenner(const QString& ordner) {
 // Gives the open copy the installed file's group and mode. The group
 // first: handing a file to another group may clear its set-id bits, which
 // the mode then sets again. Only root or a member may give a file a group;
-// for anyone else the copy keeps this process's group.
+// for anyone else the copy keeps this process's group, which gets none of
+// the rights the installed file's group had.
 bool modusUebernehmen(int fd, const struct stat& alt) {
-    if (::fchown(fd, static_cast<uid_t>(-1), alt.st_gid) != 0 && errno != EPERM)
-        return false;
-    return ::fchmod(fd, alt.st_mode & 07777) == 0;
+    mode_t modus = alt.st_mode & 07777;
+    if (::fchown(fd, static_cast<uid_t>(-1), alt.st_gid) != 0) {
+        struct stat kopie {};
+        if (errno != EPERM || ::fstat(fd, &kopie) != 0)
+            return false;
+        if (kopie.st_gid != alt.st_gid)
+            modus &= ~static_cast<mode_t>(S_ISGID | S_IRWXG);
+    }
+    return ::fchmod(fd, modus) == 0;
 }
 
 // Replaces the installed file without ever losing it: the new file is copied

@@ -353,8 +353,8 @@ TEST_F(UpdateTest, ReadOnlyNewFileKeepsItsTime) {
 // The replacement keeps the installed file's mode and, where this process
 // may give it, its group: an update never opens the program to users it was
 // closed to. An ordinary user cannot hand a file to a group it is not in;
-// the update still runs. A file that was not installed before takes the new
-// file's mode.
+// the update still runs, and the copy's own group gets none of the rights.
+// A file that was not installed before takes the new file's mode.
 TEST_F(UpdateTest, ReplacementKeepsTheInstalledModeAndGroup) {
     if (geteuid() != 0)
         GTEST_SKIP() << "giving a file a foreign group and an ordinary user's identity need root";
@@ -372,12 +372,13 @@ TEST_F(UpdateTest, ReplacementKeepsTheInstalledModeAndGroup) {
         mode_t neu;
         bool gewoehnlich;  // run as an ordinary user
         bool gruppeBleibt; // the installed file's group is kept
+        mode_t danach;
     } faelle[] = {
-        {"750 under 755", 0750, 0755, false, true},
-        {"700 under 777", 0700, 0777, false, true},
-        {"755 under 700", 0755, 0700, false, true},
-        {"set-group-id kept", 02750, 0755, false, true},
-        {"ordinary user, foreign group", 0750, 0755, true, false},
+        {"750 under 755", 0750, 0755, false, true, 0750},
+        {"700 under 777", 0700, 0777, false, true, 0700},
+        {"755 under 700", 0755, 0700, false, true, 0755},
+        {"set-group-id kept", 02750, 0755, false, true, 02750},
+        {"ordinary user, foreign group", 02750, 0755, true, false, 0700},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.fall);
@@ -391,7 +392,7 @@ TEST_F(UpdateTest, ReplacementKeepsTheInstalledModeAndGroup) {
         ASSERT_EQ(::chmod(QFile::encodeName(neu() + "/sorvo").constData(), f.neu), 0);
         aktualisieren(f.gewoehnlich);
         const struct stat s = status(installiert() + "/sorvo");
-        EXPECT_EQ(s.st_mode & 07777, f.installiert);
+        EXPECT_EQ(s.st_mode & 07777, f.danach);
         EXPECT_EQ(s.st_gid == fremd, f.gruppeBleibt);
     }
 
