@@ -10,7 +10,6 @@
 
 #include <QCloseEvent>
 #include <QCollator>
-#include <QDateTime>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -134,11 +133,11 @@ frmDbPreis::frmDbPreis(QWidget* parent) : QDialog(parent) {
     l->addLayout(knoepfe);
     resize(640, 420);
 
-    uhr = [] { return QDateTime::currentMSecsSinceEpoch(); };
     // Whatever Data1 binds anew, the index and the record of the file read
     // belong to the rows it held before.
     connect(Data1, &jet::DataControl::refreshed, this, [this] {
-        m_gelesen.reset();
+        if (m_lauf)
+            m_lauf->clear();
         m_zeilen.reset();
     });
 
@@ -178,24 +177,21 @@ int frmDbPreis::preisZeile(const QString& schluessel) {
     return m_zeilen->value(schluessel, -1);
 }
 
-bool frmDbPreis::haeltUnveraendert(const QString& pfad) const {
-    if (!m_gelesen || m_gelesen->first != pfad || !Data1->recordset())
-        return false;
-    const std::optional<DateiStand> jetzt = dateiStand(pfad);
-    return jetzt && *jetzt == m_gelesen->second;
+frmDbPreis::EinmalLesen::EinmalLesen() {
+    DbPreis().m_lauf.emplace();
 }
 
-void frmDbPreis::gebunden(const QString& pfad, const std::optional<DateiStand>& vorher,
-                          qint64 beginnMs) {
-    // File times move in steps, of up to two seconds on some file systems:
-    // a file read within a step of its last change may change again under
-    // the same times, so it is read anew at its next binding.
-    constexpr qint64 kSchrittMs = 2000;
-    const std::optional<DateiStand> jetzt = dateiStand(pfad);
-    if (vorher && jetzt && *vorher == *jetzt && jetzt->statusNs / 1000000 < beginnMs - kSchrittMs)
-        m_gelesen.emplace(pfad, *jetzt);
-    else
-        m_gelesen.reset();
+frmDbPreis::EinmalLesen::~EinmalLesen() {
+    DbPreis().m_lauf.reset();
+}
+
+bool frmDbPreis::imLaufGelesen(const QString& pfad) const {
+    return m_lauf && !m_lauf->isEmpty() && *m_lauf == pfad && Data1->recordset();
+}
+
+void frmDbPreis::gelesen(const QString& pfad) {
+    if (m_lauf)
+        *m_lauf = pfad;
 }
 
 void frmDbPreis::showEvent(QShowEvent* e) {
@@ -295,11 +291,8 @@ void frmDbAuswaehlen::DBPreiseLaden() {
         e.strPreisDateiName = punkt < 0 ? datei : datei.left(punkt);
         try {
             // A record transfer binds the template's prices file again for
-            // every label it makes: a file Data1 holds unchanged is not
-            // read again.
-            const bool neu = !f.haeltUnveraendert(pfad);
-            const qint64 beginn = f.uhr();
-            const std::optional<DateiStand> vorher = neu ? dateiStand(pfad) : std::nullopt;
+            // every label it makes; it is read once per transfer.
+            const bool neu = !f.imLaufGelesen(pfad);
             if (neu) {
                 placeholder(*f.Data1, QString());
                 f.Data1->setDatabaseName(ordner.isEmpty() ? QStringLiteral("/") : ordner);
@@ -315,7 +308,7 @@ void frmDbAuswaehlen::DBPreiseLaden() {
                 throw jet::JetError(jet::fehler::ObjektNichtGefunden, pfad);
             f.Data1->recordset()->moveFirst();
             if (neu)
-                f.gebunden(pfad, vorher, beginn);
+                f.gelesen(pfad);
             if (f.feldGewaehlt())
                 f.cmdOK->setEnabled(true);
         } catch (const jet::JetError&) {

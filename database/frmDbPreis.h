@@ -4,13 +4,10 @@
 // column. Also the price lookup of the record transfer.
 #include "platform/jet/datacontrol.h"
 #include "platform/jet/gridmodel.h"
-#include "platform/system.h"
 
 #include <QDialog>
 #include <QHash>
-#include <functional>
 #include <optional>
-#include <utility>
 
 class QGroupBox;
 class QLabel;
@@ -57,24 +54,30 @@ public:
     // first lookup of a binding. Throws what reading the table throws.
     int preisZeile(const QString& schluessel);
 
-    // Whether Data1 holds the prices file pfad as it is now, so that
-    // binding it again would read the same rows.
-    bool haeltUnveraendert(const QString& pfad) const;
-    // Data1 has just bound pfad, whose state was `vorher` when the reading
-    // began at `beginnMs` (uhr's time).
-    void gebunden(const QString& pfad, const std::optional<DateiStand>& vorher, qint64 beginnMs);
-    // Milliseconds since the epoch, on the clock of file times; tests move
-    // it on to make a file they just wrote an old one.
-    std::function<qint64()> uhr;
+    // While it lives, a record transfer runs: every label it makes binds
+    // the template's prices file again, which is read for the first label
+    // only. Outside a transfer every binding reads the file as it is then.
+    class EinmalLesen {
+    public:
+        EinmalLesen();
+        ~EinmalLesen();
+        EinmalLesen(const EinmalLesen&) = delete;
+        EinmalLesen& operator=(const EinmalLesen&) = delete;
+    };
+    // Whether binding pfad can keep the rows Data1 holds: the running
+    // transfer read that file already.
+    bool imLaufGelesen(const QString& pfad) const;
+    // Data1 has just read pfad.
+    void gelesen(const QString& pfad);
 
 protected:
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
 private:
-    // The file Data1 read, as it was then; only once its last change lay
-    // far enough back to tell a later one by the file's times.
-    std::optional<std::pair<QString, DateiStand>> m_gelesen;
+    // Set while a transfer runs: the file Data1 read during it, empty
+    // before the first.
+    std::optional<QString> m_lauf;
     // Key text to its first row in Data1's table. Both go with every
     // Refresh of Data1.
     std::optional<QHash<QString, int>> m_zeilen;

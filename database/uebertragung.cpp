@@ -140,6 +140,7 @@ QList<jet::Bookmark> lesezeichen(const QTableView& g) {
 struct frmDbSaetzeWaehlen::Lauf {
     Vorlagenkopie kopie;
     bool namenGelesen = false;
+    frmDbPreis::EinmalLesen preise;
 };
 
 QList<jet::Bookmark> frmDbSaetzeWaehlen::SelBookmarks() const {

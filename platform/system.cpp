@@ -18,7 +18,6 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstdlib>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -66,27 +65,6 @@ DateiZustand dateiZustand(const QString& pfad) {
     if (!S_ISREG(st.st_mode))
         return DateiZustand::KeineDatei;
     return ::access(name.constData(), R_OK) == 0 ? DateiZustand::Lesbar : DateiZustand::Gesperrt;
-}
-
-std::optional<DateiStand> dateiStand(const QString& pfad) {
-    if (pfad.isEmpty())
-        return std::nullopt;
-    // Opened, not only looked up: a network file system checks a file's
-    // times with its server on opening, while a lookup may answer from its
-    // cache. Without blocking, which a named pipe would do.
-    const int fd = ::open(QFile::encodeName(pfad).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return std::nullopt;
-    struct stat st {};
-    const bool gut = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
-    ::close(fd);
-    if (!gut)
-        return std::nullopt;
-    const auto ns = [](const timespec& t) {
-        return static_cast<qint64>(t.tv_sec) * 1000000000 + t.tv_nsec;
-    };
-    return DateiStand{static_cast<quint64>(st.st_dev), static_cast<quint64>(st.st_ino),
-                      static_cast<qint64>(st.st_size), ns(st.st_mtim), ns(st.st_ctim)};
 }
 
 QString dateiZustandText(DateiZustand z) {

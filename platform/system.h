@@ -6,7 +6,6 @@
 #include <cstddef>
 #include <functional>
 #include <memory>
-#include <optional>
 
 class QLockFile;
 class QWidget;
@@ -57,19 +56,6 @@ inline bool lesbareDatei(const QString& pfad) {
 // Why the path cannot be read, as a sentence for a message ("Der Pfad nennt
 // einen Ordner, keine Datei."); empty for a readable file.
 QString dateiZustandText(DateiZustand z);
-
-// What tells a file's contents apart without reading them: which file it
-// is, its size and the times of its last changes, as finely as the file
-// system keeps them. Nothing for a path that names no readable regular file.
-struct DateiStand {
-    quint64 geraet = 0;
-    quint64 knoten = 0;
-    qint64 groesse = 0;
-    qint64 geaendertNs = 0; // of the contents
-    qint64 statusNs = 0;    // of the contents or the entry; no program can set it back
-    bool operator==(const DateiStand&) const = default;
-};
-std::optional<DateiStand> dateiStand(const QString& pfad);
 
 // Joins a folder and a file name with one separator; a folder that already
 // ends in a separator (a root) gets none added.

@@ -24,15 +24,12 @@
 #include "tests/database/support/pflanzen_dbs.h"
 
 #include <QApplication>
-#include <QDateTime>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QFileInfo>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QTableView>
 #include <QTemporaryDir>
-#include <QThread>
 #include <benchmark/benchmark.h>
 #include <memory>
 #include <sys/resource.h>
@@ -271,12 +268,6 @@ void BM_UebertragenMitPreisen(benchmark::State& state) {
     const int anzahl = static_cast<int>(state.range(0));
     preisDatei();
     datenbank();
-    // A prices list is not written in the seconds before a transfer: a file
-    // changed that recently is read again at every binding, until its times
-    // can tell a later change from it (frmDbPreis::gebunden).
-    while (QFileInfo(preisDatei()).metadataChangeTime().msecsTo(QDateTime::currentDateTime()) <
-           2500)
-        QThread::msleep(100);
     for (auto _ : state) {
         Uebertragung u = uebertragen(state, anzahl, true);
         const jet::Recordset* preise = DbPreis().Data1->recordset();
